@@ -1,0 +1,14 @@
+# Warnings on everywhere; sanitizers on in the native configuration.
+add_compile_options(-Wall -Wextra)
+
+if(TESSARILO_WINDOWS)
+  # One self-contained exe: no mingw runtime DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+else()
+  option(TESSARILO_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+  if(TESSARILO_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
+endif()

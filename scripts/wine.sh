@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Runs Windows programs in one of the project's own Wine prefixes (never ~/.wine).
+#
+#   wine.sh PREFIX run PROGRAM [ARGS...]  run a program; prepares the prefix and
+#                                         starts its server first when needed
+#   wine.sh PREFIX start                  prepare the prefix and start its server
+#   wine.sh PREFIX stop                   end every process of the prefix
+#
+# Runs are headless (the null graphics driver) unless TESSARILO_WINE_DISPLAY=1,
+# which keeps DISPLAY for the run and screenshot commands. Locale is Polish
+# (code page 1250, decimal comma), as the tests expect.
+set -euo pipefail
+
+prefix=$1; shift
+cmd=$1; shift
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+export WINEPREFIX=$prefix
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+[ "${TESSARILO_WINE_DISPLAY:-0}" = 1 ] || unset DISPLAY
+if [ -x /usr/lib/wine/wine64 ]; then
+  wine=/usr/lib/wine/wine64
+  export WINELOADER=$wine
+else
+  wine=$(command -v wine64 || command -v wine)
+fi
+
+# The keeper holds the desktop open for the whole run, so GUI programs do not
+# each restart it (and no Wine service inherits a test runner's pipes).
+keeper=${TESSARILO_WINE_KEEPER:-$(dirname "$prefix")/bin/wine_keeper.exe}
+stamp=$prefix/.tessarilo-prefix-1
+keeper_pid=$prefix/.keeper.pid
+
+# Wine services outlive the command: they must not inherit our pipes or the lock.
+quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
+
+# Polish locale for Wine only (set here, bash itself would warn when the Linux
+# locale is not generated; Wine does not need it to be).
+in_locale() { env LC_ALL=pl_PL.UTF-8 "$@"; }
+
+create_prefix() {
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+  quiet in_locale "$wine" wineboot -i
+  quiet wineserver -w
+  cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+  quiet in_locale "$wine" regedit /S "$(winepath_of "$here/wine-prefix.reg")"
+  quiet wineserver -w
+  touch "$stamp"
+}
+
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+server_running() {
+  [ -f "$keeper_pid" ] && kill -0 "$(cat "$keeper_pid")" 2>/dev/null
+}
+
+start_server() {
+  quiet wineserver -p
+  quiet in_locale "$wine" cmd /c exit
+  if [ -f "$keeper" ]; then
+    setsid env LC_ALL=pl_PL.UTF-8 "$wine" "$keeper" </dev/null >/dev/null 2>&1 9>&- &
+    echo $! >"$keeper_pid"
+  fi
+}
+
+ensure_ready() {
+  mkdir -p "$(dirname "$prefix")"
+  exec 9>"$prefix.lock"
+  flock 9
+  [ -f "$stamp" ] || create_prefix
+  server_running || start_server
+  flock -u 9
+  exec 9>&-
+}
+
+case "$cmd" in
+  run)
+    ensure_ready
+    exec env LC_ALL=pl_PL.UTF-8 "$wine" "$@"
+    ;;
+  start)
+    ensure_ready
+    ;;
+  stop)
+    if [ -d "$prefix" ]; then
+      wineserver -k 2>/dev/null || true
+      rm -f "$keeper_pid"
+    fi
+    ;;
+  *)
+    echo "usage: wine.sh PREFIX run|start|stop" >&2
+    exit 2
+    ;;
+esac
