@@ -8,7 +8,8 @@
 #
 # Runs are headless (the null graphics driver) unless TESSARILO_WINE_DISPLAY=1,
 # which keeps DISPLAY for the run and screenshot commands. Locale is Polish
-# (code page 1250, decimal comma), as the tests expect.
+# (code page 1250, decimal comma), as the tests expect; TESSARILO_WINE_LOCALE
+# runs one program in another locale (en_US.UTF-8: code page 1252).
 set -euo pipefail
 
 prefix=$1; shift
@@ -79,7 +80,7 @@ ensure_ready() {
 case "$cmd" in
   run)
     ensure_ready
-    exec env LC_ALL=pl_PL.UTF-8 "$wine" "$@"
+    exec env LC_ALL="${TESSARILO_WINE_LOCALE:-pl_PL.UTF-8}" "$wine" "$@"
     ;;
   start)
     ensure_ready
