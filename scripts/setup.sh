@@ -17,7 +17,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation fonts-dejavu-core
   xvfb x11-utils imagemagick
   g++ zlib1g-dev libjpeg-dev googletest libgtest-dev libbenchmark-dev clang
-  nasm dpkg-dev libjpeg-turbo-progs
+  nasm dpkg-dev libjpeg-turbo-progs locales
 )
 
 apt_updated=0
@@ -37,6 +37,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt_update_once
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
+
+# Wine turns Windows file names into Unix ones through the locale's character
+# set: without a generated UTF-8 locale, Polish card names cannot be created.
+for loc in pl_PL en_US; do
+  if ! locale -a 2>/dev/null | grep -qix "$loc.utf8"; then
+    echo "setup: generating the $loc.UTF-8 locale"
+    as_root sed -i -E "s/^# *($loc\.UTF-8 UTF-8)/\1/" /etc/locale.gen
+    grep -q "^$loc.UTF-8 UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+  fi
+done
 
 # libjpeg-turbo for Windows: Debian's own source, cross-built static once per
 # version into the user's cache (outside the repository).

@@ -21,12 +21,14 @@ class Exception : public std::exception {
   std::string utf8_;
 };
 
-// Declares an exception class `Name` derived from `Base` with the base's
-// constructors.
+// Declares an exception class `Name` derived from `Base` (which may be a
+// qualified name) with the base's constructors.
 #define CLASSLIB_EXCEPTION(Name, Base) \
   class Name : public Base {           \
+    using BaseException = Base;        \
+                                       \
    public:                             \
-    using Base::Base;                  \
+    using BaseException::BaseException; \
   }
 
 // Raised to leave an operation quietly: the application's handler shows nothing.
