@@ -122,7 +122,7 @@ class TLoader {
       const std::wstring part(path.substr(0, dot));
       const TPropInfo* info = ClassInfoOf(instance)->FindProperty(part);
       if (!info || info->Kind != TPropKind::Object) ParserError(line, L"Property " + property.Name + L" does not exist");
-      instance = info->GetObject(instance);
+      instance = info->GetSubObject(instance);
       if (!instance) ParserError(line, L"Property " + part + L" of " + owner + L" is not set");
       path = path.substr(dot + 1);
     }
@@ -196,13 +196,13 @@ class TLoader {
         if (v.Kind != TFormValueKind::String) Invalid(property);
         return info.SetStr(instance, v.Text);
       case TPropKind::Object: {
-        auto* collection = dynamic_cast<TCollection*>(info.GetObject(instance));
+        auto* collection = dynamic_cast<TCollection*>(info.GetSubObject(instance));
         if (v.Kind != TFormValueKind::Collection || !collection) Invalid(property);
         return ReadCollection(collection, v, owner + L"." + property.Name);
       }
       case TPropKind::Component:
         if (v.Kind != TFormValueKind::Ident) Invalid(property);
-        if (SameText(v.Text, L"nil")) return void(info.SetObject(instance, nullptr));
+        if (SameText(v.Text, L"nil")) return void(info.SetSubObject(instance, nullptr));
         fixups_.push_back({instance, &info, v.Text, owner + L"." + property.Name, property.Line});
         return;
       case TPropKind::Method: {
@@ -250,7 +250,7 @@ class TLoader {
       if (!target) ParserError(f.line, L"Component " + f.name + L" not found");
       bool ok = false;
       try {
-        ok = f.info->SetObject(f.instance, target);
+        ok = f.info->SetSubObject(f.instance, target);
       } catch (const Exception& e) {
         ParserError(f.line, L"Error reading " + f.owner + L": " + e.Message());
       }

@@ -80,12 +80,12 @@ class TSaver {
           out.push_back({name, TFormValue::MakeString(info->GetStr(instance)), 0});
           break;
         case TPropKind::Object:
-          WriteSubObject(info->GetObject(instance), name, out, depth);
+          WriteSubObject(info->GetSubObject(instance), name, out, depth);
           break;
         case TPropKind::Component: {
           // Only references the description can resolve: the root and
           // named components it owns.
-          const auto* target = dynamic_cast<const TComponent*>(info->GetObject(instance));
+          const auto* target = dynamic_cast<const TComponent*>(info->GetSubObject(instance));
           if (target && !target->Name().empty() && (target == root_ || target->Owner() == root_))
             out.push_back({name, TFormValue::MakeIdent(target->Name()), 0});
           break;

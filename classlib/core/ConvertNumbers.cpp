@@ -106,7 +106,7 @@ int StrToIntDef(std::wstring_view text, int defaultValue) {
   return TryStrToInt(text, value) ? value : defaultValue;
 }
 
-int StrToInt(std::wstring_view text) {
+int StrToIntStrict(std::wstring_view text) {
   int value;
   if (!TryStrToInt(text, value))
     throw EConvertError(L"'" + std::wstring(text) + L"' is not a valid integer value");

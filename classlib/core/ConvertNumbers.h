@@ -14,8 +14,9 @@ std::wstring IntToStr(std::int64_t value);
 // follow the digits.
 bool TryStrToInt(std::wstring_view text, int& value);
 int StrToIntDef(std::wstring_view text, int defaultValue);
-// Raises EConvertError "'text' is not a valid integer value".
-int StrToInt(std::wstring_view text);
+// Raises EConvertError "'text' is not a valid integer value". (Not named
+// StrToInt: a Win32 header defines that name as a macro.)
+int StrToIntStrict(std::wstring_view text);
 
 // A floating-point number: optional blanks around it, an optional sign,
 // digits with at most one decimal separator, an optional exponent

@@ -11,7 +11,7 @@
 //       .Enum(L"Align", &TMyControl::Align, &TMyControl::SetAlign, alNone)
 //       .Object(L"Font", &TMyControl::Font)
 //       .Event(L"OnClick", &TMyControl::OnClick, &TMyControl::SetOnClick);
-//   RegisterClass<TMyControl, TControl>();  // creatable from a description
+//   RegisterComponentClass<TMyControl, TControl>();  // creatable from a description
 //
 // Getters and setters are member functions or callables taking the object.
 // Registration is not thread-safe; do it at start-up.
@@ -77,8 +77,8 @@ struct TPropInfo {
   std::function<void(TObject*, const std::wstring&)> SetStr;
   // Object (an owned sub-object, setter optional) and Component (a
   // reference); the setter returns false for an object of the wrong class.
-  std::function<TObject*(const TObject*)> GetObject;
-  std::function<bool(TObject*, TObject*)> SetObject;
+  std::function<TObject*(const TObject*)> GetSubObject;
+  std::function<bool(TObject*, TObject*)> SetSubObject;
   // Method: the bound std::function in a std::any, the name of the form
   // method bound (empty when none or not a named one), and the setter, which
   // takes a std::function of the event's exact type (an empty any clears)
@@ -227,14 +227,14 @@ class TPropertyBuilder {
     using T = std::remove_pointer_t<detail::TGetterValue<C, G>>;
     static_assert(std::is_base_of_v<TPersistent, T>, "Object properties need a TPersistent pointer getter");
     TPropInfo& p = Add(name, TPropKind::Object);
-    p.GetObject = [get](const TObject* o) -> TObject* { return std::invoke(get, Self(o)); };
+    p.GetSubObject = [get](const TObject* o) -> TObject* { return std::invoke(get, Self(o)); };
     return *this;
   }
   template <class G, class S>
   TPropertyBuilder& Object(const wchar_t* name, G get, S set) {
     Object(name, get);
     using T = std::remove_pointer_t<detail::TGetterValue<C, G>>;
-    info_.Properties.back().SetObject = [set](TObject* o, TObject* v) {
+    info_.Properties.back().SetSubObject = [set](TObject* o, TObject* v) {
       T* typed = dynamic_cast<T*>(v);
       if (v && !typed) return false;
       std::invoke(set, Self(o), typed);
@@ -249,8 +249,8 @@ class TPropertyBuilder {
     using T = std::remove_pointer_t<detail::TGetterValue<C, G>>;
     static_assert(std::is_base_of_v<TComponent, T>, "Component properties need a TComponent pointer getter");
     TPropInfo& p = Add(name, TPropKind::Component);
-    p.GetObject = [get](const TObject* o) -> TObject* { return std::invoke(get, Self(o)); };
-    p.SetObject = [set](TObject* o, TObject* v) {
+    p.GetSubObject = [get](const TObject* o) -> TObject* { return std::invoke(get, Self(o)); };
+    p.SetSubObject = [set](TObject* o, TObject* v) {
       T* typed = dynamic_cast<T*>(v);
       if (v && !typed) return false;
       std::invoke(set, Self(o), typed);
@@ -342,8 +342,9 @@ TPropertyBuilder<C> Properties() {
 }
 
 // Makes C creatable by name from form descriptions: C(TComponent* owner).
+// (Not named RegisterClass: <windows.h> defines that name as a macro.)
 template <class C, class Base>
-void RegisterClass() {
+void RegisterComponentClass() {
   static_assert(std::is_base_of_v<TComponent, C>, "only components are created from descriptions");
   TClassInfo& info = const_cast<TClassInfo&>(Properties<C, Base>().Info());
   info.Factory = [](TComponent* owner) -> TComponent* { return New<C>(owner); };

@@ -44,7 +44,7 @@ std::optional<TPropRef> FindPublishedProperty(const TObject* instance, std::wstr
     if (!info) return std::nullopt;
     if (dot == std::wstring_view::npos) return TPropRef{current, info};
     if (info->Kind != TPropKind::Object) return std::nullopt;
-    current = info->GetObject(current);
+    current = info->GetSubObject(current);
     path = path.substr(dot + 1);
   }
   return std::nullopt;
@@ -164,13 +164,13 @@ bool SetStrProp(TObject* instance, std::wstring_view path, const std::wstring& v
 std::optional<TObject*> GetObjectProp(const TObject* instance, std::wstring_view path) {
   const auto ref = Find(instance, path, IsObjectKind);
   if (!ref) return std::nullopt;
-  return ref->Info->GetObject(ref->Instance);
+  return ref->Info->GetSubObject(ref->Instance);
 }
 
 bool SetObjectProp(TObject* instance, std::wstring_view path, TObject* value) {
   const auto ref = Find(instance, path, IsObjectKind);
-  if (!ref || !ref->Info->SetObject) return false;
-  return ref->Info->SetObject(ref->Instance, value);
+  if (!ref || !ref->Info->SetSubObject) return false;
+  return ref->Info->SetSubObject(ref->Instance, value);
 }
 
 std::optional<std::any> GetMethodProp(const TObject* instance, std::wstring_view path) {

@@ -36,7 +36,7 @@ TEST(ConvertInteger, RejectsEverythingElse) {
 
 TEST(ConvertInteger, StrToIntNamesTheBadText) {
   try {
-    StrToInt(L"12x");
+    StrToIntStrict(L"12x");
     FAIL() << "no exception";
   } catch (const EConvertError& e) {
     EXPECT_EQ(e.Message(), L"'12x' is not a valid integer value");

@@ -63,7 +63,7 @@ void RegisterTestClasses() {
         .Integer(L"Width", &TTestColumn::Width, &TTestColumn::SetWidth, 0)
         .String(L"Title", &TTestColumn::Title, &TTestColumn::SetTitle);
     Properties<TTestPicture, TPersistent>();
-    RegisterClass<TTestControl, TComponent>();
+    RegisterComponentClass<TTestControl, TComponent>();
     Properties<TTestControl, TComponent>()
         .Integer(L"Left", &TTestControl::Left, &TTestControl::SetLeft, 0)
         .String(L"Caption", &TTestControl::Caption, &TTestControl::SetCaption)
@@ -80,7 +80,7 @@ void RegisterTestClasses() {
         .Object(L"Picture", &TTestControl::Picture)
         .Component(L"Buddy", &TTestControl::Buddy, &TTestControl::SetBuddy)
         .Event(L"OnClick", &TTestControl::OnClick, &TTestControl::SetOnClick);
-    RegisterClass<TTestForm, TTestControl>();
+    RegisterComponentClass<TTestForm, TTestControl>();
     return true;
   }();
   (void)done;

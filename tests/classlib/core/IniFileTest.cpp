@@ -84,10 +84,10 @@ TEST_F(IniFileTest, ReadsByTheRulesOfProfileFiles) {
         got = ini.ReadString(row.section, row.key, row.defaultValue);
         break;
       case ReadRule::Integer:
-        got = IntToStr(ini.ReadInteger(row.section, row.key, StrToInt(row.defaultValue)));
+        got = IntToStr(ini.ReadInteger(row.section, row.key, StrToIntStrict(row.defaultValue)));
         break;
       case ReadRule::Boolean:
-        got = ini.ReadBool(row.section, row.key, StrToInt(row.defaultValue) != 0) ? L"1" : L"0";
+        got = ini.ReadBool(row.section, row.key, StrToIntStrict(row.defaultValue) != 0) ? L"1" : L"0";
         break;
     }
     EXPECT_EQ(got, row.expected) << row.rule;

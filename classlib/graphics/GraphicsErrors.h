@@ -1,0 +1,11 @@
+#pragma once
+// Exceptions of the class library's graphics.
+#include "classlib/core/Exception.h"
+
+namespace classlib {
+
+// A picture that cannot be read or written: corrupt, truncated, too large, of
+// an unsupported kind, or of a file format no graphic class is registered for.
+CLASSLIB_EXCEPTION(EInvalidGraphic, Exception);
+
+}  // namespace classlib
