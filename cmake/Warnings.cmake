@@ -16,3 +16,9 @@ else()
     add_link_options(-fsanitize=address,undefined)
   endif()
 endif()
+
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  # Lookup tables (the bitmap library's blend tables) are computed at compile
+  # time; clang's default evaluation step limit is too small for them.
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fconstexpr-steps=33554432>)
+endif()
