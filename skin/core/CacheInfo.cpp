@@ -1,0 +1,7 @@
+#include "skin/core/CacheInfo.h"
+
+namespace skin {
+
+const TacCacheInfo EmptyCacheInfo{nullptr, -99, 0, 0xFF00FF, false};
+
+}  // namespace skin
