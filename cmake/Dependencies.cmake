@@ -3,6 +3,10 @@
 #            Google Test compiled here from Debian's googletest sources.
 #   native:  the system's -dev packages.
 
+if(TESSARILO_WINDOWS)
+  # Link zlib into the exe: the program ships as one file, without zlib1.dll.
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB REQUIRED)
 
 if(TESSARILO_WINDOWS)
