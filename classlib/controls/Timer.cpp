@@ -1,0 +1,60 @@
+#include "classlib/controls/Timer.h"
+
+#include "classlib/controls/Application.h"
+#include "classlib/controls/UtilWindow.h"
+
+namespace classlib {
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+  window_ = AllocateHWnd([this](TMessage& m) {
+    if (m.Msg == WM_TIMER) {
+      try {
+        Timer();
+      } catch (...) {
+        Application->HandleException(this);
+      }
+      return;
+    }
+    m.Result = DefWindowProcW(window_, m.Msg, m.WParam, m.LParam);
+  });
+}
+
+TTimer::~TTimer() {
+  enabled_ = false;
+  UpdateTimer();
+  DeallocateHWnd(window_);
+}
+
+void TTimer::UpdateTimer() {
+  KillTimer(window_, 1);
+  if (enabled_ && interval_ > 0 && onTimer_ && !ComponentState().Contains(csLoading))
+    SetTimer(window_, 1, interval_, nullptr);
+}
+
+void TTimer::SetEnabled(bool value) {
+  if (enabled_ == value) return;
+  enabled_ = value;
+  UpdateTimer();
+}
+
+void TTimer::SetInterval(unsigned value) {
+  if (interval_ == value) return;
+  interval_ = value;
+  UpdateTimer();
+}
+
+void TTimer::SetOnTimer(TNotifyEvent handler) {
+  onTimer_ = std::move(handler);
+  UpdateTimer();
+}
+
+void TTimer::Loaded() {
+  TComponent::Loaded();
+  UpdateTimer();
+}
+
+void TTimer::Timer() {
+  if (enabled_ && onTimer_) onTimer_(this);
+}
+
+}  // namespace classlib

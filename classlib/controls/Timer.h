@@ -1,0 +1,35 @@
+#pragma once
+// Timer: a window-message timer on the GUI thread. OnTimer runs every
+// Interval milliseconds while Enabled, Interval > 0 and a handler is set.
+#include <windows.h>
+
+#include "classlib/core/Component.h"
+
+namespace classlib {
+
+class TTimer : public TComponent {
+ public:
+  explicit TTimer(TComponent* owner);
+  ~TTimer() override;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value);
+  unsigned Interval() const { return interval_; }
+  void SetInterval(unsigned value);
+  const TNotifyEvent& OnTimer() const { return onTimer_; }
+  void SetOnTimer(TNotifyEvent handler);
+
+ protected:
+  virtual void Timer();
+  void Loaded() override;
+
+ private:
+  void UpdateTimer();
+
+  HWND window_ = nullptr;
+  bool enabled_ = true;
+  unsigned interval_ = 1000;
+  TNotifyEvent onTimer_;
+};
+
+}  // namespace classlib
