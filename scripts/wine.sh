@@ -11,6 +11,7 @@
 # (code page 1250, decimal comma), as the tests expect; TESSARILO_WINE_LOCALE
 # runs one program in another locale (en_US.UTF-8: code page 1252).
 set -euo pipefail
+trap 'echo "wine.sh: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 
 prefix=$1; shift
 cmd=$1; shift
@@ -59,7 +60,8 @@ server_running() {
 }
 
 start_server() {
-  quiet wineserver -p
+  # Exits 2 when the prefix's server already runs (the keeper alone had ended).
+  quiet wineserver -p || true
   quiet in_locale "$wine" cmd /c exit
   if [ -f "$keeper" ]; then
     setsid env LC_ALL=pl_PL.UTF-8 "$wine" "$keeper" </dev/null >/dev/null 2>&1 9>&- &
