@@ -1,0 +1,51 @@
+#include "skin/controls/SkinControlsRegistration.h"
+
+#include "classlib/controls/ControlsRegistration.h"
+#include "classlib/core/PropertyRegistry.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sEdit.h"
+#include "skin/controls/sGauge.h"
+#include "skin/controls/sStandardControls.h"
+
+namespace skin {
+
+namespace {
+
+using namespace classlib;
+
+void RegisterAll() {
+  RegisterControlsClasses();
+  Properties<TsButton, TButton>().Boolean(L"Down", &TsButton::Down, &TsButton::SetDown, false);
+  RegisterComponentClass<TsButton, TButton>();
+  Properties<TsBitBtn, TBitBtn>()
+      .Boolean(L"Down", &TsBitBtn::Down, &TsBitBtn::SetDown, false)
+      .Integer(L"ImageIndex", &TsBitBtn::ImageIndex, &TsBitBtn::SetImageIndex, -1)
+      .Component(L"Images", &TsBitBtn::Images, &TsBitBtn::SetImages);
+  RegisterComponentClass<TsBitBtn, TBitBtn>();
+  Properties<TsGauge, TGraphicControl>()
+      .Integer(L"MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue, 0)
+      .Integer(L"MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue, 100)
+      .Integer(L"Progress", &TsGauge::Progress, &TsGauge::SetProgress, 0)
+      .Boolean(L"ShowText", &TsGauge::ShowText, &TsGauge::SetShowText, true);
+  RegisterComponentClass<TsGauge, TGraphicControl>();
+  Properties<TsEdit, TEdit>();
+  RegisterComponentClass<TsEdit, TEdit>();
+  Properties<TsCheckBox, TCheckBox>();
+  RegisterComponentClass<TsCheckBox, TCheckBox>();
+  Properties<TsComboBox, TComboBox>();
+  RegisterComponentClass<TsComboBox, TComboBox>();
+  Properties<TsPanel, TPanel>();
+  RegisterComponentClass<TsPanel, TPanel>();
+  Properties<TsLabel, TLabel>();
+  RegisterComponentClass<TsLabel, TLabel>();
+}
+
+}  // namespace
+
+void RegisterSkinControlsClasses() {
+  static const bool done = (RegisterAll(), true);
+  (void)done;
+}
+
+}  // namespace skin

@@ -1,0 +1,25 @@
+#pragma once
+// The skinned push button: a button that can stay pressed (the card editor's
+// page tabs).
+#include "classlib/controls/Button.h"
+
+namespace skin {
+
+class TsButton : public classlib::TButton {
+ public:
+  explicit TsButton(classlib::TComponent* owner) : TButton(owner) {}
+
+  bool Down() const { return down_; }
+  // Repaints in the pressed or the normal look when the value changes.
+  void SetDown(bool value);
+
+ protected:
+  void CreateWindowDone() override;
+
+ private:
+  void ShowDownState();
+
+  bool down_ = false;
+};
+
+}  // namespace skin
