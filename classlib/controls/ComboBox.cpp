@@ -1,5 +1,7 @@
 #include "classlib/controls/ComboBox.h"
 
+#include "classlib/controls/CanvasPaintScope.h"
+
 namespace classlib {
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
@@ -205,19 +207,12 @@ void TCustomComboBox::WndProc(TMessage& m) {
     case CN_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
       TOwnerDrawState state = TOwnerDrawState::FromMask(item->itemState);
-      canvas_->Lock();
-      canvas_->SetHandle(item->hDC);
-      canvas_->SetFont(Font());
-      canvas_->Brush()->SetColor(Color());
-      try {
+      {
+        TCanvasPaintScope scope(*canvas_, item->hDC);
+        canvas_->SetFont(Font());
+        canvas_->Brush()->SetColor(Color());
         DrawItem(static_cast<int>(item->itemID), FromRECT(item->rcItem), state);
-      } catch (...) {
-        canvas_->SetHandle(nullptr);
-        canvas_->Unlock();
-        throw;
       }
-      canvas_->SetHandle(nullptr);
-      canvas_->Unlock();
       m.Result = 1;
       return;
     }

@@ -1,5 +1,7 @@
 #include "classlib/controls/CustomControl.h"
 
+#include "classlib/controls/CanvasPaintScope.h"
+
 namespace classlib {
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TCanvas>()) {}
@@ -7,18 +9,9 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC dc) {
-  canvas_->Lock();
-  canvas_->SetHandle(dc);
+  TCanvasPaintScope scope(*canvas_, dc);
   canvas_->SetFont(Font());
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  Paint();
 }
 
 }  // namespace classlib

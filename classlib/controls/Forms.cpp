@@ -1,5 +1,7 @@
 #include "classlib/controls/Forms.h"
 
+#include "classlib/controls/CanvasPaintScope.h"
+
 #include <algorithm>
 
 #include "classlib/core/ComponentReader.h"
@@ -122,17 +124,8 @@ void TCustomForm::Paint() {
 }
 
 void TCustomForm::PaintWindow(HDC dc) {
-  canvas_->Lock();
-  canvas_->SetHandle(dc);
-  try {
-    Paint();
-  } catch (...) {
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
-    throw;
-  }
-  canvas_->SetHandle(nullptr);
-  canvas_->Unlock();
+  TCanvasPaintScope scope(*canvas_, dc);
+  Paint();
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {

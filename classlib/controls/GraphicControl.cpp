@@ -1,5 +1,7 @@
 #include "classlib/controls/GraphicControl.h"
 
+#include "classlib/controls/CanvasPaintScope.h"
+
 namespace classlib {
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(std::make_unique<TCanvas>()) {}
@@ -8,18 +10,9 @@ TGraphicControl::~TGraphicControl() = default;
 
 void TGraphicControl::WndProc(TMessage& m) {
   if (m.Msg == WM_PAINT && m.WParam) {
-    canvas_->Lock();
-    canvas_->SetHandle(reinterpret_cast<HDC>(m.WParam));
+    TCanvasPaintScope scope(*canvas_, reinterpret_cast<HDC>(m.WParam));
     canvas_->SetFont(Font());
-    try {
-      Paint();
-    } catch (...) {
-      canvas_->SetHandle(nullptr);
-      canvas_->Unlock();
-      throw;
-    }
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
+    Paint();
     return;
   }
   TControl::WndProc(m);

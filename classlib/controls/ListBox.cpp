@@ -1,5 +1,7 @@
 #include "classlib/controls/ListBox.h"
 
+#include "classlib/controls/CanvasPaintScope.h"
+
 namespace classlib {
 
 TCustomListBox::TCustomListBox(TComponent* owner)
@@ -109,18 +111,11 @@ void TCustomListBox::WndProc(TMessage& m) {
       return;
     case CN_DRAWITEM: {
       auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.LParam);
-      canvas_->Lock();
-      canvas_->SetHandle(item->hDC);
-      canvas_->SetFont(Font());
-      try {
+      {
+        TCanvasPaintScope scope(*canvas_, item->hDC);
+        canvas_->SetFont(Font());
         DrawItem(static_cast<int>(item->itemID), FromRECT(item->rcItem), TOwnerDrawState::FromMask(item->itemState));
-      } catch (...) {
-        canvas_->SetHandle(nullptr);
-        canvas_->Unlock();
-        throw;
       }
-      canvas_->SetHandle(nullptr);
-      canvas_->Unlock();
       m.Result = 1;
       return;
     }
