@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include <zlib.h>
@@ -106,10 +107,12 @@ void WriteIdat(classlib::TStream& stream, const TPngImageView& source, const TId
   const size_t offset = static_cast<size_t>(FilterOffset(image.ColorType, image.BitDepth));
   const size_t fullRow = BytesForPixels(image.Width, image.ColorType, image.BitDepth);
 
-  std::vector<uint8_t> current(fullRow), previous(fullRow, 0);
+  // Every buffer holds one byte before the row, where the filter type goes,
+  // so that the type and the row reach zlib in one call.
+  std::vector<uint8_t> current(fullRow + 1), previous(fullRow + 1, 0);
   std::array<std::vector<uint8_t>, 5> filtered;
   for (uint8_t type = 1; type < 5; ++type)
-    if (settings.Filters & kFlagOf[type]) filtered[type].resize(fullRow);
+    if (settings.Filters & kFlagOf[type]) filtered[type].resize(fullRow + 1);
   TIdatDeflater deflater(stream, settings);
 
   auto encodeLines = [&](TRowPlacement place, uint32_t lineStep) {
@@ -118,18 +121,19 @@ void WriteIdat(classlib::TStream& stream, const TPngImageView& source, const TId
     if (size == 0) return;
     for (uint64_t line = place.Line; line < image.Height; line += lineStep) {
       place.Line = static_cast<uint32_t>(line);
-      EncodeRow(image, place, current.data(), inverseGamma);
-      const uint8_t* buffers[5] = {previous.data(), nullptr, nullptr, nullptr, nullptr};
+      EncodeRow(image, place, current.data() + 1, inverseGamma);
+      uint8_t* buffers[5] = {current.data() + 1, nullptr, nullptr, nullptr, nullptr};
       for (uint8_t type = 1; type < 5; ++type) {
         if (filtered[type].empty()) continue;
-        FilterRow(type, current.data(), previous.data(), filtered[type].data(), size, offset);
-        buffers[type] = filtered[type].data();
+        FilterRow(type, current.data() + 1, previous.data() + 1, filtered[type].data() + 1, size, offset);
+        buffers[type] = filtered[type].data() + 1;
       }
-      // The unfiltered row is the next row's "above" and the type-0 buffer.
-      std::copy(current.begin(), current.begin() + static_cast<std::ptrdiff_t>(size), previous.begin());
-      const uint8_t type = ChooseFilter(settings.Filters, buffers, size);
-      deflater.Feed(&type, 1);
-      deflater.Feed(buffers[type], size);
+      const uint8_t* const choices[5] = {buffers[0], buffers[1], buffers[2], buffers[3], buffers[4]};
+      const uint8_t type = ChooseFilter(settings.Filters, choices, size);
+      buffers[type][-1] = type;
+      deflater.Feed(buffers[type] - 1, size + 1);
+      // The unfiltered row is the next row's "above".
+      std::swap(current, previous);
     }
   };
 

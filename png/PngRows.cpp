@@ -1,6 +1,7 @@
 #include "png/PngRows.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace png {
@@ -21,6 +22,143 @@ void PutCell(uint8_t* row, size_t index, int bits, uint8_t value) {
 }
 
 bool IsWholeRow(const TRowPlacement& place) { return place.ColumnStart == 0 && place.ColumnIncrement == 1; }
+
+// Without a gAMA chunk the tables are the identity; the colour loops then
+// skip the lookups (a table test per row costs less than one per sample).
+bool IsIdentity(const uint8_t table[256]) {
+  for (unsigned i = 0; i < 256; ++i)
+    if (table[i] != i) return false;
+  return true;
+}
+
+// The byte masks of SwapRgbOrder: in 24 bytes (three little-endian words),
+// the bytes at place `role` of their pixel (0 first, 2 last).
+constexpr uint64_t RoleMask(int word, int role) {
+  uint64_t mask = 0;
+  for (int b = 0; b < 8; ++b)
+    if ((8 * word + b) % 3 == role) mask |= uint64_t{0xFF} << (8 * b);
+  return mask;
+}
+
+// Reverses the three bytes of each pixel (BGR <-> RGB, the same either way).
+// Eight pixels go as three 64-bit words: a first byte comes from two bytes
+// on, a last byte from two bytes back, the middle one stays; a quarter of
+// the byte-by-byte work.
+void SwapRgbOrder(const uint8_t* in, uint8_t* out, size_t pixels) {
+  size_t k = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kFirst[3] = {RoleMask(0, 0), RoleMask(1, 0), RoleMask(2, 0)};
+    constexpr uint64_t kMiddle[3] = {RoleMask(0, 1), RoleMask(1, 1), RoleMask(2, 1)};
+    constexpr uint64_t kLast[3] = {RoleMask(0, 2), RoleMask(1, 2), RoleMask(2, 2)};
+    for (; k + 8 <= pixels; k += 8) {
+      uint64_t w[3], r[3];
+      std::memcpy(w, in + 3 * k, 24);
+      for (int i = 0; i < 3; ++i) {
+        const uint64_t next = i < 2 ? w[i + 1] : 0;
+        const uint64_t prev = i > 0 ? w[i - 1] : 0;
+        const uint64_t fromAhead = (w[i] >> 16) | (next << 48);
+        const uint64_t fromBehind = (w[i] << 16) | (prev >> 48);
+        r[i] = (w[i] & kMiddle[i]) | (fromAhead & kFirst[i]) | (fromBehind & kLast[i]);
+      }
+      std::memcpy(out + 3 * k, r, 24);
+    }
+  }
+  for (; k < pixels; ++k) {
+    out[3 * k] = in[3 * k + 2];
+    out[3 * k + 1] = in[3 * k + 1];
+    out[3 * k + 2] = in[3 * k];
+  }
+}
+
+// Colour samples of RGB and RGBA rows (kBytes bytes per sample) into the
+// BGR bitmap, the low bytes into the side buffer, alpha into its buffer.
+template <size_t kChannels, size_t kBytes, bool kGamma, bool kUnitStep>
+void DecodeColorPixels(uint8_t* dst, uint8_t* extra, uint8_t* alpha, const uint8_t* p, size_t cs, size_t ci,
+                       uint32_t count, const uint8_t gamma[256]) {
+  if constexpr (kUnitStep) cs = 0, ci = 1;
+  auto g = [gamma](uint8_t v) { return kGamma ? gamma[v] : v; };
+  constexpr size_t kStep = kChannels * kBytes;
+  for (uint32_t k = 0; k < count; ++k) {
+    const size_t c = cs + size_t{k} * ci;
+    const uint8_t* s = p + size_t{k} * kStep;
+    uint8_t* d = dst + 3 * c;
+    d[2] = g(s[0]);
+    d[1] = g(s[kBytes]);
+    d[0] = g(s[2 * kBytes]);
+    if constexpr (kBytes == 2) {
+      if (extra) {
+        uint8_t* e = extra + 3 * c;
+        e[2] = g(s[1]);
+        e[1] = g(s[3]);
+        e[0] = g(s[5]);
+      }
+    }
+    if constexpr (kChannels == 4) {
+      if (alpha) alpha[c] = s[3 * kBytes];
+    }
+  }
+}
+
+// Whole rows (column step 1) get their own instance: with unit stride the
+// compiler turns the sample shuffling into vector code.
+template <size_t kChannels, size_t kBytes>
+void DecodeColorRow(uint8_t* dst, uint8_t* extra, uint8_t* alpha, const uint8_t* p, size_t cs, size_t ci,
+                    uint32_t count, const uint8_t gamma[256]) {
+  const bool identity = IsIdentity(gamma);
+  if constexpr (kChannels == 3 && kBytes == 1) {
+    if (identity && ci == 1) return SwapRgbOrder(p, dst + 3 * cs, count);
+  }
+  if (ci == 1) {
+    dst += 3 * cs;
+    if (extra) extra += 3 * cs;
+    if (alpha) alpha += cs;
+    if (identity) DecodeColorPixels<kChannels, kBytes, false, true>(dst, extra, alpha, p, 0, 1, count, gamma);
+    else DecodeColorPixels<kChannels, kBytes, true, true>(dst, extra, alpha, p, 0, 1, count, gamma);
+  } else {
+    if (identity) DecodeColorPixels<kChannels, kBytes, false, false>(dst, extra, alpha, p, cs, ci, count, gamma);
+    else DecodeColorPixels<kChannels, kBytes, true, false>(dst, extra, alpha, p, cs, ci, count, gamma);
+  }
+}
+
+// Stored BGR (and alpha) into RGB or RGBA rows of 8 or 16 bits per sample;
+// the low byte of 16-bit samples is written as 0.
+template <size_t kChannels, size_t kBytes, bool kGamma, bool kUnitStep>
+void EncodeColorPixels(const uint8_t* src, const uint8_t* alpha, uint8_t* out, size_t cs, size_t ci, uint32_t count,
+                       const uint8_t inverseGamma[256]) {
+  if constexpr (kUnitStep) cs = 0, ci = 1;
+  auto g = [inverseGamma](uint8_t v) { return kGamma ? inverseGamma[v] : v; };
+  constexpr size_t kStep = kChannels * kBytes;
+  for (uint32_t k = 0; k < count; ++k) {
+    const size_t c = cs + size_t{k} * ci;
+    const uint8_t* s = src + 3 * c;
+    uint8_t* d = out + size_t{k} * kStep;
+    d[0] = g(s[2]);
+    d[kBytes] = g(s[1]);
+    d[2 * kBytes] = g(s[0]);
+    if constexpr (kChannels == 4) d[3 * kBytes] = alpha[c];
+    if constexpr (kBytes == 2) {
+      for (size_t ch = 0; ch < kChannels; ++ch) d[ch * 2 + 1] = 0;
+    }
+  }
+}
+
+template <size_t kChannels, size_t kBytes>
+void EncodeColorRow(const uint8_t* src, const uint8_t* alpha, uint8_t* out, size_t cs, size_t ci, uint32_t count,
+                    const uint8_t inverseGamma[256]) {
+  const bool identity = IsIdentity(inverseGamma);
+  if constexpr (kChannels == 3 && kBytes == 1) {
+    if (identity && ci == 1) return SwapRgbOrder(src + 3 * cs, out, count);
+  }
+  if (ci == 1) {
+    src += 3 * cs;
+    if (alpha) alpha += cs;
+    if (identity) EncodeColorPixels<kChannels, kBytes, false, true>(src, alpha, out, 0, 1, count, inverseGamma);
+    else EncodeColorPixels<kChannels, kBytes, true, true>(src, alpha, out, 0, 1, count, inverseGamma);
+  } else {
+    if (identity) EncodeColorPixels<kChannels, kBytes, false, false>(src, alpha, out, cs, ci, count, inverseGamma);
+    else EncodeColorPixels<kChannels, kBytes, true, false>(src, alpha, out, cs, ci, count, inverseGamma);
+  }
+}
 
 }  // namespace
 
@@ -78,26 +216,13 @@ void DecodeRow(const TPngImageView& image, const TRowPlacement& place, const uin
       break;
     }
     case COLOR_RGB:
-    case COLOR_RGBALPHA: {
-      const size_t bps = depth == 16 ? 2 : 1;
-      const size_t step = bps * (image.ColorType == COLOR_RGB ? 3 : 4);
-      for (uint32_t k = 0; k < count; ++k) {
-        const size_t c = cs + size_t{k} * ci;
-        const uint8_t* s = p + k * step;
-        uint8_t* d = dst + 3 * c;
-        d[2] = gamma[s[0]];
-        d[1] = gamma[s[bps]];
-        d[0] = gamma[s[2 * bps]];
-        if (bps == 2 && extra) {
-          uint8_t* e = extra + 3 * c;
-          e[2] = gamma[s[1]];
-          e[1] = gamma[s[3]];
-          e[0] = gamma[s[5]];
-        }
-        if (alpha) alpha[c] = s[3 * bps];
-      }
+      if (depth == 16) DecodeColorRow<3, 2>(dst, extra, nullptr, p, cs, ci, count, gamma);
+      else DecodeColorRow<3, 1>(dst, nullptr, nullptr, p, cs, ci, count, gamma);
       break;
-    }
+    case COLOR_RGBALPHA:
+      if (depth == 16) DecodeColorRow<4, 2>(dst, extra, alpha, p, cs, ci, count, gamma);
+      else DecodeColorRow<4, 1>(dst, nullptr, alpha, p, cs, ci, count, gamma);
+      break;
     default: break;
   }
 }
@@ -140,23 +265,13 @@ void EncodeRow(const TPngImageView& image, const TRowPlacement& place, uint8_t* 
       }
       break;
     case COLOR_RGB:
-    case COLOR_RGBALPHA: {
-      const size_t bps = depth == 16 ? 2 : 1;
-      const bool hasAlpha = image.ColorType == COLOR_RGBALPHA;
-      const size_t step = bps * (hasAlpha ? 4 : 3);
-      for (uint32_t k = 0; k < count; ++k) {
-        const size_t c = cs + size_t{k} * ci;
-        const uint8_t* s = src + 3 * c;
-        uint8_t* d = out + k * step;
-        const uint8_t samples[4] = {inverseGamma[s[2]], inverseGamma[s[1]], inverseGamma[s[0]],
-                                    hasAlpha ? alpha[c] : uint8_t{0}};
-        for (size_t ch = 0; ch < (hasAlpha ? 4u : 3u); ++ch) {
-          d[ch * bps] = samples[ch];
-          if (bps == 2) d[ch * bps + 1] = 0;
-        }
-      }
+      if (depth == 16) EncodeColorRow<3, 2>(src, nullptr, out, cs, ci, count, inverseGamma);
+      else EncodeColorRow<3, 1>(src, nullptr, out, cs, ci, count, inverseGamma);
       break;
-    }
+    case COLOR_RGBALPHA:
+      if (depth == 16) EncodeColorRow<4, 2>(src, alpha, out, cs, ci, count, inverseGamma);
+      else EncodeColorRow<4, 1>(src, alpha, out, cs, ci, count, inverseGamma);
+      break;
     default: break;
   }
 }
