@@ -11,7 +11,8 @@
 # (code page 1250, decimal comma), as the tests expect; TESSARILO_WINE_LOCALE
 # runs one program in another locale (en_US.UTF-8: code page 1252).
 set -euo pipefail
-trap 'echo "wine.sh: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
+# Failures are told on both streams: test discovery shows only standard output.
+trap 'echo "wine.sh: \"$BASH_COMMAND\" failed (line $LINENO)" | tee /dev/stderr' ERR
 
 prefix=$1; shift
 cmd=$1; shift
@@ -34,6 +35,7 @@ fi
 keeper=${TESSARILO_WINE_KEEPER:-$(dirname "$prefix")/bin/wine_keeper.exe}
 stamp=$prefix/.tessarilo-prefix-1
 keeper_pid=$prefix/.keeper.pid
+keeper_ready=$prefix/.keeper.ready
 
 # Wine services outlive the command: they must not inherit our pipes or the lock.
 quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
@@ -64,9 +66,29 @@ start_server() {
   quiet wineserver -p || true
   quiet in_locale "$wine" cmd /c exit
   if [ -f "$keeper" ]; then
-    setsid env LC_ALL=pl_PL.UTF-8 "$wine" "$keeper" </dev/null >/dev/null 2>&1 9>&- &
+    rm -f "$keeper_ready"
+    setsid env LC_ALL=pl_PL.UTF-8 "$wine" "$keeper" "$(winepath_of "$keeper_ready")" \
+      </dev/null >/dev/null 2>&1 9>&- &
     echo $! >"$keeper_pid"
+    wait_for_keeper
   fi
+}
+
+# The desktop must be up before a GUI program starts: one starting while the
+# desktop process is still coming up can fail.
+wait_for_keeper() {
+  local tries=0
+  until [ -f "$keeper_ready" ]; do
+    if ! server_running; then
+      echo "wine.sh: the desktop keeper ended before the desktop was up" | tee /dev/stderr
+      return 1
+    fi
+    if [ $((tries += 1)) -gt 1200 ]; then
+      echo "wine.sh: the desktop did not come up within 120 s" | tee /dev/stderr
+      return 1
+    fi
+    sleep 0.1
+  done
 }
 
 ensure_ready() {
@@ -82,6 +104,21 @@ ensure_ready() {
 case "$cmd" in
   run)
     ensure_ready
+    if [[ " $* " == *" --gtest_list_tests "* ]]; then
+      # A failed listing would stop the whole test run: try it a second time,
+      # telling why the first failed.
+      for attempt in 1 2; do
+        out=$(env LC_ALL="${TESSARILO_WINE_LOCALE:-pl_PL.UTF-8}" "$wine" "$@") && {
+          printf '%s\n' "$out"
+          exit 0
+        }
+        rc=$?
+        echo "wine.sh: listing the tests of $1 failed (exit $rc, attempt $attempt): $out" >&2
+        sleep 1
+      done
+      printf '%s\n' "$out"
+      exit "$rc"
+    fi
     exec env LC_ALL="${TESSARILO_WINE_LOCALE:-pl_PL.UTF-8}" "$wine" "$@"
     ;;
   start)
