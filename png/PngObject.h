@@ -47,6 +47,11 @@ class TPNGObject : public classlib::TGraphic {
   // pixel) become colour type 3, others 8-bit RGB.
   void AssignHandle(HBITMAP handle, bool transparent, classlib::TColor transparentColor);
 
+  // Through a bitmap of the image's size: saving draws the image on it and
+  // hands over its clipboard form; loading reads a bitmap and assigns it.
+  void SaveToClipboardFormat(UINT& format, HANDLE& data, HPALETTE& palette) override;
+  void LoadFromClipboardFormat(UINT format, HANDLE data, HPALETTE palette) override;
+
   // The header chunk; EPNGHeaderNotPresent without one.
   TChunkIHDR* Header() const;
   bool HeaderPresent() const;

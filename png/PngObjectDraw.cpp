@@ -48,6 +48,19 @@ void TPNGObject::Draw(classlib::TCanvas& canvas, const TRect& rect) {
   }
 }
 
+void TPNGObject::SaveToClipboardFormat(UINT& format, HANDLE& data, HPALETTE& palette) {
+  classlib::TBitmap bitmap;
+  bitmap.SetSize(Width(), Height());
+  Draw(*bitmap.Canvas(), classlib::Rect(0, 0, Width(), Height()));
+  bitmap.SaveToClipboardFormat(format, data, palette);
+}
+
+void TPNGObject::LoadFromClipboardFormat(UINT format, HANDLE data, HPALETTE palette) {
+  classlib::TBitmap bitmap;
+  bitmap.LoadFromClipboardFormat(format, data, palette);
+  AssignHandle(bitmap.Handle(), false, 0);
+}
+
 void TPNGObject::DrawOpaque(HDC dc, const TRect& rect) {
   TChunkIHDR* h = Header();
   GdiFlush();

@@ -484,6 +484,34 @@ void TBitmap::Assign(const TPersistent* source) {
   Changed();
 }
 
+void TBitmap::SaveToClipboardFormat(UINT& format, HANDLE& data, HPALETTE& palette) {
+  HBITMAP source = Handle();
+  if (!source) throw EInvalidGraphic(L"An empty bitmap has no clipboard form");
+  HANDLE copy = CopyImage(source, IMAGE_BITMAP, 0, 0, 0);
+  if (!copy) throw EOutOfResources(L"Out of system resources");
+  HPALETTE paletteCopy = nullptr;
+  if (HPALETTE own = Palette()) {
+    PALETTEENTRY entries[256];
+    const UINT count = GetPaletteEntries(own, 0, 256, entries);
+    std::vector<uint8_t> buffer(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
+    auto* log = reinterpret_cast<LOGPALETTE*>(buffer.data());
+    log->palVersion = 0x300;
+    log->palNumEntries = static_cast<WORD>(count);
+    std::copy(entries, entries + count, log->palPalEntry);
+    paletteCopy = CreatePalette(log);
+  }
+  format = CF_BITMAP;
+  data = copy;
+  palette = paletteCopy;
+}
+
+void TBitmap::LoadFromClipboardFormat(UINT format, HANDLE data, HPALETTE) {
+  if (format != CF_BITMAP || !data) throw EInvalidGraphic(L"Unsupported clipboard format");
+  auto* copy = static_cast<HBITMAP>(CopyImage(data, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!copy) throw EInvalidGraphic(L"The clipboard holds no readable bitmap");
+  SetHandle(copy);
+}
+
 void TBitmap::ReadData(TStream& stream) {
   TMemoryStream block;
   ReadSizedBlock(stream, block);

@@ -95,6 +95,12 @@ class TBitmap : public TGraphic {
   // An empty block (an empty bitmap's stored form) empties the bitmap.
   void ReadData(TStream& stream) override;
 
+  // CF_BITMAP: a device-bitmap copy of the pixels, and a copy of the
+  // palette of palette formats.
+  void SaveToClipboardFormat(UINT& format, HANDLE& data, HPALETTE& palette) override;
+  // CF_BITMAP only; the bitmap becomes a copy of the data (a DIB section).
+  void LoadFromClipboardFormat(UINT format, HANDLE data, HPALETTE palette) override;
+
  private:
   friend class TBitmapCanvas;
   struct TImage {

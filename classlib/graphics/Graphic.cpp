@@ -63,6 +63,14 @@ void TGraphic::SaveToFile(const std::wstring& fileName) {
   SaveToStream(stream);
 }
 
+void TGraphic::SaveToClipboardFormat(UINT&, HANDLE&, HPALETTE&) {
+  throw EInvalidGraphic(L"This picture has no clipboard format");
+}
+
+void TGraphic::LoadFromClipboardFormat(UINT, HANDLE, HPALETTE) {
+  throw EInvalidGraphic(L"Unsupported clipboard format");
+}
+
 void ReadSizedBlock(TStream& stream, TMemoryStream& block) {
   uint8_t prefix[4];
   stream.ReadBuffer(prefix, 4);

@@ -51,6 +51,14 @@ class TGraphic : public TPersistent {
   virtual void LoadFromFile(const std::wstring& fileName);
   virtual void SaveToFile(const std::wstring& fileName);
 
+  // The clipboard form of the picture: a clipboard format, its data handle
+  // (owned by the caller, normally handed to SetClipboardData) and a palette
+  // (null when none). Graphics without a clipboard form raise EInvalidGraphic.
+  virtual void SaveToClipboardFormat(UINT& format, HANDLE& data, HPALETTE& palette);
+  // Builds the picture from clipboard data, which stays the caller's. A
+  // format the graphic cannot read raises EInvalidGraphic.
+  virtual void LoadFromClipboardFormat(UINT format, HANDLE data, HPALETTE palette);
+
   // The form-description form of the picture ("Data" property). By default a
   // 32-bit length followed by the SaveToStream bytes.
   virtual void ReadData(TStream& stream);

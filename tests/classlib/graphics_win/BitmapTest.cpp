@@ -262,6 +262,40 @@ TEST(Bitmap, CanvasDrawsIntoThePixelsAndReportsChanges) {
   EXPECT_EQ(bitmap.Canvas()->Pixels(1, 1), 0x00FF00);
 }
 
+TEST(Bitmap, ClipboardFormIsABitmapCopyWithItsPalette) {
+  TBitmap a;
+  a.SetPixelFormat(pf24bit);
+  a.SetSize(3, 2);
+  FillPattern(a);
+  UINT format = 0;
+  HANDLE data = nullptr;
+  HPALETTE palette = nullptr;
+  a.SaveToClipboardFormat(format, data, palette);
+  ASSERT_EQ(format, UINT{CF_BITMAP});
+  EXPECT_EQ(palette, nullptr);
+  TBitmap b;
+  b.LoadFromClipboardFormat(format, data, palette);
+  DeleteObject(data);  // the bitmap took a copy
+  ASSERT_EQ(b.Width(), 3);
+  ASSERT_EQ(b.Height(), 2);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 3; ++x)
+      EXPECT_EQ(b.Canvas()->Pixels(x, y), a.Canvas()->Pixels(x, y)) << x << "," << y;
+
+  TBitmap indexed;
+  indexed.SetPixelFormat(pf8bit);
+  indexed.SetSize(2, 2);
+  indexed.SaveToClipboardFormat(format, data, palette);
+  ASSERT_NE(palette, nullptr);
+  EXPECT_NE(palette, indexed.Palette());  // the caller's own copy
+  EXPECT_EQ(GetPaletteEntries(palette, 0, 0, nullptr), 256u);
+  DeleteObject(palette);
+  DeleteObject(data);
+
+  EXPECT_THROW(b.LoadFromClipboardFormat(CF_TEXT, nullptr, nullptr), EInvalidGraphic);
+  EXPECT_THROW(TBitmap().SaveToClipboardFormat(format, data, palette), EInvalidGraphic);
+}
+
 TEST(Bitmap, AssignCopiesIndependently) {
   TBitmap a;
   a.SetPixelFormat(pf8bit);

@@ -74,6 +74,32 @@ TEST(PngDrawTest, OpaqueImagesDrawAndConvertExactly) {
   EXPECT_EQ(Rgb(table[row[1]].rgbRed, table[row[1]].rgbGreen, table[row[1]].rgbBlue), Rgb(200, 100, 50));
 }
 
+TEST(PngDrawTest, ClipboardFormRoundTripsThroughABitmap) {
+  TPNGObject image;
+  Load(image, RgbFile(3, 2, {0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
+  UINT format = 0;
+  HANDLE data = nullptr;
+  HPALETTE palette = nullptr;
+  image.SaveToClipboardFormat(format, data, palette);
+  ASSERT_EQ(format, UINT{CF_BITMAP});
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(palette, nullptr);
+
+  TPNGObject back;
+  back.LoadFromClipboardFormat(format, data, palette);
+  DeleteObject(data);
+  EXPECT_EQ(back.Width(), 3);
+  EXPECT_EQ(back.Height(), 2);
+  EXPECT_EQ(back.Header()->ColorType(), COLOR_RGB);
+  auto target = Backdrop(3, 2, 0);
+  target->Canvas()->Draw(0, 0, &back);
+  EXPECT_EQ(PixelOf(*target, 0, 0), Rgb(255, 0, 0));
+  EXPECT_EQ(PixelOf(*target, 1, 1), Rgb(40, 50, 60));
+
+  EXPECT_THROW(back.LoadFromClipboardFormat(CF_UNICODETEXT, data, nullptr), classlib::EInvalidGraphic);
+  EXPECT_EQ(back.Width(), 3);  // a refused format leaves the image alone
+}
+
 TEST(PngDrawTest, KeyColourPaletteImagesLeaveTheKeyTransparent) {
   TPNGObject image;
   Load(image, PngFile()
