@@ -42,6 +42,22 @@ inline __m128i Mix(__m128i f, __m128i b, __m128i a, __m128i bias) {
 inline __m128i Load4(const TColor32* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
 inline void Store4(TColor32* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
 
+// Four pixels of the single-rounding rule without unpacking: since B*256 is a
+// multiple of 256, (B*256 + 128 + (F - B)*A) shr 8 = B + T with
+// T = ((F - B)*A + 128) shr 8 (arithmetic), and as the result lies in 0..255,
+// adding T to B byte by byte modulo 256 gives it exactly. Even bytes (blue,
+// red) are worked on in the low half of each 16-bit lane, odd bytes (green,
+// alpha) in the high half, so no shuffles are needed.
+inline __m128i Mix4(__m128i f, __m128i b, __m128i a, __m128i bias) {
+  const __m128i lowBytes = _mm_set1_epi16(0x00FF);
+  const __m128i highBytes = _mm_set1_epi16(static_cast<short>(0xFF00));
+  const __m128i evenDelta = _mm_sub_epi16(_mm_and_si128(f, lowBytes), _mm_and_si128(b, lowBytes));
+  const __m128i oddDelta = _mm_sub_epi16(_mm_srli_epi16(f, 8), _mm_srli_epi16(b, 8));
+  const __m128i even = _mm_add_epi16(_mm_mullo_epi16(evenDelta, a), bias);
+  const __m128i odd = _mm_add_epi16(_mm_mullo_epi16(oddDelta, a), bias);
+  return _mm_add_epi8(b, _mm_or_si128(_mm_srli_epi16(even, 8), _mm_and_si128(odd, highBytes)));
+}
+
 inline std::uint32_t MasterWeight(TColor32 f, std::uint32_t m) {
   if (m > 255) m = 255;
   return ((m + 1) * (f >> 24)) >> 8;
@@ -89,17 +105,10 @@ void CombineRow(const TColor32* src, TColor32* dst, std::int32_t count, std::uin
     std::memmove(dst, src, static_cast<std::size_t>(count) * sizeof(TColor32));
     return;
   }
-  const __m128i zero = _mm_setzero_si128();
   const __m128i bias = Bias();
   const __m128i weight = Weight(w);
   std::int32_t i = 0;
-  for (; i + 4 <= count; i += 4) {
-    const __m128i s = Load4(src + i);
-    const __m128i d = Load4(dst + i);
-    const __m128i lo = Mix(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero), weight, bias);
-    const __m128i hi = Mix(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero), weight, bias);
-    Store4(dst + i, _mm_packus_epi16(lo, hi));
-  }
+  for (; i + 4 <= count; i += 4) Store4(dst + i, Mix4(Load4(src + i), Load4(dst + i), weight, bias));
   for (; i < count; ++i) dst[i] = CombinePixel(src[i], dst[i], w);
 }
 

@@ -112,6 +112,30 @@ TEST(Sse2Blend, FollowsTheSingleRoundingRuleAndStaysNearThePlainOne) {
   EXPECT_LT(agreeing, lanes);
 }
 
+// The row form works on four pixels at once without unpacking them; every
+// pair of channel values, in every lane, must still follow the rule, for the
+// weights at both ends and around the middle. The odd count leaves a tail.
+TEST(Sse2Blend, CombineRowFollowsTheRuleForEveryChannelPair) {
+  std::vector<TColor32> src, background;
+  for (std::uint32_t f = 0; f < 256; ++f)
+    for (std::uint32_t b = 0; b < 256; ++b) {
+      src.push_back(f * 0x01010101u);
+      background.push_back(b * 0x01010101u);
+    }
+  src.resize(src.size() + 3, 0xFF00FF00);
+  background.resize(background.size() + 3, 0x00FF00FF);
+  for (std::uint32_t w : {1u, 2u, 64u, 127u, 128u, 129u, 200u, 253u, 254u}) {
+    auto row = background;
+    sse2::CombineRow(src.data(), row.data(), static_cast<std::int32_t>(row.size()), w);
+    for (std::size_t k = 0; k < row.size(); ++k)
+      for (int i = 0; i < 4; ++i) {
+        const int f = static_cast<int>(Lane(src[k], i)), b = static_cast<int>(Lane(background[k], i));
+        const int expected = (b * 256 + 128 + (f - b) * static_cast<int>(w)) >> 8;
+        ASSERT_EQ(static_cast<int>(Lane(row[k], i)), expected) << "weight " << w << ", " << f << " over " << b;
+      }
+  }
+}
+
 TEST(Sse2Blend, MasterFormWeightsAllLanes) {
   const auto fs = RandomColours(2000, 3);
   const auto bs = RandomColours(2000, 4);
