@@ -14,13 +14,7 @@ HHOOK KeyboardHook = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
   RegisterComponents();
-  RegisterMethod(L"FormCreate", &TForm1::FormCreate);
-  RegisterMethod(L"FormDestroy", &TForm1::FormDestroy);
-  RegisterMethod(L"sButton1Click", &TForm1::sButton1Click);
-  RegisterMethod(L"Timer1Timer", &TForm1::Timer1Timer);
-  RegisterMethod(L"Timer2Timer", &TForm1::Timer2Timer);
-  RegisterMethod(L"sComboBox1DropDown", &TForm1::sComboBox1DropDown);
-  RegisterMethod(L"sComboBox1CloseUp", &TForm1::sComboBox1CloseUp);
+  RegisterEvents();
 }
 
 void TForm1::FormCreate(TObject*) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "classlib/controls/Forms.h"
 #include "classlib/controls/Image.h"
@@ -15,7 +16,10 @@
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
+#include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sStandardControls.h"
+#include "skin/forms/sSkinProvider.h"
+#include "skin/manager/sSkinManager.h"
 
 namespace app {
 
@@ -55,12 +59,30 @@ class TForm1 : public classlib::TForm {
          *sEdit6 = nullptr, *sEdit7 = nullptr, *sEdit8 = nullptr, *sEdit9 = nullptr, *sEdit24 = nullptr;
   TsLabel* sLabel11 = nullptr;
   TsCheckBox *sCheckBox1 = nullptr, *sCheckBox2 = nullptr, *sCheckBox3 = nullptr;
+  TsBitBtn* sBitBtn6 = nullptr;
+  // Page "Mechanizm".
+  TsEdit *sEdit10 = nullptr, *sEdit11 = nullptr, *sEdit12 = nullptr, *sEdit13 = nullptr, *sEdit14 = nullptr;
+  TsCheckBox *sCheckBox4 = nullptr, *sCheckBox5 = nullptr, *sCheckBox6 = nullptr, *sCheckBox7 = nullptr,
+             *sCheckBox8 = nullptr, *sCheckBox9 = nullptr, *sCheckBox14 = nullptr, *sCheckBox16 = nullptr,
+             *sCheckBox18 = nullptr, *sCheckBox20 = nullptr;
+  // Page "Koperta", with the unit panels of the six measurements.
+  TsEdit *sEdit15 = nullptr, *sEdit16 = nullptr, *sEdit17 = nullptr, *sEdit18 = nullptr, *sEdit19 = nullptr,
+         *sEdit20 = nullptr, *sEdit21 = nullptr, *sEdit22 = nullptr, *sEdit23 = nullptr;
+  TsCheckBox *sCheckBox10 = nullptr, *sCheckBox11 = nullptr, *sCheckBox12 = nullptr, *sCheckBox13 = nullptr,
+             *sCheckBox15 = nullptr;
+  TsPanel *sPanel11 = nullptr, *sPanel12 = nullptr, *sPanel13 = nullptr, *sPanel14 = nullptr, *sPanel15 = nullptr,
+          *sPanel16 = nullptr;
   // Bottom row and the overlay behind the about window.
   TsBitBtn *sBitBtn1 = nullptr, *sBitBtn5 = nullptr;
   TsPanel* sPanel21 = nullptr;
   classlib::TImage* Image3 = nullptr;
   // Non-visual.
   classlib::TTimer *Timer1 = nullptr, *Timer2 = nullptr;
+  skin::TsSkinManager* sSkinManager1 = nullptr;
+  skin::TsSkinProvider* sSkinProvider1 = nullptr;
+  skin::TsAlphaImageList *sAlphaImageList1 = nullptr, *sAlphaImageList2 = nullptr;
+  classlib::TPopupMenu* PopupMenu20 = nullptr;
+  classlib::TMenuItem* Otwrzkatalogkarty1 = nullptr;
   classlib::TPopupMenu *PopupMenu3 = nullptr, *PopupMenu10 = nullptr;
   classlib::TMenuItem *Ukryjkosztyzakupu1 = nullptr, *Przypominajoserwisie1 = nullptr, *po5latach1 = nullptr,
                       *po10latach1 = nullptr;
@@ -73,15 +95,68 @@ class TForm1 : public classlib::TForm {
   void Timer2Timer(classlib::TObject* sender);
   void sComboBox1DropDown(classlib::TObject* sender);
   void sComboBox1CloseUp(classlib::TObject* sender);
+  void sComboBox1Change(classlib::TObject* sender);
+  void sComboBox1ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void Otwrzkatalogkarty1Click(classlib::TObject* sender);
+  // Navigation: first, previous, next, last card.
+  void sBitBtn7Click(classlib::TObject* sender);
+  void sBitBtn8Click(classlib::TObject* sender);
+  void sBitBtn9Click(classlib::TObject* sender);
+  void sBitBtn10Click(classlib::TObject* sender);
+  // Card commands: save, new card, delete.
+  void sBitBtn3Click(classlib::TObject* sender);
+  void sBitBtn5Click(classlib::TObject* sender);
+  void sBitBtn2Click(classlib::TObject* sender);
+  // Limitation fields, the three-state anti-reflective box, unit labels.
+  void sCheckBox1Click(classlib::TObject* sender);
+  void sCheckBox11Click(classlib::TObject* sender);
+  void sEdit18Change(classlib::TObject* sender);
+  void sEdit19Change(classlib::TObject* sender);
+  void sEdit20Change(classlib::TObject* sender);
+  void sEdit21Change(classlib::TObject* sender);
+  void sEdit22Change(classlib::TObject* sender);
+  void sEdit23Change(classlib::TObject* sender);
 
   // Rebuilds the card list from the card folders under CardsDir.
   void RefreshCardList();
   // Shows or hides the navigation buttons and sets the combo's width.
   void UpdateCardNavigation();
+  // Write and read the card shown by the combo; nothing without a card.
+  void SaveCard();
+  void LoadCard();
+
+  // One key of "Dane.ini" and the control it stores, in the file's order.
+  enum class FieldForm { Text, Number, Boolean, Antireflex };
+  struct CardField {
+    const wchar_t* section;
+    const wchar_t* key;
+    FieldForm form;
+    TsEdit* edit;        // Text and Number
+    TsCheckBox* box;     // Boolean and Antireflex
+    const wchar_t* label;  // how a warning names the field
+  };
+  std::vector<CardField> CardFields() const;
 
  private:
   void RegisterComponents();
+  void RegisterEvents();
   void ReadSettings();
+  void WriteCardData(const std::wstring& fileName);
+  void ReadCardData(const std::wstring& fileName);
+  // The limitation number and size show only for a limited edition.
+  void ShowLimitationFields(bool shown);
+  void ShowUnitWhenNumber(TsEdit* edit, TsPanel* unit);
+  // The name field's error mark after a refused save; `sign` replaces the
+  // name by "!" until Timer2 ends the mark.
+  void MarkNameError(bool sign);
+  // The first stored text code page 1250 cannot hold: its field's name, or
+  // "" when every text can be stored.
+  std::wstring FieldCodePageCannotHold() const;
+  bool CreateOrRenameCardFolder(const std::wstring& name);
+  void InvertCardImage();
+  int Ask(const std::wstring& text, UINT flags);
+
+  bool steppingAntireflex_ = false;
 };
 
 // The process-wide state of the main window's unit.
@@ -89,6 +164,11 @@ extern TForm1* Form1;
 // The program folder + "Karty\": set once by FormCreate.
 extern std::wstring CardsDir;
 extern HHOOK KeyboardHook;
+
+// Removes a folder with everything in it. Links and junctions inside are
+// removed themselves, never entered. True when the folder is gone; what
+// cannot be deleted (a read-only or open file) stays, with its folders.
+bool DeleteFolderTree(const std::wstring& path);
 
 // Passes every key on; installed for the UI thread by FormCreate.
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);

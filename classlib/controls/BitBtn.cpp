@@ -64,6 +64,8 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   canvas_->SetHandle(item.hDC);
   canvas_->SetFont(Font());
+  // A disabled button shows its caption greyed, as the system's buttons do.
+  if (item.itemState & ODS_DISABLED) canvas_->Font()->SetColor(clGrayText);
   canvas_->Brush()->SetStyle(bsClear);
   const std::wstring caption = Caption();
   const TSize text = canvas_->TextExtent(caption);

@@ -41,16 +41,9 @@ class TThreadWindowsDisabled {
   std::vector<HWND> windows_;
 };
 
-}  // namespace
-
-const std::wstring& MessageBoxTitle() { return Title(); }
-void SetMessageBoxTitle(const std::wstring& title) { Title() = title; }
-
-int ShowMessageBox(const std::wstring& text, UINT flags) { return ShowMessageBox(text, std::wstring(), flags); }
-
-int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
+int ShowBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags) {
   TMessageBoxRequest request;
-  request.Owner = GetActiveWindow();
+  request.Owner = owner;
   request.Text = text;
   request.Caption = caption.empty() ? Title() : caption;
   request.Flags = flags;
@@ -63,6 +56,21 @@ int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT f
   }
   if (focus && IsWindow(focus)) SetFocus(focus);
   return answer;
+}
+
+}  // namespace
+
+const std::wstring& MessageBoxTitle() { return Title(); }
+void SetMessageBoxTitle(const std::wstring& title) { Title() = title; }
+
+int ShowMessageBox(const std::wstring& text, UINT flags) { return ShowMessageBox(text, std::wstring(), flags); }
+
+int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
+  return ShowBox(GetActiveWindow(), text, caption, flags);
+}
+
+int ShowMessageBox(HWND owner, const std::wstring& text, UINT flags) {
+  return ShowBox(owner, text, std::wstring(), flags);
 }
 
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {

@@ -18,6 +18,9 @@ void SetMessageBoxTitle(const std::wstring& title);
 int ShowMessageBox(const std::wstring& text, UINT flags);
 // As above with another caption (the title when `caption` is empty).
 int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
+// Owned by `owner` instead of the active window: a box about a window's
+// content stays that window's even while the window is not active.
+int ShowMessageBox(HWND owner, const std::wstring& text, UINT flags);
 
 // What a box is shown with; a handler answers instead of the system's box.
 struct TMessageBoxRequest {

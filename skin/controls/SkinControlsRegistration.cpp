@@ -2,10 +2,12 @@
 
 #include "classlib/controls/ControlsRegistration.h"
 #include "classlib/core/PropertyRegistry.h"
+#include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
+#include "skin/controls/sLabels.h"
 #include "skin/controls/sStandardControls.h"
 
 namespace skin {
@@ -39,6 +41,14 @@ void RegisterAll() {
   RegisterComponentClass<TsPanel, TPanel>();
   Properties<TsLabel, TLabel>();
   RegisterComponentClass<TsLabel, TLabel>();
+  Properties<TsLabelFX, TsLabel>();
+  RegisterComponentClass<TsLabelFX, TsLabel>();
+  Properties<TsWebLabel, TsLabel>()
+      .String(L"URL", &TsWebLabel::URL, &TsWebLabel::SetURL)
+      .Object(L"HoverFont", &TsWebLabel::HoverFont);
+  RegisterComponentClass<TsWebLabel, TsLabel>();
+  Properties<TsAlphaImageList, TCustomImageList>();
+  RegisterComponentClass<TsAlphaImageList, TCustomImageList>();
 }
 
 }  // namespace

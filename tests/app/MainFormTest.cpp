@@ -8,9 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppStartup.h"
-#include "app/Unit1.h"
-#include "classlib/controls/Application.h"
+#include "AppTestFolder.h"
 #include "classlib/core/FileUtilsPath.h"
 
 namespace app_test {
@@ -19,42 +17,8 @@ using namespace classlib;
 using app::TForm1;
 using skin::TsButton;
 using skin::TsPanel;
-namespace fs = std::filesystem;
 
-// A program folder of its own under the temporary folder, with "Karty\"
-// made on request; the main window is created over it.
-class MainFormTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    root_ = ToFsPath(TempFolder()) /
-            (L"tessarilo-app-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter_));
-    fs::create_directories(root_);
-    Application->Initialize();
-    app::RegisterFormClasses();
-    // After Initialize, which points the program folder at the test program.
-    SetProgramFolderSource([this] { return FromFsPath(root_) + L"\\"; });
-  }
-  void TearDown() override {
-    form_.reset();
-    SetProgramFolderSource(nullptr);
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-
-  fs::path Cards() const { return root_ / L"Karty"; }
-  void WriteSettings(const std::string& lines) {
-    fs::create_directories(Cards());
-    std::ofstream(Cards() / L"Ustawienia.ini", std::ios::binary) << "[Ustawienia]\r\n" << lines;
-  }
-  TForm1& Form() {
-    form_.reset(New<TForm1>(nullptr));
-    return *form_;
-  }
-
-  fs::path root_;
-  std::unique_ptr<TForm1> form_;
-  static inline int counter_ = 0;
-};
+using MainFormTest = AppTestFolder;
 
 TEST_F(MainFormTest, WithoutSettingsTheReminderIsOnEveryFiveYearsAndCostsShow) {
   TForm1& form = Form();

@@ -1,0 +1,99 @@
+// Moving the selected card between its folder and the editor.
+#include "app/Unit1.h"
+#include "classlib/core/Exception.h"
+#include "classlib/core/FileUtils.h"
+#include "classlib/graphics/JpegImage.h"
+#include "classlib/menus/MessageBox.h"
+
+namespace app {
+
+using namespace classlib;
+
+namespace {
+
+void CreateFolderWhenMissing(const std::wstring& folder) {
+  if (!DirectoryExists(folder)) CreateDir(folder);
+}
+
+}  // namespace
+
+void TForm1::SaveCard() {
+  // Without a card every path below would name the whole card store.
+  if (sComboBox1->Text().empty()) return;
+  const std::wstring folder = CardsDir + sComboBox1->Text() + L"\\";
+  const std::wstring picture = folder + L"Obraz.jpg", document = folder + L"Dokument.pdf";
+  if (Image1->Tag() == 0 && FileExists(picture)) DeleteFileAt(picture);
+  if (Image1->Tag() == 2) {
+    TJPEGImage jpeg;
+    jpeg.Assign(Image1->Picture()->Bitmap());
+    jpeg.SetCompressionQuality(100);
+    jpeg.SaveToFile(picture);
+    Image1->SetTag(1);
+  }
+  if (sBitBtn6->Tag() != 1 && FileExists(document)) DeleteFileAt(document);
+  if (sBitBtn6->Tag() == 0) {
+    sBitBtn6->SetCaption(L"Wybierz");
+    sBitBtn6->SetImageIndex(0);
+  }
+  if (!sCheckBox1->Checked()) {
+    sEdit24->Clear();
+    sEdit6->Clear();
+  }
+  WriteCardData(folder + L"Dane.ini");
+  CreateFolderWhenMissing(folder + L"Galeria");
+  Memo1->Lines()->SaveToFile(folder + L"Notatki.txt");
+  sBitBtn4->SetEnabled(true);
+  sBitBtn11->SetEnabled(true);
+  sBitBtn2->SetEnabled(true);
+  UpdateCardNavigation();
+  Timer1->SetEnabled(true);
+}
+
+void TForm1::LoadCard() {
+  if (sComboBox1->Text().empty()) return;
+  const std::wstring folder = CardsDir + sComboBox1->Text() + L"\\";
+  sEdit1->SetText(sComboBox1->Text());
+  // A picture that cannot be read must not cost the user the rest of the
+  // card: the box stays empty, the file and Tag 1 stay so a save keeps it,
+  // and the error is told once the card is loaded.
+  std::wstring pictureError;
+  const std::wstring picture = folder + L"Obraz.jpg";
+  if (FileExists(picture)) {
+    Image1->SetTag(1);
+    try {
+      Image1->Picture()->LoadFromFile(picture);
+    } catch (const Exception& error) {
+      Image1->Picture()->SetGraphic(nullptr);
+      pictureError = error.Message();
+    }
+  } else {
+    Image1->SetTag(0);
+    Image1->Picture()->SetGraphic(nullptr);
+  }
+  if (FileExists(folder + L"Dokument.pdf")) {
+    sBitBtn6->SetTag(1);
+    sBitBtn6->SetCaption(L"Zapisano");
+    sBitBtn6->SetImageIndex(1);
+  } else {
+    sBitBtn6->SetTag(0);
+    sBitBtn6->SetCaption(L"Wybierz");
+    sBitBtn6->SetImageIndex(0);
+  }
+  ReadCardData(folder + L"Dane.ini");
+  CreateFolderWhenMissing(folder + L"Galeria");
+  Memo1->Lines()->Clear();
+  const std::wstring notes = folder + L"Notatki.txt";
+  if (FileExists(notes))
+    Memo1->Lines()->LoadFromFile(notes);
+  else
+    Memo1->Lines()->SaveToFile(notes);
+  sBitBtn4->SetEnabled(true);
+  sBitBtn11->SetEnabled(true);
+  sBitBtn2->SetEnabled(true);
+  if (sBitBtn12->Tag() == 1) sBitBtn12->Click();
+  UpdateCardNavigation();
+  if (!pictureError.empty())
+    ShowMessageBox(Handle(), L"Nie można wczytać obrazu karty." + std::wstring(L"\r") + pictureError, MB_ICONERROR);
+}
+
+}  // namespace app
