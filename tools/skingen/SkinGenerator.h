@@ -1,0 +1,14 @@
+#pragma once
+#include <filesystem>
+
+namespace skingen {
+
+// Writes the internal skin into the folder (created when missing):
+// "Options.dat" and the master bitmap. Raises std::runtime_error when a file
+// cannot be written or the skin lacks an item the program needs.
+void GenerateSkin(const std::filesystem::path& folder);
+
+// Writes a picture of the skin at work (a 32-bit BMP) to look at.
+void WriteSkinPreview(const std::filesystem::path& file);
+
+}  // namespace skingen
