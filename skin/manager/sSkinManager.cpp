@@ -15,7 +15,8 @@ TsSkinManager*& Default() {
 
 }  // namespace
 
-TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner) {
+TsSkinManager::TsSkinManager(TComponent* owner)
+    : TComponent(owner), internalSkins_(std::make_unique<TsStoredSkins>(this)) {
   if (!Default()) Default() = this;
 }
 
@@ -27,9 +28,11 @@ TsSkinManager* TsSkinManager::DefaultManager() { return Default(); }
 
 void RegisterSkinManagerClasses() {
   static const bool done = [] {
+    RegisterStoredSkinClasses();
     Properties<TsSkinManager, TComponent>()
         .String(L"SkinName", &TsSkinManager::SkinName, &TsSkinManager::SetSkinName)
-        .String(L"SkinDirectory", &TsSkinManager::SkinDirectory, &TsSkinManager::SetSkinDirectory);
+        .String(L"SkinDirectory", &TsSkinManager::SkinDirectory, &TsSkinManager::SetSkinDirectory)
+        .Object(L"InternalSkins", &TsSkinManager::InternalSkins, &TsSkinManager::SetInternalSkins);
     RegisterComponentClass<TsSkinManager, TComponent>();
     return true;
   }();

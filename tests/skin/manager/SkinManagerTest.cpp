@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "classlib/core/ComponentReader.h"
+#include "classlib/core/ComponentWriter.h"
 #include "classlib/core/PropertyRegistry.h"
 #include "classlib/core/PublishedProps.h"
 #include "skin/manager/sSkinManager.h"
@@ -29,6 +31,46 @@ TEST(SkinManager, DescriptionNamesTheSkinAndItsFolder) {
   EXPECT_TRUE(classlib::SetStrProp(&manager, L"SkinDirectory", L"c:\\Skins"));
   EXPECT_EQ(manager.SkinName(), L"Tessarilo");
   EXPECT_EQ(manager.SkinDirectory(), L"c:\\Skins");
+}
+
+TEST(SkinManager, InternalSkinsKeepTheirBytesInTheDescription) {
+  skin::RegisterSkinManagerClasses();
+  TsSkinManager manager(nullptr);
+  classlib::ReadComponentFromText(&manager,
+                                  L"object sSkinManager1: TsSkinManager\n"
+                                  L"  SkinName = 'Tessarilo'\n"
+                                  L"  InternalSkins = <\n"
+                                  L"    item\n"
+                                  L"      Name = 'Tessarilo'\n"
+                                  L"      Data = {41537A660001FF}\n"
+                                  L"    end\n"
+                                  L"    item\n"
+                                  L"      Name = 'Empty'\n"
+                                  L"    end>\n"
+                                  L"end\n");
+  skin::TsStoredSkins& skins = *manager.InternalSkins();
+  ASSERT_EQ(skins.Count(), 2);
+  EXPECT_EQ(skins.IndexOf(L"Tessarilo"), 0);
+  EXPECT_EQ(skins.IndexOf(L"tessarilo"), -1);  // names are exact
+  EXPECT_EQ(skins.Items(0)->Data().Bytes(), (std::vector<uint8_t>{0x41, 0x53, 0x7A, 0x66, 0x00, 0x01, 0xFF}));
+  EXPECT_EQ(skins.Items(1)->Data().Size(), 0);
+  EXPECT_EQ(skins.Items(1)->Shadow1Blur(), -1);
+  EXPECT_EQ(skins.Items(1)->BorderColor(), 0xFF00FF);
+
+  // Written back, both items keep their data (the empty one too) and read again alike.
+  const std::wstring text = classlib::WriteComponentToText(&manager);
+  EXPECT_NE(text.find(L"41537A660001FF"), std::wstring::npos) << std::string(text.begin(), text.end());
+  TsSkinManager copy(nullptr);
+  classlib::ReadComponentFromText(&copy, text);
+  ASSERT_EQ(copy.InternalSkins()->Count(), 2);
+  EXPECT_EQ(copy.InternalSkins()->Items(0)->Data().Bytes(), skins.Items(0)->Data().Bytes());
+
+  int changes = 0;
+  skins.SetOnChange([&] { ++changes; });
+  skins.Items(1)->SetName(L"Renamed");
+  skins.Add();
+  EXPECT_EQ(changes, 2);
+  skins.SetOnChange(nullptr);
 }
 
 }  // namespace skin_test
