@@ -20,12 +20,9 @@
 
 namespace bmp32 {
 
-enum TDrawMode { dmOpaque, dmBlend, dmCustom, dmTransparent };
-
 // Info of an area notification: the area is a plain rectangle.
 inline constexpr std::uint32_t AREA_PLAIN_RECT = 0x80000000u;
 
-using TPixelCombineEvent = std::function<void(TColor32 f, TColor32& b, TColor32 m)>;
 using TAreaChangedEvent =
     std::function<void(classlib::TObject* sender, const TRect& area, std::uint32_t info)>;
 
@@ -69,6 +66,9 @@ class TCustomBitmap32 : public TCustomMap {
   TColor32 InterpolatedPixelFixedWrap(TFixed x, TFixed y) const;
 
   // --- Drawing (nothing is written while measuring; areas are reported)
+  // Src's SrcRect into DstRect of this bitmap, through Src's resampler and
+  // draw mode; nothing for a null Src. Defined with the transfer routines.
+  void Draw(const TRect& dstRect, const TRect& srcRect, const TCustomBitmap32* src);
   void Clear() { Clear(0xFF000000); }
   // The clip rectangle when clipping, else every pixel; nothing when empty.
   void Clear(TColor32 fillColor);

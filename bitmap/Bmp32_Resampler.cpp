@@ -1,13 +1,33 @@
 #include "bitmap/Bmp32_Resampler.h"
 
+#include <limits>
+
 #include "bitmap/Bmp32.h"
+#include "bitmap/Bmp32_Resamplers.h"
 
 namespace bmp32 {
+
+TFloatRect TCustomSampler::SampleBounds() const {
+  constexpr float inf = std::numeric_limits<float>::infinity();
+  return {-inf, -inf, inf, inf};
+}
 
 void TCustomResampler::SetPixelAccessMode(TPixelAccessMode mode) {
   if (mode == pixelAccessMode_) return;
   pixelAccessMode_ = mode;
   Changed();
+}
+
+void TCustomResampler::Transfer(TCustomBitmap32&, const TRect&, const TRect&, const TCustomBitmap32&,
+                                const TRect&, TDrawMode, const TPixelCombineEvent&) {}
+
+void TCustomResampler::BeginSampling() {
+  if (bitmap_) clipRect_ = bitmap_->ClipRect();
+}
+
+TFloatRect TCustomResampler::SampleBounds() const {
+  const TFloatRect clip = bitmap_ ? MakeFloatRect(bitmap_->ClipRect()) : TFloatRect{};
+  return pixelAccessMode_ == pamTransparentEdge ? InflateRect(clip, 1.0f, 1.0f) : clip;
 }
 
 void TCustomResampler::Changed() {
@@ -24,7 +44,11 @@ void TCustomResampler::Assign(const classlib::TPersistent* source) {
 }
 
 TClassList<const TResamplerClass*>& ResamplerList() {
-  static TClassList<const TResamplerClass*> list;
+  static TClassList<const TResamplerClass*> list = [] {
+    TClassList<const TResamplerClass*> standard;
+    RegisterStandardResamplers(standard);
+    return standard;
+  }();
   return list;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Value types shared by every unit of the 32-bit bitmap library.
 #include <cstdint>
+#include <functional>
 
 namespace bmp32 {
 
@@ -24,5 +25,10 @@ struct TRect {
 enum TWrapMode { wmClamp, wmRepeat, wmMirror };
 
 enum TCombineMode { cmBlend, cmMerge };
+
+enum TDrawMode { dmOpaque, dmBlend, dmCustom, dmTransparent };
+
+// A per-pixel draw of dmCustom: F over B with the master alpha M.
+using TPixelCombineEvent = std::function<void(TColor32 f, TColor32& b, TColor32 m)>;
 
 }  // namespace bmp32

@@ -1,0 +1,13 @@
+#pragma once
+// Counts the heap bytes in use, so a benchmark can tell what an operation
+// allocates on top of the bitmaps it was given.
+#include <cstddef>
+
+namespace resample_bench {
+
+std::size_t HeapInUse();
+// The most in use since the last ResetHeapPeak.
+std::size_t HeapPeak();
+void ResetHeapPeak();
+
+}  // namespace resample_bench
