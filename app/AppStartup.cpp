@@ -1,5 +1,6 @@
 #include "app/AppStartup.h"
 
+#include "png/PngRegistration.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
@@ -10,6 +11,8 @@ void RegisterFormClasses() {
   skin::RegisterSkinControlsClasses();
   skin::RegisterSkinManagerClasses();
   skin::RegisterSkinFormsClasses();
+  // The main window's stored pictures are PNG images.
+  png::RegisterPngFormat();
 }
 
 }  // namespace app

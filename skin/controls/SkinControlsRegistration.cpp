@@ -47,7 +47,16 @@ void RegisterAll() {
       .String(L"URL", &TsWebLabel::URL, &TsWebLabel::SetURL)
       .Object(L"HoverFont", &TsWebLabel::HoverFont);
   RegisterComponentClass<TsWebLabel, TsLabel>();
-  Properties<TsAlphaImageList, TCustomImageList>();
+  if (!EnumNamesOf<TPixelFormat>())
+    RegisterEnum<TPixelFormat>(
+        {L"pfDevice", L"pf1bit", L"pf4bit", L"pf8bit", L"pf15bit", L"pf16bit", L"pf24bit", L"pf32bit", L"pfCustom"});
+  RegisterEnum<TsImageFormat>({L"ifPNG", L"ifICO"});
+  Properties<TsImgListItem, TCollectionItem>()
+      .Enum(L"ImageFormat", &TsImgListItem::ImageFormat, &TsImgListItem::SetImageFormat, ifPNG)
+      .Enum(L"PixelFormat", &TsImgListItem::PixelFormat, &TsImgListItem::SetPixelFormat, pf32bit);
+  Properties<TsImgListItems, TCollection>();
+  Properties<TsAlphaImageList, TCustomImageList>().Object(L"Items", &TsAlphaImageList::Items,
+                                                          &TsAlphaImageList::SetItems);
   RegisterComponentClass<TsAlphaImageList, TCustomImageList>();
 }
 

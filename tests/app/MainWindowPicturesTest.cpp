@@ -1,0 +1,50 @@
+#ifdef _WIN32
+// The pictures stored in the main window's description reach their controls.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "AppTestFolder.h"
+#include "classlib/graphics/Bitmap.h"
+#include "png/PngObject.h"
+
+namespace app_test {
+
+using namespace classlib;
+
+using MainWindowPicturesTest = AppTestFolder;
+
+TEST_F(MainWindowPicturesTest, ListsGlyphAndWelcomePictureComeFromTheDescription) {
+  app::TForm1& form = Form();
+  // The document button's four states and the menus' nineteen icons, each
+  // kept as its file and shown in the list's own size.
+  struct TList {
+    skin::TsAlphaImageList* list;
+    int count, size;
+  };
+  for (const TList& c : {TList{form.sAlphaImageList1, 4, 24}, TList{form.sAlphaImageList2, 19, 16}}) {
+    EXPECT_EQ(c.list->Count(), c.count);
+    ASSERT_EQ(c.list->Items()->Count(), c.count);
+    for (int i = 0; i < c.count; ++i) {
+      EXPECT_EQ(c.list->Items()->Items(i)->OrigWidth(), c.size) << i;
+      EXPECT_EQ(c.list->Items()->Items(i)->OrigHeight(), c.size) << i;
+    }
+  }
+  EXPECT_EQ(form.sBitBtn6->Images(), form.sAlphaImageList1);
+
+  const TBitmap* glyph = form.sBitBtn1->Glyph();
+  EXPECT_EQ(glyph->Width(), 32);
+  EXPECT_EQ(glyph->Height(), 32);
+  EXPECT_EQ(glyph->PixelFormat(), pf32bit);
+
+  // The welcome picture fills its box and keeps its alpha.
+  auto* welcome = dynamic_cast<png::TPNGObject*>(form.Image2->Picture()->Graphic());
+  ASSERT_NE(welcome, nullptr);
+  EXPECT_EQ(welcome->Width(), 500);
+  EXPECT_EQ(welcome->Height(), 440);
+  ASSERT_NE(welcome->AlphaScanline(0), nullptr);
+  EXPECT_EQ(welcome->AlphaScanline(0)[0], 0);
+  EXPECT_EQ(welcome->AlphaScanline(220)[250], 255);
+}
+
+}  // namespace app_test
+#endif

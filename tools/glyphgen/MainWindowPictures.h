@@ -1,0 +1,26 @@
+#pragma once
+// All pictures of the main window, encoded, with the places they take in
+// its form description.
+#include <string>
+#include <vector>
+
+#include "tools/glyphgen/FormComposer.h"
+
+namespace glyphgen {
+
+struct TMainWindowPictures {
+  TBytes AboutGlyphPng;
+  TBytes AboutGlyphBmp;  // a button's glyph is a bitmap
+  std::vector<TBytes> DocumentGlyphs;
+  std::vector<TBytes> MenuIcons;
+  TBytes Welcome;
+};
+
+TMainWindowPictures DrawMainWindowPictures();
+// about.png, document-0.png.., menu-00.png.., welcome.png.
+void WritePictureFiles(const TMainWindowPictures& pictures, const std::string& folder);
+// Fills the placeholders %AboutGlyph%, %DocumentGlyphs%, %MenuIcons% and
+// %WelcomePicture%.
+std::string ComposeMainWindowForm(const std::string& description, const TMainWindowPictures& pictures);
+
+}  // namespace glyphgen
