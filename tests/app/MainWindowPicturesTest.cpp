@@ -6,6 +6,7 @@
 #include "AppTestFolder.h"
 #include "classlib/graphics/Bitmap.h"
 #include "png/PngObject.h"
+#include "skin/core/PackedSkin.h"
 
 namespace app_test {
 
@@ -44,6 +45,21 @@ TEST_F(MainWindowPicturesTest, ListsGlyphAndWelcomePictureComeFromTheDescription
   ASSERT_NE(welcome->AlphaScanline(0), nullptr);
   EXPECT_EQ(welcome->AlphaScanline(0)[0], 0);
   EXPECT_EQ(welcome->AlphaScanline(220)[250], 255);
+}
+
+TEST_F(MainWindowPicturesTest, TheInternalSkinIsStoredPackedUnderItsName) {
+  skin::TsSkinManager& manager = *Form().sSkinManager1;
+  ASSERT_EQ(manager.InternalSkins()->Count(), 1);
+  const int index = manager.InternalSkins()->IndexOf(manager.SkinName());
+  ASSERT_EQ(index, 0);
+  skin::TsStoredSkin& stored = *manager.InternalSkins()->Items(index);
+  auto convertor = std::make_unique<skin::TacSkinConvertor>();
+  convertor->BorrowSource(&stored.Data());
+  skin::ReadPackedSkin(convertor);
+  ASSERT_NE(convertor->Options, nullptr);
+  EXPECT_GT(convertor->Options->Size(), 0);
+  EXPECT_GE(convertor->ImageCount, 1);  // the master bitmap at least
+  skin::ClearPackedSkin(*convertor);
 }
 
 }  // namespace app_test

@@ -106,7 +106,17 @@ const classlib::TFormValue* Property(const classlib::TFormObject& object, const 
 TEST(GlyphGen, TheComposedMainWindowHoldsEveryPictureWhereTheReaderTakesIt) {
   const std::string source = ReadFile(TESSARILO_SOURCE_DIR "/app/forms/TForm1.txt");
   ASSERT_FALSE(source.empty());
-  const classlib::TFormObject form = classlib::ParseFormBytes(ComposeMainWindowForm(source, Pictures()));
+  const TBytes skin{'A', 'S', 'z', 'f', 0, 1, 2, 0xFF};
+  const classlib::TFormObject form = classlib::ParseFormBytes(ComposeMainWindowForm(source, Pictures(), skin));
+
+  // The skin manager keeps the packed skin under the name it selects.
+  const classlib::TFormValue* skins = Property(*Child(form, L"sSkinManager1"), L"InternalSkins");
+  ASSERT_NE(skins, nullptr);
+  ASSERT_EQ(skins->Items.size(), 1u);
+  ASSERT_EQ(skins->Items[0].Properties.size(), 2u);
+  EXPECT_EQ(skins->Items[0].Properties[0].Value.Text, L"Tessarilo");
+  EXPECT_EQ(skins->Items[0].Properties[1].Name, L"Data");
+  EXPECT_EQ(skins->Items[0].Properties[1].Value.Bytes, skin);
 
   const std::pair<std::wstring, const std::vector<TBytes>*> lists[] = {
       {L"sAlphaImageList1", &Pictures().DocumentGlyphs}, {L"sAlphaImageList2", &Pictures().MenuIcons}};

@@ -39,6 +39,13 @@ TLines ImageListItems(const std::vector<TBytes>& files) {
   return lines;
 }
 
+TLines StoredSkinItems(const std::string& name, const TBytes& packedSkin) {
+  TLines lines{"InternalSkins = <", "  item", "    Name = '" + name + "'"};
+  for (const std::string& line : BinaryProperty("Data", packedSkin)) lines.push_back("    " + line);
+  lines.emplace_back("  end>");
+  return lines;
+}
+
 TLines PictureData(const std::string& property, const std::string& graphicClass, const TBytes& file) {
   TBytes data{static_cast<std::uint8_t>(graphicClass.size())};
   data.insert(data.end(), graphicClass.begin(), graphicClass.end());

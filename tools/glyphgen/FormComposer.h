@@ -21,6 +21,9 @@ TLines ImageListItems(const std::vector<TBytes>& files);
 TLines PictureData(const std::string& property, const std::string& graphicClass, const TBytes& file);
 // A bitmap property's stored form (a glyph): the BMP file as a sized block.
 TLines BitmapData(const std::string& property, const TBytes& bmpFile);
+// A skin manager's internal skins: one item named `name` holding the packed
+// skin container as its "Data".
+TLines StoredSkinItems(const std::string& name, const TBytes& packedSkin);
 
 // Raises std::runtime_error naming the line of a placeholder with no
 // replacement, and for a replacement that found no placeholder.

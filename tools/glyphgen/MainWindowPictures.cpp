@@ -49,11 +49,13 @@ void WritePictureFiles(const TMainWindowPictures& pictures, const std::string& f
   write("welcome.png", pictures.Welcome);
 }
 
-std::string ComposeMainWindowForm(const std::string& description, const TMainWindowPictures& pictures) {
+std::string ComposeMainWindowForm(const std::string& description, const TMainWindowPictures& pictures,
+                                  const TBytes& internalSkin) {
   return ComposeForm(description, {{"AboutGlyph", BitmapData("Glyph.Data", pictures.AboutGlyphBmp)},
                                    {"DocumentGlyphs", ImageListItems(pictures.DocumentGlyphs)},
                                    {"MenuIcons", ImageListItems(pictures.MenuIcons)},
-                                   {"WelcomePicture", PictureData("Picture.Data", "TPNGObject", pictures.Welcome)}});
+                                   {"WelcomePicture", PictureData("Picture.Data", "TPNGObject", pictures.Welcome)},
+                                   {"InternalSkins", StoredSkinItems("Tessarilo", internalSkin)}});
 }
 
 }  // namespace glyphgen

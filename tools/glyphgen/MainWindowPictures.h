@@ -20,7 +20,9 @@ TMainWindowPictures DrawMainWindowPictures();
 // about.png, document-0.png.., menu-00.png.., welcome.png.
 void WritePictureFiles(const TMainWindowPictures& pictures, const std::string& folder);
 // Fills the placeholders %AboutGlyph%, %DocumentGlyphs%, %MenuIcons% and
-// %WelcomePicture%.
-std::string ComposeMainWindowForm(const std::string& description, const TMainWindowPictures& pictures);
+// %WelcomePicture% with the pictures, and %InternalSkins% with the packed
+// skin the program is drawn in (stored under the name "Tessarilo").
+std::string ComposeMainWindowForm(const std::string& description, const TMainWindowPictures& pictures,
+                                  const TBytes& internalSkin);
 
 }  // namespace glyphgen

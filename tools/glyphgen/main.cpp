@@ -1,8 +1,8 @@
-// glyphgen OUTPUT_FOLDER [FORM_DESCRIPTION COMPOSED_DESCRIPTION]
+// glyphgen OUTPUT_FOLDER [FORM_DESCRIPTION COMPOSED_DESCRIPTION PACKED_SKIN]
 //
 // Draws the main window's pictures into OUTPUT_FOLDER as PNG files and, given
-// a form description with placeholders, writes it with the pictures stored
-// in it, the way the form reader takes them.
+// a form description with placeholders, writes it with the pictures and the
+// packed internal skin stored in it, the way the form reader takes them.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -32,18 +32,20 @@ void WriteAll(const fs::path& file, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 4) {
-    std::fprintf(stderr, "usage: glyphgen OUTPUT_FOLDER [FORM_DESCRIPTION COMPOSED_DESCRIPTION]\n");
+  if (argc != 2 && argc != 5) {
+    std::fprintf(stderr, "usage: glyphgen OUTPUT_FOLDER [FORM_DESCRIPTION COMPOSED_DESCRIPTION PACKED_SKIN]\n");
     return 2;
   }
   try {
     const glyphgen::TMainWindowPictures pictures = glyphgen::DrawMainWindowPictures();
     glyphgen::WritePictureFiles(pictures, argv[1]);
-    if (argc == 4) {
+    if (argc == 5) {
+      const std::string skin = ReadAll(argv[4]);
       const fs::path composed = argv[3];
       // Written beside and then renamed, so a failed run leaves no half file.
       const fs::path partial = composed.string() + ".partial";
-      WriteAll(partial, glyphgen::ComposeMainWindowForm(ReadAll(argv[2]), pictures));
+      WriteAll(partial, glyphgen::ComposeMainWindowForm(ReadAll(argv[2]), pictures,
+                                                        glyphgen::TBytes(skin.begin(), skin.end())));
       fs::rename(partial, composed);
     }
   } catch (const std::exception& e) {
