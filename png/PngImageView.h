@@ -3,11 +3,12 @@
 // (rows bottom-up, padded to 4 bytes, StoredBitsPerPixel per pixel), the
 // alpha buffer (one byte per pixel, top row first) for colour types 4 and 6,
 // and the 16-bit side buffer (the low bytes, laid out like the bitmap).
-// The buffers belong to someone else: a DIB section on Windows, vectors in
+// The buffers belong to someone else: a DIB section on Windows, zeroed blocks in
 // TPngImageBuffer.
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 #include "png/PngFormat.h"
 
@@ -40,7 +41,15 @@ class TPngImageBuffer {
   const TPngImageView& View() const { return view_; }
 
  private:
-  std::vector<uint8_t> bits_, alpha_, extra_;
+  struct TFree {
+    void operator()(uint8_t* p) const { std::free(p); }
+  };
+  // From calloc: large zeroed blocks come straight from the system's zero
+  // pages (as a DIB section's bits do) instead of being cleared first.
+  using TZeroedBytes = std::unique_ptr<uint8_t[], TFree>;
+  static TZeroedBytes AllocateZeroed(size_t size);
+
+  TZeroedBytes bits_, alpha_, extra_;
   TPngImageView view_;
 };
 

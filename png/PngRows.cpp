@@ -1,8 +1,9 @@
 #include "png/PngRows.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
+
+#include "png/PngRgbOrder.h"
 
 namespace png {
 namespace {
@@ -31,42 +32,26 @@ bool IsIdentity(const uint8_t table[256]) {
   return true;
 }
 
-// The byte masks of SwapRgbOrder: in 24 bytes (three little-endian words),
-// the bytes at place `role` of their pixel (0 first, 2 last).
-constexpr uint64_t RoleMask(int word, int role) {
-  uint64_t mask = 0;
-  for (int b = 0; b < 8; ++b)
-    if ((8 * word + b) % 3 == role) mask |= uint64_t{0xFF} << (8 * b);
-  return mask;
+// Separates 16-bit samples into their high and low bytes. The plain
+// stride-two loop is what the compiler turns into vector pack instructions.
+void SplitSampleBytes(const uint8_t* in, uint8_t* high, uint8_t* low, size_t samples) {
+  for (size_t i = 0; i < samples; ++i) {
+    high[i] = in[2 * i];
+    low[i] = in[2 * i + 1];
+  }
 }
 
-// Reverses the three bytes of each pixel (BGR <-> RGB, the same either way).
-// Eight pixels go as three 64-bit words: a first byte comes from two bytes
-// on, a last byte from two bytes back, the middle one stays; a quarter of
-// the byte-by-byte work.
-void SwapRgbOrder(const uint8_t* in, uint8_t* out, size_t pixels) {
-  size_t k = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    constexpr uint64_t kFirst[3] = {RoleMask(0, 0), RoleMask(1, 0), RoleMask(2, 0)};
-    constexpr uint64_t kMiddle[3] = {RoleMask(0, 1), RoleMask(1, 1), RoleMask(2, 1)};
-    constexpr uint64_t kLast[3] = {RoleMask(0, 2), RoleMask(1, 2), RoleMask(2, 2)};
-    for (; k + 8 <= pixels; k += 8) {
-      uint64_t w[3], r[3];
-      std::memcpy(w, in + 3 * k, 24);
-      for (int i = 0; i < 3; ++i) {
-        const uint64_t next = i < 2 ? w[i + 1] : 0;
-        const uint64_t prev = i > 0 ? w[i - 1] : 0;
-        const uint64_t fromAhead = (w[i] >> 16) | (next << 48);
-        const uint64_t fromBehind = (w[i] << 16) | (prev >> 48);
-        r[i] = (w[i] & kMiddle[i]) | (fromAhead & kFirst[i]) | (fromBehind & kLast[i]);
-      }
-      std::memcpy(out + 3 * k, r, 24);
-    }
-  }
-  for (; k < pixels; ++k) {
-    out[3 * k] = in[3 * k + 2];
-    out[3 * k + 1] = in[3 * k + 1];
-    out[3 * k + 2] = in[3 * k];
+// A whole RGB16 row without gamma: the high bytes into the BGR bitmap, the
+// low bytes into the side buffer, through small stack buffers so that both
+// steps run over whole vectors of samples.
+void SplitRgb16Row(const uint8_t* in, uint8_t* dst, uint8_t* extra, size_t pixels) {
+  constexpr size_t kChunk = 256;
+  uint8_t high[3 * kChunk], low[3 * kChunk];
+  for (size_t k = 0; k < pixels; k += kChunk) {
+    const size_t n = std::min(kChunk, pixels - k);
+    SplitSampleBytes(in + 6 * k, high, low, 3 * n);
+    SwapRgbOrder(high, dst + 3 * k, n);
+    if (extra) SwapRgbOrder(low, extra + 3 * k, n);
   }
 }
 
@@ -107,6 +92,12 @@ void DecodeColorRow(uint8_t* dst, uint8_t* extra, uint8_t* alpha, const uint8_t*
   const bool identity = IsIdentity(gamma);
   if constexpr (kChannels == 3 && kBytes == 1) {
     if (identity && ci == 1) return SwapRgbOrder(p, dst + 3 * cs, count);
+  }
+  if constexpr (kChannels == 4 && kBytes == 1) {
+    if (identity && ci == 1 && alpha) return SplitRgbaPixels(p, dst + 3 * cs, alpha + cs, count);
+  }
+  if constexpr (kChannels == 3 && kBytes == 2) {
+    if (identity && ci == 1) return SplitRgb16Row(p, dst + 3 * cs, extra ? extra + 3 * cs : nullptr, count);
   }
   if (ci == 1) {
     dst += 3 * cs;

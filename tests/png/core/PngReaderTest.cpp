@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "classlib/core/Stream.h"
 #include "png/PngErrors.h"
@@ -43,9 +44,11 @@ const Format kFormats[] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 
                            {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
 
 TEST(PngReaderTest, EveryColourTypeAndBitDepthPlainAndInterlaced) {
+  // 300 columns also run whole vectors of pixels and a tail in the row
+  // conversions.
   for (const Format& f : kFormats) {
-    for (bool interlaced : {false, true}) {
-      const uint32_t w = 13, h = 11;
+    for (const auto& [interlaced, w] : {std::pair{false, 13u}, std::pair{true, 13u}, std::pair{false, 300u}}) {
+      const uint32_t h = 11;
       const TPngMemoryImage image = Decode(ImageFile(w, h, f.depth, f.colorType, interlaced));
       const TPngImageView& v = image.Pixels->View();
       for (uint32_t y = 0; y < h; ++y) {
@@ -59,7 +62,7 @@ TEST(PngReaderTest, EveryColourTypeAndBitDepthPlainAndInterlaced) {
             expected.push_back(s);
           }
           ASSERT_EQ(StoredSamples(v, x, y), expected)
-              << "type " << f.colorType << " depth " << f.depth << " interlaced " << interlaced << " at " << x << ","
+              << "type " << f.colorType << " width " << w << " depth " << f.depth << " interlaced " << interlaced << " at " << x << ","
               << y;
         }
       }
@@ -114,6 +117,33 @@ TEST(PngReaderTest, FirstRowOfAPassWithUpFilterSeesZeros) {
   EXPECT_EQ(v.Row(0)[1], 20);
   EXPECT_EQ(v.Row(1)[0], 30);
   EXPECT_EQ(v.Row(1)[1], 40);
+}
+
+TEST(PngReaderTest, DataEndingInsideARowDecodesItsMissingBytesAsZero) {
+  // Wide rows, each adding 1 to the one above it ("up").
+  const uint32_t w = 4000, h = 100;
+  Bytes raw;
+  for (uint32_t y = 0; y < h; ++y) {
+    raw.push_back(2);
+    raw.insert(raw.end(), w, 1);
+  }
+  auto decode = [&](const Bytes& rows) {
+    return Decode(PngFile().Chunk("IHDR", Ihdr(w, h, 8, 0)).Idat(Zlib(rows)).End().bytes);
+  };
+  const auto full = decode(raw);
+  for (uint32_t y = 0; y < h; ++y) {
+    ASSERT_EQ(full.Pixels->View().Row(y)[0], y + 1) << y;
+    ASSERT_EQ(full.Pixels->View().Row(y)[w - 1], y + 1) << y;
+  }
+  // The data ends halfway through row 70: its missing bytes count as zero
+  // (so it repeats the row above there), the rows after it stay zero.
+  raw.resize(70 * (w + 1) + 1 + w / 2);
+  const auto cut = decode(raw);
+  const TPngImageView& v = cut.Pixels->View();
+  EXPECT_EQ(v.Row(69)[w - 1], 70);
+  EXPECT_EQ(v.Row(70)[w / 2 - 1], 71);
+  EXPECT_EQ(v.Row(70)[w / 2], 70);
+  for (uint32_t y = 71; y < h; ++y) ASSERT_EQ(v.Row(y)[0], 0) << y;
 }
 
 template <class E>
