@@ -3,6 +3,7 @@
 // anti-reflective box, the unit labels).
 #include "app/CardNames.h"
 #include "app/Unit1.h"
+#include "app/picture/CardPictureFit.h"
 #include "classlib/core/ConvertNumbers.h"
 #include "classlib/core/ConvertText.h"
 #include "classlib/core/FormatDateTime.h"
@@ -81,8 +82,14 @@ void TForm1::WriteCardData(const std::wstring& fileName) {
 
 void TForm1::ReadCardData(const std::wstring& fileName) {
   const TMemIniFile data(fileName);
-  Image1->SetLeft(data.ReadInteger(L"Karta", L"KadrujLewo", 0));
-  Image1->SetTop(data.ReadInteger(L"Karta", L"KadrujGora", 0));
+  // A damaged offset would leave part of the box empty or the picture out
+  // of sight: it is kept within the places the picture can reach. Without a
+  // picture shown (none, or one that could not be read) the stored place is
+  // kept as it is, so a save writes it back unchanged.
+  const int left = data.ReadInteger(L"Karta", L"KadrujLewo", 0), top = data.ReadInteger(L"Karta", L"KadrujGora", 0);
+  const bool shown = Image1->Picture()->Graphic() != nullptr;
+  Image1->SetLeft(shown ? StoredOffset(left, Image1->Picture()->Width()) : left);
+  Image1->SetTop(shown ? StoredOffset(top, Image1->Picture()->Height()) : top);
   auto read = [&](const CardField& field) {
     switch (field.form) {
       case FieldForm::Text: case FieldForm::Number:

@@ -1,8 +1,6 @@
 // Moving the selected card between its folder and the editor.
 #include "app/Unit1.h"
-#include "classlib/core/Exception.h"
 #include "classlib/core/FileUtils.h"
-#include "classlib/graphics/JpegImage.h"
 #include "classlib/menus/MessageBox.h"
 
 namespace app {
@@ -21,15 +19,8 @@ void TForm1::SaveCard() {
   // Without a card every path below would name the whole card store.
   if (sComboBox1->Text().empty()) return;
   const std::wstring folder = CardsDir + sComboBox1->Text() + L"\\";
-  const std::wstring picture = folder + L"Obraz.jpg", document = folder + L"Dokument.pdf";
-  if (Image1->Tag() == 0 && FileExists(picture)) DeleteFileAt(picture);
-  if (Image1->Tag() == 2) {
-    TJPEGImage jpeg;
-    jpeg.Assign(Image1->Picture()->Bitmap());
-    jpeg.SetCompressionQuality(100);
-    jpeg.SaveToFile(picture);
-    Image1->SetTag(1);
-  }
+  const std::wstring document = folder + L"Dokument.pdf";
+  SaveCardPicture(folder);
   if (sBitBtn6->Tag() != 1 && FileExists(document)) DeleteFileAt(document);
   if (sBitBtn6->Tag() == 0) {
     sBitBtn6->SetCaption(L"Wybierz");
@@ -53,23 +44,7 @@ void TForm1::LoadCard() {
   if (sComboBox1->Text().empty()) return;
   const std::wstring folder = CardsDir + sComboBox1->Text() + L"\\";
   sEdit1->SetText(sComboBox1->Text());
-  // A picture that cannot be read must not cost the user the rest of the
-  // card: the box stays empty, the file and Tag 1 stay so a save keeps it,
-  // and the error is told once the card is loaded.
-  std::wstring pictureError;
-  const std::wstring picture = folder + L"Obraz.jpg";
-  if (FileExists(picture)) {
-    Image1->SetTag(1);
-    try {
-      Image1->Picture()->LoadFromFile(picture);
-    } catch (const Exception& error) {
-      Image1->Picture()->SetGraphic(nullptr);
-      pictureError = error.Message();
-    }
-  } else {
-    Image1->SetTag(0);
-    Image1->Picture()->SetGraphic(nullptr);
-  }
+  const std::wstring pictureError = LoadCardPicture(folder);
   if (FileExists(folder + L"Dokument.pdf")) {
     sBitBtn6->SetTag(1);
     sBitBtn6->SetCaption(L"Zapisano");

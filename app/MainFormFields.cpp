@@ -106,6 +106,11 @@ void TForm1::RegisterComponents() {
   FORM1_FIELD(sAlphaImageList2);
   FORM1_FIELD(PopupMenu20);
   FORM1_FIELD(Otwrzkatalogkarty1);
+  FORM1_FIELD(OpenDialog1);
+  FORM1_FIELD(PopupMenu1);
+  FORM1_FIELD(Kadruj1);
+  FORM1_FIELD(N1);
+  FORM1_FIELD(Wyczy1);
 #undef FORM1_FIELD
 }
 
@@ -136,6 +141,15 @@ void TForm1::RegisterEvents() {
   FORM1_EVENT(sEdit21Change);
   FORM1_EVENT(sEdit22Change);
   FORM1_EVENT(sEdit23Change);
+  FORM1_EVENT(Image1Click);
+  FORM1_EVENT(Image1ContextPopup);
+  FORM1_EVENT(PopupMenu1Popup);
+  FORM1_EVENT(Kadruj1Click);
+  FORM1_EVENT(Wyczy1Click);
+  FORM1_EVENT(Image1MouseDown);
+  FORM1_EVENT(Image1MouseMove);
+  FORM1_EVENT(Image1MouseUp);
+  FORM1_EVENT(sBitBtn12Click);
 #undef FORM1_EVENT
 }
 

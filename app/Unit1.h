@@ -11,6 +11,7 @@
 #include "classlib/controls/Memo.h"
 #include "classlib/controls/Shape.h"
 #include "classlib/controls/Timer.h"
+#include "classlib/menus/Dialogs.h"
 #include "classlib/menus/Menus.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sButton.h"
@@ -86,6 +87,10 @@ class TForm1 : public classlib::TForm {
   classlib::TPopupMenu *PopupMenu3 = nullptr, *PopupMenu10 = nullptr;
   classlib::TMenuItem *Ukryjkosztyzakupu1 = nullptr, *Przypominajoserwisie1 = nullptr, *po5latach1 = nullptr,
                       *po10latach1 = nullptr;
+  // The card picture: its file dialog and its menu ("Kadruj", "Wyczyść").
+  classlib::TOpenDialog* OpenDialog1 = nullptr;
+  classlib::TPopupMenu* PopupMenu1 = nullptr;
+  classlib::TMenuItem *Kadruj1 = nullptr, *N1 = nullptr, *Wyczy1 = nullptr;
 
   void FormCreate(classlib::TObject* sender);
   void FormDestroy(classlib::TObject* sender);
@@ -116,6 +121,22 @@ class TForm1 : public classlib::TForm {
   void sEdit21Change(classlib::TObject* sender);
   void sEdit22Change(classlib::TObject* sender);
   void sEdit23Change(classlib::TObject* sender);
+  // The card picture: choosing it, its menu, and crop mode (dragging it
+  // inside the box until "Ok").
+  void Image1Click(classlib::TObject* sender);
+  void Image1ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void PopupMenu1Popup(classlib::TObject* sender);
+  void Kadruj1Click(classlib::TObject* sender);
+  void Wyczy1Click(classlib::TObject* sender);
+  void Image1MouseDown(classlib::TObject* sender, classlib::TMouseButton button, classlib::TShiftState shift, int x,
+                       int y);
+  void Image1MouseMove(classlib::TObject* sender, classlib::TShiftState shift, int x, int y);
+  void Image1MouseUp(classlib::TObject* sender, classlib::TMouseButton button, classlib::TShiftState shift, int x,
+                     int y);
+  void sBitBtn12Click(classlib::TObject* sender);
+  // Shows the picture file scaled to cover a size x size box, centred.
+  // Raises the loader's error or EPictureFit; the picture then stays.
+  void LoadImageFitted(const std::wstring& fileName, int size);
 
   // Rebuilds the card list from the card folders under CardsDir.
   void RefreshCardList();
@@ -154,6 +175,10 @@ class TForm1 : public classlib::TForm {
   std::wstring FieldCodePageCannotHold() const;
   bool CreateOrRenameCardFolder(const std::wstring& name);
   void InvertCardImage();
+  // The picture steps of SaveCard and LoadCard in the card's folder; the
+  // load answers the reader's error, or "" when the picture was read.
+  void SaveCardPicture(const std::wstring& folder);
+  std::wstring LoadCardPicture(const std::wstring& folder);
   int Ask(const std::wstring& text, UINT flags);
 
   bool steppingAntireflex_ = false;
@@ -164,6 +189,9 @@ extern TForm1* Form1;
 // The program folder + "Karty\": set once by FormCreate.
 extern std::wstring CardsDir;
 extern HHOOK KeyboardHook;
+// Where the mouse went down on the picture being dragged, in its own
+// coordinates.
+extern int DragStartX, DragStartY;
 
 // Removes a folder with everything in it. Links and junctions inside are
 // removed themselves, never entered. True when the folder is gone; what
