@@ -1,6 +1,8 @@
 // The main window's construction, start, end, page switch and timers.
 #include "app/Unit1.h"
 
+#include "app/Unit2.h"
+#include "classlib/controls/CallbackGuard.h"
 #include "classlib/core/FileUtilsPath.h"
 #include "classlib/menus/DragDrop.h"
 
@@ -88,6 +90,18 @@ void TForm1::sComboBox1DropDown(TObject*) {
 void TForm1::sComboBox1CloseUp(TObject*) { UpdateCardNavigation(); }
 
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  // Bits 31 (released) and 30 (was down) clear: the press itself, not its
+  // release or auto-repeat, so one press makes one picture.
+  const bool pressed = (static_cast<uint32_t>(lParam) & 0xC0000000u) == 0;
+  if (code == HC_ACTION && wParam == VK_SNAPSHOT && pressed && Form1 && !Form1->sComboBox1->Text().empty() &&
+      !(Form2 && Form2->Visible())) {
+    // Nothing may leave a hook: a failed save goes to the application's handler.
+    try {
+      Form1->SaveCardScreenshot();
+    } catch (...) {
+      HandleCallbackException(Form1);
+    }
+  }
   return CallNextHookEx(KeyboardHook, code, wParam, lParam);
 }
 

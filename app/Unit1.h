@@ -145,6 +145,9 @@ class TForm1 : public classlib::TForm {
   // Write and read the card shown by the combo; nothing without a card.
   void SaveCard();
   void LoadCard();
+  // The four pages of the card shown, two by two, as the card's "Zrzut.png",
+  // then opened; the page shown before is shown again.
+  void SaveCardScreenshot();
 
   // One key of "Dane.ini" and the control it stores, in the file's order.
   enum class FieldForm { Text, Number, Boolean, Antireflex };
@@ -198,7 +201,9 @@ extern int DragStartX, DragStartY;
 // cannot be deleted (a read-only or open file) stays, with its folders.
 bool DeleteFolderTree(const std::wstring& path);
 
-// Passes every key on; installed for the UI thread by FormCreate.
+// Installed for the UI thread by FormCreate: a press of PrintScreen on a
+// card, with the about window closed, saves the card's screenshot. Every key
+// is passed on.
 LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam);
 
 }  // namespace app

@@ -14,6 +14,33 @@ namespace {
 
 const wchar_t kControlProperty[] = L"ClasslibControl";
 thread_local TWinControl* creatingControl = nullptr;
+
+// Native controls (buttons, check boxes) clip their printing to their client
+// rectangle mapped back through the DC, which a moved viewport empties: each
+// windowed child is printed at the origin of a DC of its own and copied in.
+void PaintChildTo(TWinControl& child, HDC dc) {
+  const int width = child.Width(), height = child.Height();
+  if (width <= 0 || height <= 0) return;
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  const auto release = [&] {
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+  };
+  // What lies under the child shows where it prints nothing (its frame).
+  BitBlt(memory, 0, 0, width, height, dc, child.Left(), child.Top(), SRCCOPY);
+  try {
+    child.PaintTo(memory, 0, 0);
+  } catch (...) {
+    release();
+    throw;
+  }
+  BitBlt(dc, child.Left(), child.Top(), width, height, memory, 0, 0, SRCCOPY);
+  release();
+}
+
 TControl* mouseControl = nullptr;    // the control CM_MOUSEENTER went to last
 TControl* captureControl = nullptr;  // a windowless control holding the mouse
 
@@ -638,7 +665,7 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
   }
   ControlState().Exclude(csPrintClient);
   for (TControl* c : controls_)
-    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) w->PaintTo(dc, w->Left(), w->Top());
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) PaintChildTo(*w, dc);
   RestoreDC(dc, saved);
 }
 
