@@ -7,13 +7,23 @@
 
 namespace classlib {
 
-TIniFile::TIniFile(std::wstring fileName) : fileName_(std::move(fileName)) {}
+bool TCustomIniFile::ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
 
-TIniDocument TIniFile::Load() const { return IniLoad(fileName_); }
+void TCustomIniFile::WriteInteger(std::wstring_view section, std::wstring_view key, int value) {
+  WriteString(section, key, IntToStr(value));
+}
 
-TIniDocument TIniFile::LoadForChange() const { return IniLoadForChange(fileName_); }
+void TCustomIniFile::WriteBool(std::wstring_view section, std::wstring_view key, bool value) {
+  WriteString(section, key, value ? L"1" : L"0");
+}
 
-void TIniFile::Save(const TIniDocument& document) { IniSave(document, fileName_); }
+TIniDocument TIniFile::Load() const { return IniLoad(FileName()); }
+
+TIniDocument TIniFile::LoadForChange() const { return IniLoadForChange(FileName()); }
+
+void TIniFile::Save(const TIniDocument& document) { IniSave(document, FileName()); }
 
 std::wstring TIniFile::ReadString(std::wstring_view section, std::wstring_view key,
                                   std::wstring_view defaultValue) const {
@@ -24,26 +34,14 @@ int TIniFile::ReadInteger(std::wstring_view section, std::wstring_view key, int 
   return IniReadInteger(Load(), section, key, defaultValue);
 }
 
-bool TIniFile::ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const {
-  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
-}
-
 void TIniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
   // The checks run before the file is read, so a bad name or value never
   // depends on the file's state.
   TIniDocument probe;
-  IniSetValue(probe, section, key, value, fileName_);
+  IniSetValue(probe, section, key, value, FileName());
   TIniDocument document = LoadForChange();
-  IniSetValue(document, section, key, value, fileName_);
+  IniSetValue(document, section, key, value, FileName());
   Save(document);
-}
-
-void TIniFile::WriteInteger(std::wstring_view section, std::wstring_view key, int value) {
-  WriteString(section, key, IntToStr(value));
-}
-
-void TIniFile::WriteBool(std::wstring_view section, std::wstring_view key, bool value) {
-  WriteString(section, key, value ? L"1" : L"0");
 }
 
 bool TIniFile::SectionExists(std::wstring_view section) const { return !ReadSection(section).empty(); }

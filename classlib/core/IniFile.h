@@ -17,6 +17,7 @@
 // Every read reads the file afresh, so changes by others are seen.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "classlib/core/Exception.h"
@@ -30,24 +31,43 @@ CLASSLIB_EXCEPTION(EIniFileException, Exception);
 
 class TIniDocument;
 
-class TIniFile {
+// What both profile-file classes offer (TIniFile on disk, TMemIniFile in
+// memory): reads and writes of strings, and of integers and Booleans over
+// them.
+class TCustomIniFile {
  public:
-  explicit TIniFile(std::wstring fileName);
+  explicit TCustomIniFile(std::wstring fileName) : fileName_(std::move(fileName)) {}
+  virtual ~TCustomIniFile() = default;
 
   const std::wstring& FileName() const { return fileName_; }
 
-  std::wstring ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue) const;
-  int ReadInteger(std::wstring_view section, std::wstring_view key, int defaultValue) const;
+  virtual std::wstring ReadString(std::wstring_view section, std::wstring_view key,
+                                  std::wstring_view defaultValue) const = 0;
+  virtual int ReadInteger(std::wstring_view section, std::wstring_view key, int defaultValue) const = 0;
   bool ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const;
+
+  virtual void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) = 0;
+  void WriteInteger(std::wstring_view section, std::wstring_view key, int value);
+  void WriteBool(std::wstring_view section, std::wstring_view key, bool value);
+
+ private:
+  std::wstring fileName_;
+};
+
+class TIniFile : public TCustomIniFile {
+ public:
+  explicit TIniFile(std::wstring fileName) : TCustomIniFile(std::move(fileName)) {}
+
+  std::wstring ReadString(std::wstring_view section, std::wstring_view key,
+                          std::wstring_view defaultValue) const override;
+  int ReadInteger(std::wstring_view section, std::wstring_view key, int defaultValue) const override;
 
   // Values are written without their leading and trailing blanks. Raise
   // EEncodingError when code page 1250 cannot hold a name or the value, and
   // EIniFileException when a name or the value cannot stand on its line
   // (line breaks, "=" in a key, "]" in a section) or the file cannot be read
   // or written; the file is then unchanged.
-  void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
-  void WriteInteger(std::wstring_view section, std::wstring_view key, int value);
-  void WriteBool(std::wstring_view section, std::wstring_view key, bool value);
+  void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
 
   // A section exists when it holds at least one key.
   bool SectionExists(std::wstring_view section) const;
@@ -69,8 +89,6 @@ class TIniFile {
   TIniDocument Load() const;
   TIniDocument LoadForChange() const;
   void Save(const TIniDocument& document);
-
-  std::wstring fileName_;
 };
 
 }  // namespace classlib

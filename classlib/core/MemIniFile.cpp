@@ -1,12 +1,11 @@
 #include "classlib/core/MemIniFile.h"
 
-#include "classlib/core/ConvertNumbers.h"
 #include "classlib/core/IniRules.h"
 
 namespace classlib {
 
 TMemIniFile::TMemIniFile(std::wstring fileName)
-    : fileName_(std::move(fileName)), document_(IniLoadForChange(fileName_)) {}
+    : TCustomIniFile(std::move(fileName)), document_(IniLoadForChange(FileName())) {}
 
 std::wstring TMemIniFile::ReadString(std::wstring_view section, std::wstring_view key,
                                      std::wstring_view defaultValue) const {
@@ -17,22 +16,10 @@ int TMemIniFile::ReadInteger(std::wstring_view section, std::wstring_view key, i
   return IniReadInteger(document_, section, key, defaultValue);
 }
 
-bool TMemIniFile::ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const {
-  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
-}
-
 void TMemIniFile::WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-  IniSetValue(document_, section, key, value, fileName_);
+  IniSetValue(document_, section, key, value, FileName());
 }
 
-void TMemIniFile::WriteInteger(std::wstring_view section, std::wstring_view key, int value) {
-  WriteString(section, key, IntToStr(value));
-}
-
-void TMemIniFile::WriteBool(std::wstring_view section, std::wstring_view key, bool value) {
-  WriteString(section, key, value ? L"1" : L"0");
-}
-
-void TMemIniFile::UpdateFile() const { IniSave(document_, fileName_); }
+void TMemIniFile::UpdateFile() const { IniSave(document_, FileName()); }
 
 }  // namespace classlib

@@ -8,33 +8,29 @@
 #include <string_view>
 
 #include "classlib/core/IniDocument.h"
+#include "classlib/core/IniFile.h"
 
 namespace classlib {
 
-class TMemIniFile {
+class TMemIniFile : public TCustomIniFile {
  public:
   // Reads the file; a missing file starts empty. Raises EIniFileException for
   // a file that exists but cannot be read (it must not be replaced by one
   // holding only the new values).
   explicit TMemIniFile(std::wstring fileName);
 
-  const std::wstring& FileName() const { return fileName_; }
+  std::wstring ReadString(std::wstring_view section, std::wstring_view key,
+                          std::wstring_view defaultValue) const override;
+  int ReadInteger(std::wstring_view section, std::wstring_view key, int defaultValue) const override;
 
-  std::wstring ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue) const;
-  int ReadInteger(std::wstring_view section, std::wstring_view key, int defaultValue) const;
-  bool ReadBool(std::wstring_view section, std::wstring_view key, bool defaultValue) const;
-
-  // Raise as TIniFile's writes do; the memory copy is then unchanged.
-  void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value);
-  void WriteInteger(std::wstring_view section, std::wstring_view key, int value);
-  void WriteBool(std::wstring_view section, std::wstring_view key, bool value);
+  // Raises as TIniFile's writes do; the memory copy is then unchanged.
+  void WriteString(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
 
   // Writes the whole file; raises EEncodingError or EIniFileException and
   // leaves the file as it was when that fails.
   void UpdateFile() const;
 
  private:
-  std::wstring fileName_;
   TIniDocument document_;
 };
 
