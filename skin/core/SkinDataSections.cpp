@@ -19,10 +19,10 @@ namespace {
 constexpr int kNoInteger = -1;
 constexpr const wchar_t* kNoText = L"?";
 
-// How a key is read and where it goes.
+// How a key of a section is read and where its value goes.
 enum class KeyKind { Integer, Color, Byte, Boolean, Text };
 
-struct KeySpec {
+struct SectionKey {
   const wchar_t* key;
   KeyKind kind;
   int defaultValue;  // Integer, Color and Byte
@@ -37,23 +37,23 @@ struct KeySpec {
 
 using G = TsGeneralData;
 
-KeySpec Int(const wchar_t* key, int def, std::int32_t G::*field, KeyKind kind = KeyKind::Integer) {
+SectionKey Int(const wchar_t* key, int def, std::int32_t G::*field, KeyKind kind = KeyKind::Integer) {
   return {key, kind, def, nullptr, field};
 }
-KeySpec Side(const wchar_t* key, std::array<TColor, 4> G::*field, int side) {
+SectionKey Side(const wchar_t* key, std::array<TColor, 4> G::*field, int side) {
   return {key, KeyKind::Integer, -1, nullptr, nullptr, nullptr, nullptr, nullptr, field, side};
 }
-KeySpec Byte(const wchar_t* key, std::uint8_t G::*field) { return {key, KeyKind::Byte, 0, nullptr, nullptr, field}; }
-KeySpec Bool(const wchar_t* key, bool G::*field) {
+SectionKey Byte(const wchar_t* key, std::uint8_t G::*field) { return {key, KeyKind::Byte, 0, nullptr, nullptr, field}; }
+SectionKey Bool(const wchar_t* key, bool G::*field) {
   return {key, KeyKind::Boolean, 0, L"0", nullptr, nullptr, field};
 }
-KeySpec Text(const wchar_t* key, const wchar_t* def, std::wstring G::*field) {
+SectionKey Text(const wchar_t* key, const wchar_t* def, std::wstring G::*field) {
   return {key, KeyKind::Text, 0, def, nullptr, nullptr, nullptr, field};
 }
 
 // In reading order. "COLOR", "GCOL" and "HGCOL" always pass ColorToRgb.
-const std::vector<KeySpec>& NormalKeys() {
-  static const std::vector<KeySpec> keys = {
+const std::vector<SectionKey>& NormalKeys() {
+  static const std::vector<SectionKey> keys = {
       Int(L"COLOR", 0xFFFFFF, &G::Color, KeyKind::Color),
       Bool(L"RESERVEDBOOLEAN", &G::ReservedBoolean),
       Bool(L"GIVEOWNFONT", &G::GiveOwnFont),
@@ -77,8 +77,8 @@ const std::vector<KeySpec>& NormalKeys() {
   return keys;
 }
 
-const std::vector<KeySpec>& HotKeys() {
-  static const std::vector<KeySpec> keys = {
+const std::vector<SectionKey>& HotKeys() {
+  static const std::vector<SectionKey> keys = {
       Int(L"HOTFONTCOLOR", 0, &G::HotFontColor),
       Side(L"HOTTCLEFT", &G::HotTextColors, 0),
       Side(L"HOTTCTOP", &G::HotTextColors, 1),
@@ -101,18 +101,18 @@ bool IsTrue(const std::wstring& text) {
 }
 
 // Stores an integer read (or a parent's value) into the key's field.
-void StoreInteger(const KeySpec& spec, G& record, int value) {
-  if (spec.integer) record.*spec.integer = value;
-  else if (spec.sides) (record.*spec.sides)[static_cast<std::size_t>(spec.side)] = value;
-  else if (spec.byte) record.*spec.byte = static_cast<std::uint8_t>(value);
+void StoreInteger(const SectionKey& entry, G& record, int value) {
+  if (entry.integer) record.*entry.integer = value;
+  else if (entry.sides) (record.*entry.sides)[static_cast<std::size_t>(entry.side)] = value;
+  else if (entry.byte) record.*entry.byte = static_cast<std::uint8_t>(value);
 }
 
-void CopyField(const KeySpec& spec, G& record, const G& from) {
-  if (spec.integer) record.*spec.integer = from.*spec.integer;
-  if (spec.sides) (record.*spec.sides)[static_cast<std::size_t>(spec.side)] = (from.*spec.sides)[static_cast<std::size_t>(spec.side)];
-  if (spec.byte) record.*spec.byte = from.*spec.byte;
-  if (spec.boolean) record.*spec.boolean = from.*spec.boolean;
-  if (spec.text) record.*spec.text = from.*spec.text;
+void CopyField(const SectionKey& entry, G& record, const G& from) {
+  if (entry.integer) record.*entry.integer = from.*entry.integer;
+  if (entry.sides) (record.*entry.sides)[static_cast<std::size_t>(entry.side)] = (from.*entry.sides)[static_cast<std::size_t>(entry.side)];
+  if (entry.byte) record.*entry.byte = from.*entry.byte;
+  if (entry.boolean) record.*entry.boolean = from.*entry.boolean;
+  if (entry.text) record.*entry.text = from.*entry.text;
 }
 
 // Inheriting reads over the skin's description: a key not given in a
@@ -136,12 +136,12 @@ class InheritingReader {
 
   TColor ToRgb(TColor color) const { return settings_.ColorToRgb ? settings_.ColorToRgb(color) : color; }
 
-  void Read(const KeySpec& spec, const std::wstring& section, G& record) const {
-    switch (spec.kind) {
-      case KeyKind::Boolean: record.*spec.boolean = IsTrue(String(section, spec.key, spec.defaultText)); break;
-      case KeyKind::Text: record.*spec.text = String(section, spec.key, spec.defaultText); break;
-      case KeyKind::Color: StoreInteger(spec, record, ToRgb(Integer(section, spec.key, spec.defaultValue))); break;
-      default: StoreInteger(spec, record, Integer(section, spec.key, spec.defaultValue)); break;
+  void Read(const SectionKey& entry, const std::wstring& section, G& record) const {
+    switch (entry.kind) {
+      case KeyKind::Boolean: record.*entry.boolean = IsTrue(String(section, entry.key, entry.defaultText)); break;
+      case KeyKind::Text: record.*entry.text = String(section, entry.key, entry.defaultText); break;
+      case KeyKind::Color: StoreInteger(entry, record, ToRgb(Integer(section, entry.key, entry.defaultValue))); break;
+      default: StoreInteger(entry, record, Integer(section, entry.key, entry.defaultValue)); break;
     }
   }
 
@@ -262,10 +262,10 @@ G LoadSection(const std::wstring& section, const TsSkinOptions& options, const I
   G record;
   record.ClassName = section;
   record.ParentClass = options.ReadString(section, L"PARENTCLASS", L"");
-  for (const KeySpec& spec : NormalKeys()) reader.Read(spec, section, record);
+  for (const SectionKey& entry : NormalKeys()) reader.Read(entry, section, record);
   record.States = reader.Integer(section, L"STATES", 3);
   if (record.States > 1)
-    for (const KeySpec& spec : HotKeys()) reader.Read(spec, section, record);
+    for (const SectionKey& entry : HotKeys()) reader.Read(entry, section, record);
   ParseGradients(record);
   FillProps(record);
   return record;
@@ -285,20 +285,20 @@ G LoadCommonSection(const std::wstring& section, const classlib::TStrings& commo
       break;
     }
   for (const auto* keys : {&NormalKeys(), &HotKeys()}) {
-    for (const KeySpec& spec : *keys) {
-      const bool textual = spec.kind == KeyKind::Boolean || spec.kind == KeyKind::Text;
-      const std::wstring text = textual ? ReadIniString(common, section, spec.key, kNoText) : std::wstring();
-      const int number = textual ? 0 : ReadIniInteger(common, section, spec.key, kNoInteger);
+    for (const SectionKey& entry : *keys) {
+      const bool textual = entry.kind == KeyKind::Boolean || entry.kind == KeyKind::Text;
+      const std::wstring text = textual ? ReadIniString(common, section, entry.key, kNoText) : std::wstring();
+      const int number = textual ? 0 : ReadIniInteger(common, section, entry.key, kNoInteger);
       if ((textual && text == kNoText) || (!textual && number == kNoInteger)) {
-        if (parent) CopyField(spec, record, *parent);
-        else if (spec.kind == KeyKind::Boolean) record.*spec.boolean = IsTrue(spec.defaultText);
-        else if (spec.kind == KeyKind::Text) record.*spec.text = spec.defaultText;
-        else StoreInteger(spec, record, spec.kind == KeyKind::Color ? reader.ToRgb(spec.defaultValue) : spec.defaultValue);
+        if (parent) CopyField(entry, record, *parent);
+        else if (entry.kind == KeyKind::Boolean) record.*entry.boolean = IsTrue(entry.defaultText);
+        else if (entry.kind == KeyKind::Text) record.*entry.text = entry.defaultText;
+        else StoreInteger(entry, record, entry.kind == KeyKind::Color ? reader.ToRgb(entry.defaultValue) : entry.defaultValue);
         continue;
       }
-      if (spec.kind == KeyKind::Boolean) record.*spec.boolean = IsTrue(text);
-      else if (spec.kind == KeyKind::Text) record.*spec.text = text;
-      else StoreInteger(spec, record, spec.kind == KeyKind::Color ? reader.ToRgb(number) : number);
+      if (entry.kind == KeyKind::Boolean) record.*entry.boolean = IsTrue(text);
+      else if (entry.kind == KeyKind::Text) record.*entry.text = text;
+      else StoreInteger(entry, record, entry.kind == KeyKind::Color ? reader.ToRgb(number) : number);
     }
   }
   record.States = reader.Integer(section, L"STATES", 3);
