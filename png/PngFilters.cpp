@@ -1,5 +1,7 @@
 #include "png/PngFilters.h"
 
+#include "png/PngUnfilterWide.h"
+
 namespace png {
 
 namespace {
@@ -48,6 +50,7 @@ void UnfilterRow(uint8_t type, uint8_t* row, const uint8_t* previous, size_t siz
       break;
     case 3: {
       for (size_t i = 0; i < lead; ++i) row[i] = static_cast<uint8_t>(row[i] + (previous[i] >> 1));
+      if (UnfilterAverageWide(row, previous, size, offset)) break;
       if (TUnfilter f = Pick<UnfilterAverage<1>, UnfilterAverage<2>, UnfilterAverage<3>, UnfilterAverage<4>,
                              UnfilterAverage<6>, UnfilterAverage<8>>(offset)) {
         f(row, previous, size);
@@ -60,6 +63,7 @@ void UnfilterRow(uint8_t type, uint8_t* row, const uint8_t* previous, size_t siz
     case 4: {
       // With a = c = 0 the predictor is b.
       for (size_t i = 0; i < lead; ++i) row[i] = static_cast<uint8_t>(row[i] + previous[i]);
+      if (UnfilterPaethWide(row, previous, size, offset)) break;
       if (TUnfilter f = Pick<UnfilterPaeth<1>, UnfilterPaeth<2>, UnfilterPaeth<3>, UnfilterPaeth<4>, UnfilterPaeth<6>,
                              UnfilterPaeth<8>>(offset)) {
         f(row, previous, size);

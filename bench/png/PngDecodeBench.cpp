@@ -3,9 +3,23 @@
 // 2000 x 1500 RGB16 image, png::DecodePng from a memory stream against
 // libpng reading into a full image buffer. Before timing, our pixels are
 // compared with libpng's.
+//
+// Both sides allocate their image on every decode. Left alone, glibc gives
+// a buffer of 32 MiB or more fresh pages from the system, or pages already
+// touched when an earlier benchmark left a large free heap top: on a virtual
+// machine where a fresh page costs microseconds, that swung libpng's RGB8
+// time between 165 and 290 ms with the order the benchmarks ran in. So
+// every buffer comes from a heap that is never given back, and the timings
+// are the codecs' own. With GLIBC_TUNABLES set, its settings hold instead
+// (glibc.malloc.mmap_threshold=131072 times fresh pages for both sides).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <memory>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "bench/png/PngBenchImages.h"
 #include "classlib/core/Stream.h"
@@ -14,6 +28,15 @@
 namespace {
 
 using pngbench::TRawImage;
+
+#if defined(__GLIBC__)
+const bool kHeapOnlyBuffers = [] {
+  if (std::getenv("GLIBC_TUNABLES") != nullptr) return false;
+  mallopt(M_MMAP_MAX, 0);
+  mallopt(M_TRIM_THRESHOLD, 0x7FFFFFFF);
+  return true;
+}();
+#endif
 
 struct TDecodeCase {
   TRawImage Raw;
