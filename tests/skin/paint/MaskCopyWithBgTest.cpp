@@ -91,29 +91,34 @@ TEST(MaskCopyWithBg, CopiesTheSmallerRectangleClippedToBothImages) {
     m.At(x, 0) = 0x00000010u + static_cast<std::uint32_t>(x);
     m.At(x, 1) = 0x00000020u + static_cast<std::uint32_t>(x);
   }  // mask rows stay 0: plain copies
-  {
-    // A destination start of -1 moves the source start on by one too.
-    TGuardedImage dst(3, 3, 0xEEEEEEEEu);
-    CopyByMaskWithBg(TRect{-1, -1, 9, 9}, TRect{0, 0, 3, 1}, dst.View(), TBackgroundView{}, m.mask, m.View());
-    EXPECT_EQ(dst.At(0, 0), 0xEE000021u);
-    EXPECT_EQ(dst.At(2, 0), 0xEE000023u);
-    EXPECT_EQ(dst.At(0, 1), 0xEEEEEEEEu);
-    EXPECT_TRUE(dst.GuardsIntact());
+  struct Case {
+    const char* name;
+    std::int32_t width, height;
+    TRect dstRect, srcRect;
+    std::vector<std::pair<TPoint, std::uint32_t>> copied;  // every other pixel stays
+  };
+  const Case cases[] = {
+      {"a destination start of -1 moves the source start on by one too", 3, 3, TRect{-1, -1, 9, 9},
+       TRect{0, 0, 3, 1}, {{{0, 0}, 0xEE000021u}, {{1, 0}, 0xEE000022u}, {{2, 0}, 0xEE000023u}}},
+      {"rows whose mask rows lie below the master are not copied; the destination is cut at its edge", 2, 4,
+       TRect{1, 0, 5, 3}, TRect{0, 1, 3, 4}, {{{1, 0}, 0xEE000020u}}},
+      {"a source start past the master copies nothing", 2, 2, TRect{0, 0, 1, 1}, TRect{4, 0, 5, 1}, {}},
+  };
+  for (const Case& c : cases) {
+    TGuardedImage dst(c.width, c.height, 0xEEEEEEEEu);
+    CopyByMaskWithBg(c.dstRect, c.srcRect, dst.View(), TBackgroundView{}, m.mask, m.View());
+    for (std::int32_t y = 0; y < c.height; ++y)
+      for (std::int32_t x = 0; x < c.width; ++x) {
+        std::uint32_t expected = 0xEEEEEEEEu;
+        for (const auto& [at, value] : c.copied)
+          if (at == TPoint{x, y}) expected = value;
+        EXPECT_EQ(dst.At(x, y), expected) << c.name << " " << x << "," << y;
+      }
+    EXPECT_TRUE(dst.GuardsIntact()) << c.name;
   }
   {
-    // Source rows whose mask rows would lie below the master are not copied,
-    // and a destination ending past its bitmap is cut there.
-    TGuardedImage dst(2, 4, 0xEEEEEEEEu);
-    CopyByMaskWithBg(TRect{1, 0, 5, 3}, TRect{0, 1, 3, 4}, dst.View(), TBackgroundView{}, m.mask, m.View());
-    EXPECT_EQ(dst.At(1, 0), 0xEE000020u);
-    EXPECT_EQ(dst.At(0, 0), 0xEEEEEEEEu);
-    EXPECT_EQ(dst.At(1, 1), 0xEEEEEEEEu);
-    EXPECT_TRUE(dst.GuardsIntact());
-  }
-  {
-    // Nothing for a source start past the master, or a non-32-bit view.
+    // Nothing with a view that is not 32 bits a pixel.
     TGuardedImage dst(2, 2, 0xEEEEEEEEu);
-    CopyByMaskWithBg(TRect{0, 0, 1, 1}, TRect{4, 0, 5, 1}, dst.View(), TBackgroundView{}, m.mask, m.View());
     std::vector<std::uint8_t> bytes(4 * 3 * 2, 0x42);
     CopyByMaskWithBg(TRect{0, 0, 1, 1}, TRect{0, 0, 1, 1}, MakeView(bytes.data(), 4, 2, 12, 3),
                      TBackgroundView{}, m.mask, m.View());
