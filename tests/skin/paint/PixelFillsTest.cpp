@@ -162,6 +162,15 @@ TEST(PixelFills, EveryRoutineClipsItsRectangleToTheBitmap) {
   }
 }
 
+TEST(PixelFills, FillDWordsWritesExactlyCountWords) {
+  for (std::int32_t count : {-1, 0, 3}) {
+    std::uint32_t words[5] = {1, 1, 1, 1, 1};
+    FillDWords(words + 1, count, 7);
+    for (std::int32_t i = 0; i < 5; ++i)
+      EXPECT_EQ(words[i], i >= 1 && i <= count ? 7u : 1u) << count << " " << i;
+  }
+}
+
 TEST(PixelFills, ViewsThatAreNot32BitAreLeftAlone) {
   std::vector<std::uint8_t> bytes(4 * 3 * 2, 0x42);
   const TPixelView view24 = MakeView(bytes.data(), 4, 2, 12, 3);
