@@ -1,0 +1,22 @@
+#pragma once
+// The background-taking masked copy over the class library's bitmaps.
+#include "skin/core/CacheInfo.h"
+#include "skin/core/SkinData.h"
+#include "skin/paint/MaskCopyWithBg.h"
+
+namespace classlib {
+class TBitmap;
+}
+
+namespace skin::paint {
+
+// The cache-info record with its parent image as a view; a parent image that
+// is not pf32bit gives no parent pixels.
+TBackgroundView BackgroundViewOf(const TacCacheInfo& ci);
+
+// CopyByMaskWithBg from the skin's master image into a pf32bit Dst; nothing
+// for another format.
+void CopyByMaskWithBg(const TRect& dstRect, const TRect& srcRect, classlib::TBitmap* dst, const TacCacheInfo& ci,
+                      const TsMaskData& mask, const bmp32::TCustomBitmap32* masterBitmap);
+
+}  // namespace skin::paint
