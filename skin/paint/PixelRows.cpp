@@ -1,5 +1,6 @@
 #include "skin/paint/PixelRows.h"
 
+#include "bitmap/Bmp32_Bindings.h"
 #include "bitmap/Bmp32_System.h"
 #include "skin/paint/PixelRowsSse2.h"
 

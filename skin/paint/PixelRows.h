@@ -8,7 +8,9 @@
 // value 0x00FF00FF.
 #include <cstdint>
 
-#include "bitmap/Bmp32_Bindings.h"
+namespace bmp32 {
+class TFunctionRegistry;
+}
 
 namespace skin::paint {
 

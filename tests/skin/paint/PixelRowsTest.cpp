@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "bitmap/Bmp32_Bindings.h"
 #include "bitmap/Bmp32_System.h"
 #include "skin/paint/PixelRowsSse2.h"
 
