@@ -3,7 +3,7 @@
 // takes beyond its source and destination, in percent of the two.
 #include <benchmark/benchmark.h>
 
-#include "bench/resample/CountingAllocator.h"
+#include "bench/support/CountingAllocator.h"
 #include "bench/resample/ResampleBenchSupport.h"
 
 namespace {
@@ -15,12 +15,12 @@ void CoverFit(benchmark::State& state) {
   double extra = 0;
   for (auto _ : state) {
     bmp32::TCustomBitmap32 dst;
-    const std::size_t before = resample_bench::HeapInUse();
-    resample_bench::ResetHeapPeak();
+    const std::size_t before = bench_support::HeapInUse();
+    bench_support::ResetHeapPeak();
     resample_bench::Downscale(*src, dst, dw, dh);
     const double images = 4.0 * (double(sw) * sh + double(dw) * dh);
     const double dstBytes = 4.0 * dw * dh;
-    extra = (double(resample_bench::HeapPeak() - before) - dstBytes) / images * 100.0;
+    extra = (double(bench_support::HeapPeak() - before) - dstBytes) / images * 100.0;
     benchmark::DoNotOptimize(dst.Bits());
   }
   state.counters["extra_heap_pct"] = extra;

@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "bench/resample/CountingAllocator.h"
+#include "bench/support/CountingAllocator.h"
 #include "bench/resample/ResampleBenchSupport.h"
 
 int main(int argc, char** argv) {
@@ -31,12 +31,12 @@ int main(int argc, char** argv) {
   bmp32::TCustomBitmap32 dst;
   for (int i = 0; i < runs; ++i) {
     bmp32::TCustomBitmap32 fresh;
-    const std::size_t before = resample_bench::HeapInUse();
-    resample_bench::ResetHeapPeak();
+    const std::size_t before = bench_support::HeapInUse();
+    bench_support::ResetHeapPeak();
     const auto start = std::chrono::steady_clock::now();
     resample_bench::Downscale(*src, fresh, dw, dh);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    extra = (double(resample_bench::HeapPeak() - before) - 4.0 * dw * dh) / (4.0 * (double(w) * h + double(dw) * dh)) * 100;
+    extra = (double(bench_support::HeapPeak() - before) - 4.0 * dw * dh) / (4.0 * (double(w) * h + double(dw) * dh)) * 100;
     if (took.count() < best) best = took.count();
     if (i + 1 == runs) dst.Assign(&fresh);
   }

@@ -1,7 +1,13 @@
 #include "skin/paint/PixelRows.h"
 
+#include "bitmap/Bmp32_Bindings.h"
+#include "bitmap/Bmp32_System.h"
+#include "skin/paint/PixelRowsSse2.h"
+
 namespace skin::paint {
 
+// Every variable starts at its plain form, so a call made before start-up
+// binding has run still works; the registry then puts the best form in.
 TBlendRowByMask* BlendRowByMask = plain::BlendRowByMask;
 TBlendRowConst* BlendRowConst = plain::BlendRowConst;
 TPremultiplyRow* PremultiplyRow = plain::PremultiplyRow;
@@ -36,6 +42,9 @@ void BlendRowByMask(std::uint32_t* dst, const std::uint32_t* src, const std::uin
 }
 
 void BlendRowConst(std::uint32_t* dst, const std::uint32_t* src, std::int32_t count, std::uint32_t kept) {
+  // Above 256 the source weight would wrap round and carry into the next
+  // channel.
+  if (kept > 256) kept = 256;
   for (std::int32_t i = 0; i < count; ++i) {
     const std::uint32_t d = dst[i];
     const std::uint32_t s = src[i];
@@ -62,4 +71,36 @@ void FillDWords(std::uint32_t* dst, std::int32_t count, std::uint32_t value) {
 }
 
 }  // namespace plain
+
+namespace {
+
+bmp32::TFunctionRegistry& BuildPixelRowsRegistry() {
+  bmp32::TFunctionRegistry& registry = bmp32::CreateRegistry(L"PixelRows bindings");
+  registry.Add(FID_BLENDROWBYMASK, plain::BlendRowByMask);
+  registry.Add(FID_BLENDROWCONST, plain::BlendRowConst);
+  registry.Add(FID_PREMULTIPLYROW, plain::PremultiplyRow);
+  registry.Add(FID_FILLDWORDS, plain::FillDWords);
+#ifdef __SSE2__
+  const bmp32::TProcessorFeatures sse2 = bmp32::FeatureBit(bmp32::pfSSE2);
+  registry.Add(FID_BLENDROWBYMASK, sse2::BlendRowByMask, sse2);
+  registry.Add(FID_BLENDROWCONST, sse2::BlendRowConst, sse2);
+  registry.Add(FID_PREMULTIPLYROW, sse2::PremultiplyRow, sse2);
+  registry.Add(FID_FILLDWORDS, sse2::FillDWords, sse2);
+#endif
+  registry.AddBinding(FID_BLENDROWBYMASK, &BlendRowByMask);
+  registry.AddBinding(FID_BLENDROWCONST, &BlendRowConst);
+  registry.AddBinding(FID_PREMULTIPLYROW, &PremultiplyRow);
+  registry.AddBinding(FID_FILLDWORDS, &FillDWords);
+  registry.BindAll();
+  return registry;
+}
+
+// Bound while the program starts, like the bitmap library's units; this
+// file also holds the variables, so whoever calls a row links the binding.
+bmp32::TFunctionRegistry& pixelRowsRegistry = BuildPixelRowsRegistry();
+
+}  // namespace
+
+bmp32::TFunctionRegistry& PixelRowsRegistry() { return pixelRowsRegistry; }
+
 }  // namespace skin::paint

@@ -1,12 +1,16 @@
 #pragma once
 // The hot rows of skin painting, reached through procedure variables that
-// the unit's registry binds to the best variant for this processor (plain
-// forms until then). Skin formulas truncate (shr 8) where the bitmap
-// library's blend rounds, so these are rows of their own.
+// the unit's registry binds to the best variant for this processor when the
+// program starts (plain forms until then). Skin formulas truncate (shr 8)
+// where the bitmap library's blend rounds, so these are rows of their own.
 //
 // Pixels are 32-bit blue, green, red, alpha; the key colour is the whole
 // value 0x00FF00FF.
 #include <cstdint>
+
+namespace bmp32 {
+class TFunctionRegistry;
+}
 
 namespace skin::paint {
 
@@ -27,13 +31,21 @@ enum TMaskRowMode : std::uint32_t {
 using TBlendRowByMask = void(std::uint32_t* dst, const std::uint32_t* src, const std::uint32_t* mask,
                              std::int32_t count, std::uint32_t mode);
 // Each of blue, green and red d := (d x kept + s x (256 - kept)) shr 8,
-// kept 0..256; alpha bytes untouched.
+// kept 0..256 (more counts as 256); alpha bytes untouched.
 using TBlendRowConst = void(std::uint32_t* dst, const std::uint32_t* src, std::int32_t count,
                             std::uint32_t kept);
 // 0x00FFFFFF becomes 0; any other pixel gets each colour c := c x a shr 8.
 using TPremultiplyRow = void(std::uint32_t* row, std::int32_t count);
 // Count words := value; nothing when count < 1.
 using TFillDWords = void(std::uint32_t* dst, std::int32_t count, std::uint32_t value);
+
+// Numbers of the bound rows in the unit's registry.
+enum TPixelRowFunction : std::int32_t {
+  FID_BLENDROWBYMASK = 0,
+  FID_BLENDROWCONST = 1,
+  FID_PREMULTIPLYROW = 2,
+  FID_FILLDWORDS = 3,
+};
 
 extern TBlendRowByMask* BlendRowByMask;
 extern TBlendRowConst* BlendRowConst;
@@ -47,5 +59,7 @@ void BlendRowConst(std::uint32_t* dst, const std::uint32_t* src, std::int32_t co
 void PremultiplyRow(std::uint32_t* row, std::int32_t count);
 void FillDWords(std::uint32_t* dst, std::int32_t count, std::uint32_t value);
 }  // namespace plain
+
+bmp32::TFunctionRegistry& PixelRowsRegistry();
 
 }  // namespace skin::paint

@@ -3,11 +3,11 @@
 // allocates on top of the bitmaps it was given.
 #include <cstddef>
 
-namespace resample_bench {
+namespace bench_support {
 
 std::size_t HeapInUse();
 // The most in use since the last ResetHeapPeak.
 std::size_t HeapPeak();
 void ResetHeapPeak();
 
-}  // namespace resample_bench
+}  // namespace bench_support

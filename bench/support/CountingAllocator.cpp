@@ -1,10 +1,10 @@
-#include "bench/resample/CountingAllocator.h"
+#include "bench/support/CountingAllocator.h"
 
 #include <atomic>
 #include <cstdlib>
 #include <new>
 
-namespace resample_bench {
+namespace bench_support {
 namespace {
 
 std::atomic<std::size_t> inUse{0};
@@ -37,16 +37,16 @@ std::size_t HeapInUse() { return inUse; }
 std::size_t HeapPeak() { return peak; }
 void ResetHeapPeak() { peak = inUse.load(); }
 
-}  // namespace resample_bench
+}  // namespace bench_support
 
 void* operator new(std::size_t size) {
-  if (void* p = resample_bench::Allocate(size)) return p;
+  if (void* p = bench_support::Allocate(size)) return p;
   throw std::bad_alloc();
 }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return resample_bench::Allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return bench_support::Allocate(size); }
 void* operator new[](std::size_t size) { return operator new(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return resample_bench::Allocate(size); }
-void operator delete(void* p) noexcept { resample_bench::Release(p); }
-void operator delete(void* p, std::size_t) noexcept { resample_bench::Release(p); }
-void operator delete[](void* p) noexcept { resample_bench::Release(p); }
-void operator delete[](void* p, std::size_t) noexcept { resample_bench::Release(p); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return bench_support::Allocate(size); }
+void operator delete(void* p) noexcept { bench_support::Release(p); }
+void operator delete(void* p, std::size_t) noexcept { bench_support::Release(p); }
+void operator delete[](void* p) noexcept { bench_support::Release(p); }
+void operator delete[](void* p, std::size_t) noexcept { bench_support::Release(p); }
