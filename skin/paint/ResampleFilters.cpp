@@ -1,6 +1,7 @@
 #include "skin/paint/ResampleFilters.h"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace skin::paint {
