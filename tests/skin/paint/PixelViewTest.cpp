@@ -48,7 +48,7 @@ TEST(PixelViewGdi, Pf32BitmapsAreViewedTopRowFirstOthersRefused) {
 
   bmp.SetPixelFormat(classlib::pf8bit);
   EXPECT_FALSE(ViewOf24or32(&bmp).Valid());
-  EXPECT_FALSE(ViewOf(nullptr).Valid());
+  EXPECT_FALSE(ViewOf(static_cast<classlib::TBitmap*>(nullptr)).Valid());
 }
 
 }  // namespace
