@@ -6,6 +6,7 @@
 
 #include "classlib/graphics/Colors.h"
 #include "skin/paint/CopyClip.h"
+#include "skin/paint/PixelOps.h"
 #include "skin/paint/PixelRows.h"
 
 namespace skin::paint {
@@ -25,8 +26,6 @@ TParentReach ParentReach(const TCacheView& ci, std::int32_t x, std::int32_t y) {
   return TParentReach::Inside;
 }
 
-constexpr std::uint32_t Channel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
-
 // ((t - d) x a + d x 256) shr 8, as the equal non-negative sum.
 constexpr std::uint32_t Over(std::uint32_t d, std::uint32_t t, std::uint32_t a) {
   return (t * a + d * (256 - a)) >> 8;
@@ -38,9 +37,9 @@ class TColourTarget {
  public:
   explicit TColourTarget(TColor blendColor) : recolour_(blendColor != classlib::clNone) {
     if (!recolour_) return;
-    const std::uint32_t k[3] = {Channel(static_cast<std::uint32_t>(blendColor), 16),
-                                Channel(static_cast<std::uint32_t>(blendColor), 8),
-                                Channel(static_cast<std::uint32_t>(blendColor), 0)};
+    const std::uint32_t k[3] = {PixelChannel(static_cast<std::uint32_t>(blendColor), 16),
+                                PixelChannel(static_cast<std::uint32_t>(blendColor), 8),
+                                PixelChannel(static_cast<std::uint32_t>(blendColor), 0)};
     for (int c = 0; c < 3; ++c)
       for (std::uint32_t g = 0; g < 256; ++g)
         shade_[c][g] = static_cast<std::uint8_t>(
@@ -52,13 +51,13 @@ class TColourTarget {
   std::uint32_t Mix(std::uint32_t dst, std::uint32_t src, std::uint32_t a) const {
     std::uint32_t t[3];
     if (recolour_) {
-      const std::uint32_t g = (Channel(src, 0) + Channel(src, 8) + Channel(src, 16)) / 3;
+      const std::uint32_t g = (PixelChannel(src, 0) + PixelChannel(src, 8) + PixelChannel(src, 16)) / 3;
       for (int c = 0; c < 3; ++c) t[c] = shade_[c][g];
     } else {
-      for (int c = 0; c < 3; ++c) t[c] = Channel(src, 8 * c);
+      for (int c = 0; c < 3; ++c) t[c] = PixelChannel(src, 8 * c);
     }
-    return Over(Channel(dst, 0), t[0], a) | Over(Channel(dst, 8), t[1], a) << 8 |
-           Over(Channel(dst, 16), t[2], a) << 16 | (dst & 0xFF000000u);
+    return Over(PixelChannel(dst, 0), t[0], a) | Over(PixelChannel(dst, 8), t[1], a) << 8 |
+           Over(PixelChannel(dst, 16), t[2], a) << 16 | (dst & 0xFF000000u);
   }
 
  private:
@@ -88,13 +87,9 @@ bool TakeParent(const TCacheView& ci, std::int32_t x, std::int32_t y, std::uint3
 void CopyTransRect(const TRect& dstRect, const TRect& srcRect, const TPixelView& dst, bool useCache,
                    const TCacheView& ci, const TPixelView& src) {
   if (!dst.Is32() || !src.Is32()) return;
-  const TSpan cols = ClipSpan({srcRect.Left, dstRect.Left,
-                               std::min(InclusiveLength(srcRect.Left, srcRect.Right),
-                                        InclusiveLength(dstRect.Left, dstRect.Right))},
+  const TSpan cols = ClipSpan(InclusivePair(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right),
                               src.Width, dst.Width);
-  const TSpan rows = ClipSpan({srcRect.Top, dstRect.Top,
-                               std::min(InclusiveLength(srcRect.Top, srcRect.Bottom),
-                                        InclusiveLength(dstRect.Top, dstRect.Bottom))},
+  const TSpan rows = ClipSpan(InclusivePair(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom),
                               src.Height, dst.Height);
   if (cols.Count < 1 || rows.Count < 1) return;
   for (std::int64_t j = 0; j < rows.Count; ++j) {
@@ -108,9 +103,9 @@ void CopyTransRect(const TRect& dstRect, const TRect& srcRect, const TPixelView&
       }
       const std::uint32_t a = s[i] >> 24;
       const std::uint32_t old = d[i];
-      const std::uint32_t mixed = Over(Channel(old, 0), Channel(s[i], 0), a) |
-                            Over(Channel(old, 8), Channel(s[i], 8), a) << 8 |
-                            Over(Channel(old, 16), Channel(s[i], 16), a) << 16;
+      const std::uint32_t mixed = Over(PixelChannel(old, 0), PixelChannel(s[i], 0), a) |
+                            Over(PixelChannel(old, 8), PixelChannel(s[i], 8), a) << 8 |
+                            Over(PixelChannel(old, 16), PixelChannel(s[i], 16), a) << 16;
       std::uint32_t alpha = old >> 24;
       if (a != 0) alpha += (255 - alpha) * a / 255;
       d[i] = mixed | alpha << 24;

@@ -4,23 +4,22 @@
 #include <cmath>
 
 #include "skin/paint/CopyClip.h"
+#include "skin/paint/PixelOps.h"
 #include "skin/paint/PixelRows.h"
 
 namespace skin::paint {
 
 namespace {
 
-constexpr std::uint32_t Channel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
-
 // A weight scaled by a mask's red byte: 0 keeps it, 255 takes it away.
 constexpr std::uint32_t MaskedWeight(std::uint32_t weight, std::uint32_t maskPixel) {
-  const std::uint32_t m = Channel(maskPixel, 16);
+  const std::uint32_t m = PixelChannel(maskPixel, 16);
   return m == 0 ? weight : weight * (255 - m) >> 8;
 }
 
 // (a x w + b x (256 - w)) shr 8 for the byte at `shift`, in place.
 constexpr std::uint32_t Mix(std::uint32_t a, std::uint32_t b, std::uint32_t w, int shift) {
-  return ((Channel(a, shift) * w + Channel(b, shift) * (256 - w)) >> 8) << shift;
+  return ((PixelChannel(a, shift) * w + PixelChannel(b, shift) * (256 - w)) >> 8) << shift;
 }
 
 // An empty view counts as "no mask"; a mask of another depth is refused.
@@ -57,8 +56,8 @@ void BlendTransRect(const TPixelView& dst, std::int32_t x, std::int32_t y, TColo
       if (s[i] == key) continue;
       std::uint32_t out = d[i] & 0xFF000000u;
       for (int shift = 0; shift < 24; shift += 8) {
-        const double sc = Channel(s[i], shift);
-        const double dc = Channel(d[i], shift);
+        const double sc = PixelChannel(s[i], shift);
+        const double dc = PixelChannel(d[i], shift);
         out |= static_cast<std::uint32_t>(std::nearbyint(sc - (sc - dc) * ratio)) << shift;
       }
       d[i] = out;

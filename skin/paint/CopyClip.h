@@ -57,6 +57,13 @@ inline std::int64_t InclusiveLength(std::int32_t first, std::int32_t last) {
   return std::int64_t{last} - first + 1;
 }
 
+// The run shared by an inclusive source and destination range (first and
+// last positions), before clipping: as long as the shorter of the two.
+inline TSpan InclusivePair(std::int32_t srcFirst, std::int32_t srcLast, std::int32_t dstFirst,
+                           std::int32_t dstLast) {
+  return TSpan{srcFirst, dstFirst, std::min(InclusiveLength(srcFirst, srcLast), InclusiveLength(dstFirst, dstLast))};
+}
+
 // A colour (0x00BBGGRR) as the 32-bit pixel it keys: blue, green, red and a
 // zero fourth byte.
 inline std::uint32_t KeyOfColor(TColor color) {
