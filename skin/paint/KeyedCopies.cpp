@@ -60,7 +60,7 @@ void CopyTransparentRect(const TPixelView& dst, const TPixelView& src, std::int3
 void CopyByMask(const TRect& dstRect, const TRect& srcRect, const TPixelView& dst, const TPixelView& src,
                 const TCacheView& ci, bool updateCorners, const TsMaskData& mask) {
   if (!dst.Is32() || !src.Is32()) return;
-  const std::int64_t maskOffset = mask.R.Height() / 2;
+  const std::int64_t maskOffset = (std::int64_t{mask.R.Bottom} - mask.R.Top) / 2;
   const TSpan cols = ClipSpan(InclusivePair(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right),
                               src.Width, dst.Width);
   // Both the source row and its mask row must lie in Src.
