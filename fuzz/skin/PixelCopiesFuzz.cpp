@@ -14,6 +14,7 @@
 #include "skin/paint/AlphaCopies.h"
 #include "skin/paint/BitmapGlyph.h"
 #include "skin/paint/Blends.h"
+#include "skin/paint/ChannelCopy.h"
 #include "skin/paint/KeyedCopies.h"
 #include "skin/paint/NinePieces.h"
 #include "skin/paint/RotateBitmap.h"
@@ -73,7 +74,7 @@ TRect Rect(FuzzedDataProvider& in) { return TRect{Coord(in), Coord(in), Coord(in
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  const int routine = in.ConsumeIntegralInRange<int>(0, 13);
+  const int routine = in.ConsumeIntegralInRange<int>(0, 17);
   TFuzzBitmap dst(in, true);
   TFuzzBitmap src(in, true);
   TFuzzBitmap extra(in, true);
@@ -136,6 +137,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                        in.ConsumeIntegralInRange<std::int32_t>(-10, 150), in.ConsumeIntegralInRange<std::int32_t>(-1, 3),
                        in.ConsumeIntegral<std::uint8_t>(), in.ConsumeBool(), in.ConsumeIntegralInRange<std::int32_t>(-2, 30));
       break;
+    case 13:
+      FadeBmpToColor(dst.View(), color, in.ConsumeFloatingPoint<double>());
+      break;
+    case 14:
+      BlendColorByMask(dst.View(), src.View(), color);
+      break;
+    case 15:
+      BlendEqualBitmaps(dst.View(), src.View(), in.ConsumeIntegral<std::uint8_t>());
+      break;
+    case 16: {
+      // An 8-bit image of its own size over the source's bytes.
+      const TPixelView src8 = src.View();
+      CopyBitmapChannel(dst.View(), MakeView(src8.Bits, src8.Width * src8.BytesPerPixel, src8.Height, src8.Stride, 1),
+                        in.ConsumeIntegralInRange<std::int32_t>(-1, 4), flag);
+      break;
+    }
     default:
       // The parent image as the destination of a keyed copy reading it.
       CopyTransparentRect(parent.View(), src.View(), pos.X, pos.Y, r1, color,

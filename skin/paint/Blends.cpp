@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "skin/paint/CopyClip.h"
 #include "skin/paint/PixelOps.h"
@@ -21,6 +22,11 @@ constexpr std::uint32_t MaskedWeight(std::uint32_t weight, std::uint32_t maskPix
 constexpr std::uint32_t Mix(std::uint32_t a, std::uint32_t b, std::uint32_t w, int shift) {
   return ((PixelChannel(a, shift) * w + PixelChannel(b, shift) * (256 - w)) >> 8) << shift;
 }
+
+bool SameSize(const TPixelView& a, const TPixelView& b) { return a.Width == b.Width && a.Height == b.Height; }
+
+// A share outside 0..1 (or not a number) would leave the byte range.
+double ClampShare(double ratio) { return ratio >= 0 ? std::min(ratio, 1.0) : 0.0; }
 
 // An empty view counts as "no mask"; a mask of another depth is refused.
 bool UsableMask(const TPixelView& mask) { return !mask.Valid() || mask.Is32(); }
@@ -46,8 +52,7 @@ void BlendTransRect(const TPixelView& dst, std::int32_t x, std::int32_t y, TColo
   if (!dst.Is32() || !src.Is32()) return;
   const TPiece piece = InclusivePieceAt(src.Width, src.Height, dst.Width, dst.Height, x, y, srcRect);
   if (piece.Empty()) return;
-  // A share outside 0..1 (or not a number) would leave the byte range.
-  ratio = ratio >= 0 ? std::min(ratio, 1.0) : 0.0;
+  ratio = ClampShare(ratio);
   const std::uint32_t key = KeyOfColor(transColor);
   for (std::int64_t j = 0; j < piece.Rows.Count; ++j) {
     const std::uint32_t* s = src.Row32(static_cast<std::int32_t>(piece.Rows.Src + j)) + piece.Cols.Src;
@@ -113,6 +118,37 @@ void AlphaBlendByMask(const TPixelView& dst, const TPixelView& src, const TPixel
       d[x] = Mix(s[x], d[x], a, 0) | Mix(s[x], d[x], a, 8) | Mix(s[x], d[x], a, 16) | (d[x] & 0xFF000000u);
     }
   }
+}
+
+void FadeBmpToColor(const TPixelView& bmp, TColor color, double ratio) {
+  if (!bmp.Is32()) return;
+  ratio = ClampShare(ratio);
+  const std::uint32_t target = PixelOfColor(color);
+  for (std::int32_t y = 0; y < bmp.Height; ++y) {
+    std::uint32_t* row = bmp.Row32(y);
+    for (std::int32_t x = 0; x < bmp.Width; ++x) {
+      if (row[x] == KeyPixel) continue;
+      std::uint32_t out = row[x] & 0xFF000000u;
+      for (int shift = 0; shift < 24; shift += 8) {
+        const double b = PixelChannel(row[x], shift);
+        const double c = PixelChannel(target, shift);
+        out |= static_cast<std::uint32_t>(std::nearbyint((b - c) * ratio + c)) << shift;
+      }
+      row[x] = out;
+    }
+  }
+}
+
+void BlendColorByMask(const TPixelView& bmp, const TPixelView& mask, TColor color) {
+  if (!bmp.Is32() || !mask.Is32() || !SameSize(bmp, mask)) return;
+  const std::vector<std::uint32_t> colourRow(static_cast<std::size_t>(bmp.Width), PixelOfColor(color));
+  for (std::int32_t y = 0; y < bmp.Height; ++y)
+    BlendRowByMask(bmp.Row32(y), colourRow.data(), mask.Row32(y), bmp.Width, mrBlendKeys | mrAlphaKept);
+}
+
+void BlendEqualBitmaps(const TPixelView& dst, const TPixelView& src, std::uint8_t alpha) {
+  if (!dst.Is32() || !src.Is32() || !SameSize(dst, src)) return;
+  for (std::int32_t y = 0; y < dst.Height; ++y) BlendRowConst(dst.Row32(y), src.Row32(y), dst.Width, alpha);
 }
 
 }  // namespace skin::paint

@@ -35,4 +35,18 @@ void BlendBitmaps(const TPixelView& dst, const TPixelView& src1, const TPixelVie
 // a x (255 - m) shr 8. An empty Mask leaves a as it is.
 void AlphaBlendByMask(const TPixelView& dst, const TPixelView& src, const TPixelView& mask, const TRect& r);
 
+// Every pixel that is not the key: each colour byte := Round((b - c) x Ratio
+// + c), halves to even, c the matching byte of Color; Ratio (0..1) is the
+// pixel's share (0.4 gives the disabled look).
+void FadeBmpToColor(const TPixelView& bmp, TColor color, double ratio);
+
+// For bitmaps of equal size only: each colour byte d := ((d - c) x m + c x
+// 256) shr 8, m the same byte of the mask pixel (0 gives the colour, 255
+// keeps the pixel).
+void BlendColorByMask(const TPixelView& bmp, const TPixelView& mask, TColor color);
+
+// For bitmaps of equal size only: each colour byte d := ((d - s) x Alpha +
+// s x 256) shr 8.
+void BlendEqualBitmaps(const TPixelView& dst, const TPixelView& src, std::uint8_t alpha);
+
 }  // namespace skin::paint

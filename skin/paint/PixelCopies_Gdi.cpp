@@ -8,8 +8,10 @@
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Canvas.h"
+#include "classlib/graphics/Colors.h"
 #include "skin/paint/AlphaCopies.h"
 #include "skin/paint/BitmapGlyph.h"
+#include "skin/paint/ChannelCopy.h"
 #include "skin/paint/Blends.h"
 #include "skin/paint/KeyedCopies.h"
 #include "skin/paint/NinePieces.h"
@@ -55,6 +57,26 @@ TBitmap* NewBitmapLike(TBitmap* bmp) {
     result->SetSize(bmp->Width(), bmp->Height());
   }
   return result.release();
+}
+
+void CopyBitmapChannel(TBitmap* bmp32, TBitmap* bmp8, std::int32_t channel, bool extract) {
+  if (bmp8 == nullptr || bmp8->PixelFormat() != classlib::pf8bit || bmp8->Empty()) return;
+  // Bottom-up like every DIB of the class library: see ViewOf.
+  const TPixelView narrow = MakeView(bmp8->ScanLine(0), bmp8->Width(), bmp8->Height(),
+                                     -static_cast<std::ptrdiff_t>(bmp8->RowBytes()), 1);
+  CopyBitmapChannel(ViewOf(bmp32), narrow, channel, extract);
+}
+
+void FadeBmpToColor(TBitmap* bmp, TColor color, double ratio) {
+  FadeBmpToColor(ViewOf(bmp), classlib::ColorToRGB(color), ratio);
+}
+
+void BlendColorByMask(TBitmap* bmp, TBitmap* mask, TColor color) {
+  BlendColorByMask(ViewOf(bmp), ViewOf(mask), classlib::ColorToRGB(color));
+}
+
+void BlendEqualBitmaps(TBitmap* dst, TBitmap* src, std::uint8_t alpha) {
+  BlendEqualBitmaps(ViewOf(dst), ViewOf(src), alpha);
 }
 
 void BlendRect256(TBitmap* dst, TBitmap* src, std::uint8_t alpha, const TPoint& dstPos, const TRect& srcRect) {

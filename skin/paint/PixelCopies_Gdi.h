@@ -27,6 +27,12 @@ TBitmap* NewBitmap32(std::int32_t width, std::int32_t height);
 // A new bitmap of Bmp's size and pixel format (an empty one for null).
 TBitmap* NewBitmapLike(TBitmap* bmp);
 
+// Bmp8 must be pf8bit; sizes are those of Bmp32.
+void CopyBitmapChannel(TBitmap* bmp32, TBitmap* bmp8, std::int32_t channel, bool extract);
+
+void FadeBmpToColor(TBitmap* bmp, TColor color, double ratio);
+void BlendColorByMask(TBitmap* bmp, TBitmap* mask, TColor color);
+void BlendEqualBitmaps(TBitmap* dst, TBitmap* src, std::uint8_t alpha);
 void BlendRect256(TBitmap* dst, TBitmap* src, std::uint8_t alpha, const TPoint& dstPos, const TRect& srcRect);
 void BlendTransRect(TBitmap* dst, std::int32_t x, std::int32_t y, TColor transColor, double ratio,
                     const TRect& srcRect, TBitmap* src);

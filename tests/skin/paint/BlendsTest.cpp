@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PixelGrid.h"
+#include "skin/paint/PixelRows.h"
 
 namespace skin::paint {
 namespace {
@@ -129,6 +130,39 @@ TEST(AlphaBlendByMask, MaskRedScalesTheSourceAlphaInsideTheSharedArea) {
   EXPECT_TRUE(dst.GuardsIntact());
 }
 
+TEST(FadeBmpToColor, MovesEveryPixelButTheKeyTowardTheColour) {
+  TPixelGrid bmp(2, 1, 0x7F0A1464u);  // blue 100, green 20, red 10
+  bmp.At(1, 0) = KeyPixel;
+  FadeBmpToColor(bmp.View(), 0x000000FF, 0.4);  // toward red 255
+  // Blue Round(100 x 0.4) = 40, green Round(8) = 8, red Round(-245 x 0.4 + 255) = 157.
+  EXPECT_EQ(bmp.At(0, 0), 0x7F9D0828u);
+  EXPECT_EQ(bmp.At(1, 0), KeyPixel);
+}
+
+TEST(BlendColorByMask, MaskZeroGivesTheColourAndUnequalSizesNothing) {
+  TPixelGrid bmp(2, 1, 0x33102030u);
+  TPixelGrid mask(2, 1);
+  mask.At(1, 0) = 0x00FFFFFFu;
+  BlendColorByMask(bmp.View(), mask.View(), 0x00C0B0A0);
+  EXPECT_EQ(bmp.At(0, 0), 0x33A0B0C0u);
+  EXPECT_EQ(bmp.At(1, 0), 0x33102030u);  // 255: (d x 255 + c) shr 8 keeps these
+
+  TPixelGrid small(1, 1);
+  TPixelGrid kept(2, 1, 5);
+  BlendColorByMask(kept.View(), small.View(), 0);
+  EXPECT_EQ(kept.At(0, 0), 5u);
+}
+
+TEST(BlendEqualBitmaps, AlphaIsTheDestinationsShareForEqualSizesOnly) {
+  TPixelGrid dst(1, 1, 0x11000000u);
+  TPixelGrid src(1, 1, 0x22C8C8C8u);
+  BlendEqualBitmaps(dst.View(), src.View(), 64);  // 200 x 192 shr 8 = 150
+  EXPECT_EQ(dst.At(0, 0), 0x11969696u);
+  TPixelGrid wider(2, 1, 0xFFFFFFFFu);
+  BlendEqualBitmaps(dst.View(), wider.View(), 0);
+  EXPECT_EQ(dst.At(0, 0), 0x11969696u);
+}
+
 TEST(Blends, RefuseViewsThatAreNot32Bit) {
   std::uint8_t rows[1][3] = {{1, 2, 3}};
   const TPixelView v24 = MakeView(rows, 1, 1, 3, 3);
@@ -138,6 +172,8 @@ TEST(Blends, RefuseViewsThatAreNot32Bit) {
   BlendTransRect(dst.View(), 0, 0, 0, 0.0, TRect{0, 0, 0, 0}, v24);
   BlendBitmaps(dst.View(), src.View(), src.View(), 256, v24);
   AlphaBlendByMask(dst.View(), src.View(), v24, TRect{0, 0, 1, 1});
+  BlendColorByMask(dst.View(), v24, 0);
+  BlendEqualBitmaps(dst.View(), v24, 0);
   EXPECT_EQ(dst.At(0, 0), 9u);
 }
 

@@ -103,6 +103,21 @@ TEST(PixelCopiesGdi, KeysTakeTheParentImageOfTheCacheRecord) {
   EXPECT_EQ(PixelAt(dst.get(), 0, 0), 0xFF0000FFu);
 }
 
+TEST(PixelCopiesGdi, ChannelsGoToAndFromPf8BitBitmapsOnly) {
+  auto wide = Filled(3, 2, 0x80112233u);
+  TBitmap narrow;
+  narrow.SetPixelFormat(classlib::pf8bit);
+  narrow.SetSize(3, 2);
+  CopyBitmapChannel(wide.get(), &narrow, 3, true);
+  EXPECT_EQ(narrow.ScanLine(1)[2], 0x80);
+  narrow.ScanLine(0)[1] = 0x05;
+  CopyBitmapChannel(wide.get(), &narrow, 0, false);
+  EXPECT_EQ(PixelAt(wide.get(), 1, 0), 0x80112205u);
+  auto notNarrow = Filled(3, 2, 0, classlib::pf24bit);
+  CopyBitmapChannel(wide.get(), notNarrow.get(), 0, false);
+  EXPECT_EQ(PixelAt(wide.get(), 0, 1), 0x80112280u);
+}
+
 TEST(PaintNinePieces, DrawsThroughTheCanvasesCornersAndTiledCentre) {
   auto src = Filled(3, 3, 0x00000011u);
   ViewOf(src.get()).Pixel32(0, 0) = 0x00000022u;
