@@ -27,7 +27,7 @@ TBitmap* NewBitmap32(std::int32_t width, std::int32_t height);
 // A new bitmap of Bmp's size and pixel format (an empty one for null).
 TBitmap* NewBitmapLike(TBitmap* bmp);
 
-// Bmp8 must be pf8bit; sizes are those of Bmp32.
+// Bmp8 must be pf8bit; only the part both bitmaps cover is copied.
 void CopyBitmapChannel(TBitmap* bmp32, TBitmap* bmp8, std::int32_t channel, bool extract);
 
 void FadeBmpToColor(TBitmap* bmp, TColor color, double ratio);
