@@ -7,6 +7,7 @@
 #include "PixelGrid.h"
 #include "skin/paint/AlphaCopies.h"
 #include "skin/paint/BitmapGlyph.h"
+#include "skin/paint/ChannelCopy.h"
 #include "skin/paint/Blends.h"
 #include "skin/paint/KeyedCopies.h"
 #include "skin/paint/NinePieces.h"
@@ -66,6 +67,13 @@ TEST(ClippingSweep, NoRoutineWritesOutsideItsDestination) {
     PaintBitmapGlyph(src.View(), sweep.Flag(), dst.View(), sweep.Rect(), static_cast<std::uint8_t>(sweep.Size()),
                      false, sweep.Coord() * 10, sweep.Size() % 3, static_cast<std::uint8_t>(sweep.Size() % 4),
                      sweep.Flag(), sweep.Coord());
+
+    FadeBmpToColor(dst.View(), 0x204060, 0.4);
+    BlendColorByMask(dst.View(), other.View(), 0x204060);
+    BlendEqualBitmaps(dst.View(), other.View(), 100);
+    const TPixelView bytes = src.View();
+    CopyBitmapChannel(dst.View(), MakeView(bytes.Bits, bytes.Width * 4, bytes.Height, bytes.Stride, 1),
+                      sweep.Size() % 4, sweep.Flag());
 
     ASSERT_TRUE(dst.GuardsIntact()) << "round " << round;
     ASSERT_TRUE(src.GuardsIntact()) << "round " << round;
