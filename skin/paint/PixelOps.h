@@ -17,6 +17,9 @@ constexpr std::uint32_t SwapRedBlue(std::uint32_t value) {
   return (value & 0xFF00FF00u) | ((value >> 16) & 0xFFu) | ((value & 0xFFu) << 16);
 }
 
+// The byte of a pixel at bit `shift` (0 blue, 8 green, 16 red, 24 alpha).
+constexpr std::uint32_t PixelChannel(std::uint32_t pixel, int shift) { return (pixel >> shift) & 0xFFu; }
+
 // Unchecked single-pixel access of a 32-bit view.
 inline std::uint32_t GetBmpPixel32(const TPixelView& bmp, std::int32_t x, std::int32_t y) {
   return bmp.Pixel32(x, y);
