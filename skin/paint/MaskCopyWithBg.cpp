@@ -35,7 +35,7 @@ std::int64_t InclusiveSize(std::int32_t first, std::int32_t last) {
 // What a key-colour source pixel leaves in destination row dy, columns
 // dx .. dx + count - 1.
 void FillKeysFromBackground(std::uint32_t* dstRow, const std::uint32_t* srcRow, std::int32_t count,
-                            std::int64_t dx, std::int64_t dy, const TBackgroundView& background) {
+                            std::int64_t dx, std::int64_t dy, const TCacheView& background) {
   const std::uint32_t fill = SwapRedBlue(static_cast<std::uint32_t>(background.FillColor));
   const bool hasFill = background.FillColor != NoColour;
   if (!background.Ready) {
@@ -64,7 +64,7 @@ void FillKeysFromBackground(std::uint32_t* dstRow, const std::uint32_t* srcRow, 
 }  // namespace
 
 void CopyByMaskWithBg(const TRect& dstRect, const TRect& srcRect, const TPixelView& dst,
-                      const TBackgroundView& background, const TsMaskData& mask, const TPixelView& master) {
+                      const TCacheView& background, const TsMaskData& mask, const TPixelView& master) {
   if (!dst.Is32() || !master.Is32()) return;
   const std::int64_t maskOffset = (static_cast<std::int64_t>(mask.R.Bottom) - mask.R.Top) / 2;
 

@@ -5,19 +5,10 @@
 
 #include "skin/core/SkinData.h"
 #include "skin/core/SkinTypes.h"
+#include "skin/paint/CacheView.h"
 #include "skin/paint/PixelView.h"
 
 namespace skin::paint {
-
-// The parent-background record with the parent's image as a view: pixel
-// (x, y) of the destination lies over pixel (X + x, Y + y) of Bmp.
-struct TBackgroundView {
-  TPixelView Bmp;
-  std::int32_t X = 0;
-  std::int32_t Y = 0;
-  TColor FillColor = 0xFF00FF;  // 0xFF00FF: no colour
-  bool Ready = false;           // Bmp holds the background
-};
 
 // Copies the inclusive rectangle srcRect of the master image to the inclusive
 // rectangle dstRect of dst: the smaller width and height of the two, cut to
@@ -32,6 +23,6 @@ struct TBackgroundView {
 //   it is a colour, else unchanged.
 // Nothing happens unless dst and master are 32-bit views.
 void CopyByMaskWithBg(const TRect& dstRect, const TRect& srcRect, const TPixelView& dst,
-                      const TBackgroundView& background, const TsMaskData& mask, const TPixelView& master);
+                      const TCacheView& background, const TsMaskData& mask, const TPixelView& master);
 
 }  // namespace skin::paint

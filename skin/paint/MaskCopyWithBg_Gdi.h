@@ -10,10 +10,6 @@ class TBitmap;
 
 namespace skin::paint {
 
-// The cache-info record with its parent image as a view; a parent image that
-// is not pf32bit gives no parent pixels.
-TBackgroundView BackgroundViewOf(const TacCacheInfo& ci);
-
 // CopyByMaskWithBg from the skin's master image into a pf32bit Dst; nothing
 // for another format.
 void CopyByMaskWithBg(const TRect& dstRect, const TRect& srcRect, classlib::TBitmap* dst, const TacCacheInfo& ci,

@@ -32,7 +32,7 @@ TEST(MaskCopyWithBg, BlendsEachChannelByTheMaskAndKeepsAlpha) {
   m.At(1, 2) = 0x00FFFFFFu;
   m.At(2, 2) = 0x00000080u;
   TGuardedImage dst(3, 1, 0x7F646464u);
-  CopyByMaskWithBg(TRect{0, 0, 2, 0}, TRect{0, 0, 2, 0}, dst.View(), TBackgroundView{}, m.mask, m.View());
+  CopyByMaskWithBg(TRect{0, 0, 2, 0}, TRect{0, 0, 2, 0}, dst.View(), TCacheView{}, m.mask, m.View());
   EXPECT_EQ(dst.At(0, 0), 0x7F102030u);
   EXPECT_EQ(dst.At(1, 0), 0x7F636363u);  // (100 x 255 + s) shr 8 = 99
   // blue: ((100 - 200) x 128 + 200 x 256) shr 8 = 150; green, red: 200.
@@ -61,7 +61,7 @@ TEST(MaskCopyWithBg, KeyPixelsTakeTheBackgroundByItsKind) {
     m.At(0, 0) = Key;
     TGuardedImage dst(2, 2, 0x7F646464u);
     // Destination pixel (1, 1) lies over parent pixel (3, 1).
-    const TBackgroundView bg{parent.View(), 2, 0, c.fill, c.ready};
+    const TCacheView bg{parent.View(), 2, 0, c.fill, c.ready};
     CopyByMaskWithBg(TRect{1, 1, 1, 1}, TRect{0, 0, 0, 0}, dst.View(), bg, m.mask, m.View());
     EXPECT_EQ(dst.At(1, 1), c.expected) << c.name;
     EXPECT_EQ(dst.At(0, 1), 0x7F646464u) << c.name;
@@ -74,7 +74,7 @@ TEST(MaskCopyWithBg, ParentPixelsOnlyWhereTheParentImageHasThem) {
   TGuardedImage parent(2, 1, 0xFF0000AAu);
   TGuardedImage dst(4, 2, 0x11111111u);
   // Columns -1 and 2, 3 of the parent do not exist; row 1 neither.
-  const TBackgroundView bg{parent.View(), -1, 0, 0xFF00FF, true};
+  const TCacheView bg{parent.View(), -1, 0, 0xFF00FF, true};
   CopyByMaskWithBg(TRect{0, 0, 3, 1}, TRect{0, 0, 3, 1}, dst.View(), bg, m.mask, m.View());
   EXPECT_EQ(dst.At(0, 0), 0x11111111u);
   EXPECT_EQ(dst.At(1, 0), 0xFF0000AAu);
@@ -106,7 +106,7 @@ TEST(MaskCopyWithBg, CopiesTheSmallerRectangleClippedToBothImages) {
   };
   for (const Case& c : cases) {
     TGuardedImage dst(c.width, c.height, 0xEEEEEEEEu);
-    CopyByMaskWithBg(c.dstRect, c.srcRect, dst.View(), TBackgroundView{}, m.mask, m.View());
+    CopyByMaskWithBg(c.dstRect, c.srcRect, dst.View(), TCacheView{}, m.mask, m.View());
     for (std::int32_t y = 0; y < c.height; ++y)
       for (std::int32_t x = 0; x < c.width; ++x) {
         std::uint32_t expected = 0xEEEEEEEEu;
@@ -121,8 +121,8 @@ TEST(MaskCopyWithBg, CopiesTheSmallerRectangleClippedToBothImages) {
     TGuardedImage dst(2, 2, 0xEEEEEEEEu);
     std::vector<std::uint8_t> bytes(4 * 3 * 2, 0x42);
     CopyByMaskWithBg(TRect{0, 0, 1, 1}, TRect{0, 0, 1, 1}, MakeView(bytes.data(), 4, 2, 12, 3),
-                     TBackgroundView{}, m.mask, m.View());
-    CopyByMaskWithBg(TRect{0, 0, 1, 1}, TRect{0, 0, 1, 1}, dst.View(), TBackgroundView{}, m.mask,
+                     TCacheView{}, m.mask, m.View());
+    CopyByMaskWithBg(TRect{0, 0, 1, 1}, TRect{0, 0, 1, 1}, dst.View(), TCacheView{}, m.mask,
                      MakeView(bytes.data(), 4, 2, 12, 3));
     for (std::int32_t y = 0; y < 2; ++y)
       for (std::int32_t x = 0; x < 2; ++x) EXPECT_EQ(dst.At(x, y), 0xEEEEEEEEu);
