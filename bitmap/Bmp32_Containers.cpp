@@ -138,6 +138,12 @@ std::int32_t TRectangleList::Add(const TRect& rect) {
   return count_++;
 }
 
+void TRectangleList::Clear() {
+  items_.clear();
+  items_.shrink_to_fit();
+  count_ = 0;
+}
+
 TRect* TRectangleList::Items(std::int32_t index) {
   if (index < 0 || index >= count_) return nullptr;
   return &items_[index];

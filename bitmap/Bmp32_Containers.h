@@ -80,6 +80,8 @@ class TRectangleList {
   virtual ~TRectangleList() = default;
   // The new entry's index.
   std::int32_t Add(const TRect& rect);
+  // Empties the list and releases its storage.
+  void Clear();
   // nullptr when index is outside 0..Count-1.
   TRect* Items(std::int32_t index);
   std::int32_t Count() const { return count_; }
