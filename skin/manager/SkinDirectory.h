@@ -15,3 +15,12 @@ namespace skin {
 std::wstring ResolveSkinDirectory(std::wstring_view directory, std::wstring_view programFolder);
 
 }  // namespace skin
+
+namespace skin {
+
+// A skin path as the file system takes it. Skin paths are built with "\" as
+// the system writes them; off Windows (the portable build and its tests)
+// every "\" becomes "/".
+std::wstring SkinFileName(std::wstring_view name);
+
+}  // namespace skin

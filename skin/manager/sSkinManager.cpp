@@ -239,7 +239,7 @@ void TsSkinManager::ReloadSkin() {
 
 void TsSkinManager::LoadFromSources() {
   const std::wstring rawDirectory = NormalDir(skinDirectory_);
-  if (FileExists(rawDirectory + skinName_ + L".asz")) LoadPackedSkin();
+  if (FileExists(SkinFileName(rawDirectory + skinName_ + L".asz"))) LoadPackedSkin();
   else LoadSkin();
 }
 
@@ -250,8 +250,8 @@ void TsSkinManager::LoadSkin() {
   const std::wstring skinPath = GetSkinDirectory() + skinName_ + L"\\";
   const std::wstring optionsFile = skinPath + L"Options.dat";
   std::string bytes;
-  if (FileExists(optionsFile) && TryReadFileBytes(optionsFile, bytes)) {
-    BuildSkin(TsSkinOptions::FromBytes(optionsFile, bytes), TsSkinFolderFiles(skinPath), skinPath);
+  if (FileExists(SkinFileName(optionsFile)) && TryReadFileBytes(SkinFileName(optionsFile), bytes)) {
+    BuildSkin(TsSkinOptions::FromBytes(optionsFile, bytes), TsSkinFolderFiles(SkinFileName(skinPath)), skinPath);
     return;
   }
   int index = internalSkins_->IndexOf(skinName_);
@@ -281,7 +281,7 @@ void TsSkinManager::LoadPackedSkin() {
   FlagScope globalLoading(skinLoading);
   std::unique_ptr<TacSkinConvertor> convertor;
   ConvertorScope clear{convertor};
-  LoadPackedSkinFile(NormalDir(skinDirectory_) + skinName_ + L".asz", convertor, true);
+  LoadPackedSkinFile(SkinFileName(NormalDir(skinDirectory_) + skinName_ + L".asz"), convertor, true);
   if (!convertor || !convertor->Options) throw ESkinLoadError(L"The skin \"" + skinName_ + L"\" has no Options.dat");
   BuildSkin(TsSkinOptions::FromBytes(L"Options.dat", BytesOf(*convertor->Options)), TsSkinPackedFiles(*convertor),
             GetSkinDirectory());
@@ -293,7 +293,7 @@ void TsSkinManager::BuildSkin(const TsSkinOptions& options, const TsSkinFiles& i
   settings.Manager = this;
   settings.SkinPath = skinPath;
   settings.CommonSections = commonSections_.get();
-  const TsSkinFolderFiles commonFiles(skinPath);
+  const TsSkinFolderFiles commonFiles(SkinFileName(skinPath));
   if (!skinPath.empty()) settings.CommonFiles = &commonFiles;
   settings.ColorToRgb = platform.ColorToRgb;
   settings.SizingFrameWidth = platform.SizingFrameWidth();

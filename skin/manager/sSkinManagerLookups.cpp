@@ -6,6 +6,7 @@
 #include "classlib/core/FileUtilsPath.h"
 #include "skin/core/MaskValue.h"
 #include "skin/core/SkinLookups.h"
+#include "skin/manager/SkinDirectory.h"
 #include "skin/manager/sSkinManager.h"
 
 namespace skin {
@@ -134,12 +135,12 @@ void TsSkinManager::GetSkinNames(TStrings& list) const {
   list.Clear();
   TStringList names;
   for (int i = 0; i < internalSkins_->Count(); ++i) names.Add(internalSkins_->Items(i)->Name());
-  const std::wstring directory = GetSkinDirectory();
+  const std::wstring directory = SkinFileName(GetSkinDirectory());
   if (DirectoryExists(directory))
     for (const DirectoryEntry& entry : ListDirectory(directory)) {
       if (entry.name.empty() || entry.name.front() == L'.') continue;
       if (entry.IsDirectory()) {
-        if (FileExists(directory + entry.name + L"\\Options.dat")) names.Add(entry.name);
+        if (FileExists(SkinFileName(directory + entry.name + L"\\Options.dat"))) names.Add(entry.name);
       } else if (ExtractFileExt(entry.name) == L".asz") {
         names.Add(entry.name.substr(0, entry.name.find(L'.')));
       }
