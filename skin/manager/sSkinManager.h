@@ -137,6 +137,9 @@ class TsSkinManager : public classlib::TComponent {
   void BuildSkin(const TsSkinOptions& options, const TsSkinFiles& images, const std::wstring& skinPath);
   void ReloadSkin();
   TsMaskData* ValidMask(int index);
+  // A side's width, else the border width, else the frame's size (a mask
+  // without frames counts one).
+  int MaskBorder(int maskIndex, std::int16_t TsMaskData::*width, bool horizontal);
   const TsGeneralData* Section(std::wstring_view name) const;
 
   std::unique_ptr<TacSkinEffects> effects_;

@@ -51,38 +51,20 @@ TsMaskData* TsSkinManager::ValidMask(int index) {
   return IsValidImgIndex(index) ? &skin_->Masks[static_cast<std::size_t>(index)] : nullptr;
 }
 
-int TsSkinManager::MaskBorderLeft(int maskIndex) {
+int TsSkinManager::MaskBorder(int maskIndex, std::int16_t TsMaskData::*width, bool horizontal) {
   TsMaskData* m = ValidMask(maskIndex);
   if (!m) return 0;
-  if (m->WL > 0) return m->WL;
+  if (m->*width > 0) return m->*width;
   if (m->BorderWidth >= 1) return m->BorderWidth;
+  if (!horizontal) return MaskFrameHeight(*m);
   if (m->ImageCount == 0) m->ImageCount = 1;
   return MaskFrameWidth(*m);
 }
 
-int TsSkinManager::MaskBorderRight(int maskIndex) {
-  TsMaskData* m = ValidMask(maskIndex);
-  if (!m) return 0;
-  if (m->WR > 0) return m->WR;
-  if (m->BorderWidth >= 1) return m->BorderWidth;
-  return MaskFrameWidth(*m);
-}
-
-int TsSkinManager::MaskBorderTop(int maskIndex) {
-  TsMaskData* m = ValidMask(maskIndex);
-  if (!m) return 0;
-  if (m->WT > 0) return m->WT;
-  if (m->BorderWidth >= 1) return m->BorderWidth;
-  return MaskFrameHeight(*m);
-}
-
-int TsSkinManager::MaskBorderBottom(int maskIndex) {
-  TsMaskData* m = ValidMask(maskIndex);
-  if (!m) return 0;
-  if (m->WB > 0) return m->WB;
-  if (m->BorderWidth >= 1) return m->BorderWidth;
-  return MaskFrameHeight(*m);
-}
+int TsSkinManager::MaskBorderLeft(int maskIndex) { return MaskBorder(maskIndex, &TsMaskData::WL, true); }
+int TsSkinManager::MaskBorderRight(int maskIndex) { return MaskBorder(maskIndex, &TsMaskData::WR, true); }
+int TsSkinManager::MaskBorderTop(int maskIndex) { return MaskBorder(maskIndex, &TsMaskData::WT, false); }
+int TsSkinManager::MaskBorderBottom(int maskIndex) { return MaskBorder(maskIndex, &TsMaskData::WB, false); }
 
 const TsGeneralData* TsSkinManager::Section(std::wstring_view name) const {
   const int index = GetSkinIndex(name);
