@@ -72,6 +72,14 @@ const TsSkinData& InactiveSkinData() {
 }  // namespace
 
 bool SkinChanging() { return skinChanging; }
+
+void AnnounceLibraryVersion() {
+  for (const std::wstring& argument : SkinManagerPlatform().CommandLineArguments())
+    if (LowerCase(argument) == L"/acver") {
+      SkinManagerPlatform().ShowNotice(L"DarudOdero v8.00", TsNoticeKind::Information);
+      return;
+    }
+}
 bool SkinLoading() { return skinLoading; }
 
 TsSkinManager::TsSkinManager(TComponent* owner)

@@ -167,7 +167,12 @@ bool SkinChanging();
 // True while a skin is being read.
 bool SkinLoading();
 
-// Makes the manager's class and properties known to form descriptions. Runs once.
+// Shows the library's version ("DarudOdero v8.00") when the program was
+// started with "/acver" (any case); registration asks once at start-up.
+void AnnounceLibraryVersion();
+
+// Makes the manager's class and properties known to form descriptions. Runs
+// once, and announces the library's version when asked.
 void RegisterSkinManagerClasses();
 
 }  // namespace skin

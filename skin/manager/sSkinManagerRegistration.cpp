@@ -45,6 +45,7 @@ void RegisterSkinManagerClasses() {
       builder.Event(name, get, set);
     }
     RegisterComponentClass<M, TComponent>();
+    AnnounceLibraryVersion();
     return true;
   }();
   (void)done;

@@ -176,6 +176,14 @@ TEST_F(SkinManagerLoad, VersionNoticesWarnOnceForNewerSkinsAndForOldOnesOnlyWhen
   EXPECT_EQ(notices_[0].kind, skin::TsNoticeKind::Information);
   EXPECT_EQ(notices_[0].text.rfind(L"You are using an old version of the \"Old\" skin.", 0), 0u);
   EXPECT_TRUE(errors_.empty());
+
+  notices_.clear();
+  skin::AnnounceLibraryVersion();
+  EXPECT_TRUE(notices_.empty());
+  arguments_ = {L"/AcVer"};
+  skin::AnnounceLibraryVersion();
+  ASSERT_EQ(notices_.size(), 1u);
+  EXPECT_EQ(notices_[0].text, L"DarudOdero v8.00");
 }
 
 TEST_F(SkinManagerLoad, AManagerThatStopsBeingTheDefaultStillRemovesItsHook) {
