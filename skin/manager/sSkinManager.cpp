@@ -361,9 +361,15 @@ void TsSkinManager::StoreThirdPartyLists() {
 
 void TsSkinManager::SendNewSkin(bool repaint) {
   if (loading_ || ComponentState().Contains(csLoading) || ComponentState().Contains(csReading) || !skin_) return;
-  skin_->SkinData.Active = false;
-  if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::NewSkin, repaint);
-  skin_->SkinData.Active = true;
+  {
+    // Inactive while the windows take the skin in, active again however that ends.
+    struct Reactivate {
+      TsSkinData& data;
+      ~Reactivate() { data.Active = true; }
+    } reactivate{skin_->SkinData};
+    skin_->SkinData.Active = false;
+    if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::NewSkin, repaint);
+  }
   if (repaint) RepaintForms();
 }
 

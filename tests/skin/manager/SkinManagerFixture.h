@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,9 @@ inline std::string MasterBitmap() {
 class SkinManagerFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("tessarilo-skinmanager-" + std::to_string(++counter_) + "-" +
-                                         std::to_string(reinterpret_cast<std::uintptr_t>(this) & 0xFFFFF));
+    // Test processes run side by side: a random name keeps their folders apart.
+    root_ = fs::temp_directory_path() /
+            ("tessarilo-skinmanager-" + std::to_string(std::random_device()()) + "-" + std::to_string(++counter_));
     fs::remove_all(root_);
     fs::create_directories(root_ / "Skins");
     saved_ = skin::SkinManagerPlatform();
