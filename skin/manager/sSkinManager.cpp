@@ -32,6 +32,7 @@ TsSkinManager*& Default() {
 
 bool skinChanging = false;
 bool skinLoading = false;
+bool skinPushed = false;
 
 // Sets a flag for a scope and puts its old value back however the scope ends.
 class FlagScope {
@@ -81,6 +82,8 @@ void AnnounceLibraryVersion() {
     }
 }
 bool SkinLoading() { return skinLoading; }
+bool SkinPushed() { return skinPushed; }
+void SetSkinPushed(bool value) { skinPushed = value; }
 
 TsSkinManager::TsSkinManager(TComponent* owner)
     : TComponent(owner),
@@ -247,7 +250,9 @@ void TsSkinManager::ReloadSkin() {
 
 void TsSkinManager::LoadFromSources() {
   const std::wstring rawDirectory = NormalDir(skinDirectory_);
-  if (FileExists(SkinFileName(rawDirectory + skinName_ + L".asz"))) LoadPackedSkin();
+  const bool packed = !(skinPushed && DirectoryExists(SkinFileName(rawDirectory + skinName_))) &&
+                      FileExists(SkinFileName(rawDirectory + skinName_ + L".asz"));
+  if (packed) LoadPackedSkin();
   else LoadSkin();
 }
 

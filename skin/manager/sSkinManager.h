@@ -166,6 +166,10 @@ class TsSkinManager : public classlib::TComponent {
 bool SkinChanging();
 // True while a skin is being read.
 bool SkinLoading();
+// Set once another process pushed a skin (never cleared by the program):
+// from then on a skin folder beats a packed file of the same name.
+bool SkinPushed();
+void SetSkinPushed(bool value);
 
 // Shows the library's version ("DarudOdero v8.00") when the program was
 // started with "/acver" (any case); registration asks once at start-up.

@@ -18,6 +18,11 @@ TEST_F(SkinManagerLoad, PackedFileBeatsFolderWhichBeatsInternalSkin) {
 
   manager->SetSkinName(L"Tessarilo");
   EXPECT_EQ(GlobalColor(*manager), 1);
+  // Once a skin was pushed by another process, the folder wins.
+  skin::SetSkinPushed(true);
+  manager->SetSkinName(L"Tessarilo");
+  skin::SetSkinPushed(false);
+  EXPECT_EQ(GlobalColor(*manager), 2);
   fs::remove(Skins() / "Tessarilo.asz");
   manager->SetSkinName(L"Tessarilo");
   EXPECT_EQ(GlobalColor(*manager), 2);
@@ -27,7 +32,7 @@ TEST_F(SkinManagerLoad, PackedFileBeatsFolderWhichBeatsInternalSkin) {
   EXPECT_EQ(GlobalColor(*manager), 3);
   EXPECT_EQ(manager->SkinData().SkinPath, L"");
   // Every load reached the controls; nothing went wrong.
-  EXPECT_EQ(newSkins_, 3);
+  EXPECT_EQ(newSkins_, 4);
   EXPECT_TRUE(errors_.empty());
   EXPECT_TRUE(manager->Active());
   EXPECT_EQ(manager->SkinInfo(), L"8");
