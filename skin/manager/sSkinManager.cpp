@@ -108,7 +108,12 @@ TsSkinManager::TsSkinManager(TComponent* owner)
 }
 
 TsSkinManager::~TsSkinManager() {
-  SetActive(false);
+  // The skin goes without the deactivation event: its handler's form may be
+  // going too.
+  if (active_) {
+    active_ = false;
+    SendRemoveSkin();
+  }
   // The hook this manager installed goes with it, default or not, so no
   // hook is left calling a freed manager.
   if (mainWindowHook_) SkinManagerPlatform().UnhookMainWindow(mainWindowHook_);
