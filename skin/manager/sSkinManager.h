@@ -1,40 +1,182 @@
 #pragma once
-// The skin manager component: names the skin a program is drawn in and where
-// it is looked for. The first manager created is the default one that every
-// skinned object uses when it names none.
+// The skin manager component: owns the loaded skin. Setting SkinName loads a
+// skin from the first source that has it: a packed file "<name>.asz" in the
+// skin directory, a folder "<name>" there holding "Options.dat", or the
+// stored skin of that name in InternalSkins. The first manager created is the
+// default one that every skinned object uses when it names none.
+//
+// A load builds a complete new skin and only then replaces the old one, so a
+// skin that fails to load leaves the previous one whole; the error is shown
+// in one box and never reaches the caller of SetSkinName.
+#include <array>
 #include <memory>
 #include <string>
 
 #include "classlib/core/Component.h"
+#include "classlib/core/Strings.h"
+#include "skin/core/SkinData.h"
+#include "skin/manager/SkinManagerPlatform.h"
+#include "skin/manager/sSkinManagerOptions.h"
 #include "skin/manager/sStoredSkins.h"
 
 namespace skin {
+
+class TsSkinOptions;
+class TsSkinFiles;
 
 class TsSkinManager : public classlib::TComponent {
  public:
   explicit TsSkinManager(classlib::TComponent* owner);
   ~TsSkinManager() override;
+  void AfterConstruction() override;
+  void Loaded() override;
 
-  // The first manager alive, null when there is none.
+  // The default manager, null when there is none.
   static TsSkinManager* DefaultManager();
 
-  const std::wstring& SkinName() const { return skinName_; }
-  void SetSkinName(const std::wstring& value) { skinName_ = value; }
-  // Where skins are looked for.
-  const std::wstring& SkinDirectory() const { return skinDirectory_; }
-  void SetSkinDirectory(const std::wstring& value) { skinDirectory_ = value; }
-  // Skins kept in the form description, used when no skin file or folder of
-  // the skin's name exists.
+  // --- Published options
+  TacSkinEffects* Effects() const { return effects_.get(); }
+  // Stored only; the extended-border images come with form skinning.
+  bool ExtendedBorders() const { return extendedBorders_; }
+  void SetExtendedBorders(bool value);
+  bool SkinnedPopups() const { return skinnedPopups_; }
+  void SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
+  TacAnimEffects* AnimEffects() const { return animEffects_.get(); }
+  bool IsDefault() const { return DefaultManager() == this; }
+  void SetIsDefault(bool value);
+  bool Active() const { return active_; }
+  void SetActive(bool value);
+  // Sections, masks and patterns (the description's syntax) added to every
+  // skin loaded afterwards, behind the skin's own.
+  classlib::TStringList* CommonSections() const { return commonSections_.get(); }
+  void SetCommonSections(classlib::TStrings* value);
+  // Percent and degrees applied to the whole skin at load; a change reloads.
+  int Saturation() const { return saturation_; }
+  void SetSaturation(int value);
+  int HueOffset() const { return hueOffset_; }
+  void SetHueOffset(int value);
   TsStoredSkins* InternalSkins() const { return internalSkins_.get(); }
   void SetInternalSkins(TsStoredSkins* value) { internalSkins_->Assign(value); }
+  const std::wstring& SkinDirectory() const { return skinDirectory_; }
+  void SetSkinDirectory(const std::wstring& value);
+  const std::wstring& SkinName() const { return skinName_; }
+  void SetSkinName(const std::wstring& value);
+  // The loaded skin's version ("." as decimal separator), "N/A" without one.
+  std::wstring SkinInfo() const;
+  TacSkinningRules SkinningRules() const { return skinningRules_; }
+  void SetSkinningRules(TacSkinningRules value) { skinningRules_ = value; }
+  ThirdPartyList* ThirdParty() const { return thirdParty_.get(); }
+  std::wstring Version() const { return L"8.00"; }
+
+  classlib::TNotifyEvent OnActivate, OnAfterChange, OnBeforeChange, OnDeactivate, OnSkinListChanged;
+
+  // --- Loading
+  // SkinDirectory resolved against the program's folder, ending with "\".
+  std::wstring GetSkinDirectory() const;
+  // The version notices: an old skin only under the "/actest" switch (or
+  // while designing), a newer one always.
+  void CheckSkinVersion(double version);
+  // While locked a load broadcasts nothing; EndUpdate broadcasts the skin.
+  void BeginUpdate() { updateLock_ = true; }
+  void EndUpdate(bool repaint, bool allowAnimation);
+  bool UpdateLocked() const { return updateLock_; }
+
+  // --- Foreign controls
+  // Each kind's list from ThirdParty (a kind left empty, or every kind with
+  // `useDefaults`, gets the built-in default first).
+  void UpdateThirdPartyLists(bool useDefaults);
+  void StoreThirdPartyLists();
+  const classlib::TStringList& ThirdLists(int kind) const { return *thirdLists_.at(static_cast<std::size_t>(kind)); }
+
+  // --- The loaded skin
+  // Null when no skin is loaded. Painting reads sections, masks and the
+  // master bitmap through it.
+  const TsSkinModel* Skin() const { return skin_.get(); }
+  TsSkinModel* Skin() { return skin_.get(); }
+  // The skin-wide values (an inactive record when no skin is loaded).
+  const TsSkinData& SkinData() const;
+  const TsConstData& ConstData() const;
+
+  // --- Lookups by name (-1 when absent or without a skin)
+  int GetSkinIndex(std::wstring_view section) const;
+  int GetMaskIndex(int sectionIndex, std::wstring_view section, std::wstring_view mask) const;
+  int GetTextureIndex(int sectionIndex, std::wstring_view section, std::wstring_view texture) const;
+  int GetPatternIndex(int sectionIndex, std::wstring_view section, std::wstring_view pattern) const;
+  int FindMaskIndex(std::wstring_view section, std::wstring_view mask) const;
+  bool IsValidImgIndex(int index) const;
+  bool IsValidSkinIndex(int index) const;
+  // Border widths of a mask for nine-piece painting; 0 for an invalid index.
+  int MaskBorderLeft(int maskIndex);
+  int MaskBorderTop(int maskIndex);
+  int MaskBorderRight(int maskIndex);
+  int MaskBorderBottom(int maskIndex);
+
+  // --- Skin-wide colours (RGB values)
+  TColor GetGlobalColor() const;
+  TColor GetGlobalFontColor() const;
+  TColor GetHotGlobalColor() const;
+  TColor GetEditFontColor() const;
+  TColor GetHighlightColor(bool hot) const;
+  TColor GetHighlightFontColor(bool hot) const;
+  // The names of the internal skins and of the skins in the skin directory,
+  // sorted.
+  void GetSkinNames(classlib::TStrings& list) const;
+
+  // --- Spreading the skin (see SkinBroadcast.h)
+  void SendNewSkin(bool repaint);
+  void SendRemoveSkin();
+  void RepaintForms();
+
+  // The application main window's messages (true: handled).
+  virtual bool MainWindowHook(TsHookMessage& message);
 
  private:
+  void LoadFromSources();
+  void LoadSkin();
+  void LoadPackedSkin();
+  void BuildSkin(const TsSkinOptions& options, const TsSkinFiles& images, const std::wstring& skinPath);
+  void ReloadSkin();
+  TsMaskData* ValidMask(int index);
+  // A side's width, else the border width, else the frame's size (a mask
+  // without frames counts one).
+  int MaskBorder(int maskIndex, std::int16_t TsMaskData::*width, bool horizontal);
+  const TsGeneralData* Section(std::wstring_view name) const;
+
+  std::unique_ptr<TacSkinEffects> effects_;
+  std::unique_ptr<ThirdPartyList> thirdParty_;
+  bool updateLock_ = false;
+  bool loading_ = false;
+  std::array<std::unique_ptr<classlib::TStringList>, ControlKindCount> thirdLists_;
+  std::unique_ptr<TsStoredSkins> internalSkins_;
+  std::unique_ptr<classlib::TStringList> commonSections_;
+  bool skinnedPopups_ = true;
+  bool extendedBorders_ = false;
+  int hueOffset_ = 0;
+  int saturation_ = 0;
+  std::unique_ptr<TacAnimEffects> animEffects_;
+  TacSkinningRules skinningRules_{srStdForms, srStdDialogs, srThirdParty};
+  bool active_ = true;
   std::wstring skinName_;
   std::wstring skinDirectory_;
-  std::unique_ptr<TsStoredSkins> internalSkins_;
+  std::unique_ptr<TsSkinModel> skin_;
+  int mainWindowHook_ = 0;  // the id of the hook this manager installed
 };
 
-// Makes the manager's class and properties known to form descriptions. Runs once.
+// True while a manager's SkinName setter or a load runs (painting skips work).
+bool SkinChanging();
+// True while a skin is being read.
+bool SkinLoading();
+// Set once another process pushed a skin (never cleared by the program):
+// from then on a skin folder beats a packed file of the same name.
+bool SkinPushed();
+void SetSkinPushed(bool value);
+
+// Shows the library's version ("DarudOdero v8.00") when the program was
+// started with "/acver" (any case); registration asks once at start-up.
+void AnnounceLibraryVersion();
+
+// Makes the manager's class and properties known to form descriptions. Runs
+// once, and announces the library's version when asked.
 void RegisterSkinManagerClasses();
 
 }  // namespace skin

@@ -1,5 +1,6 @@
 #include "skin/manager/sStoredSkins.h"
 
+#include "bitmap/Bmp32_Registration.h"
 #include "classlib/core/Filer.h"
 #include "classlib/core/PropertyRegistry.h"
 
@@ -26,6 +27,7 @@ void TsStoredSkin::Assign(const TPersistent* source) {
   data_.WriteBuffer(other->data_.Bytes().data(), static_cast<int64_t>(other->data_.Bytes().size()));
   data_.SetPosition(0);
   name_ = other->name_;
+  masterBitmap_->Assign(other->masterBitmap_.get());
   version_ = other->version_;
   shadow1Color_ = other->shadow1Color_;
   shadow1Offset_ = other->shadow1Offset_;
@@ -67,8 +69,11 @@ void TsStoredSkins::Update(TCollectionItem*) {
 
 void RegisterStoredSkinClasses() {
   static const bool done = [] {
+    bmp32::RegisterBitmap32Classes();
     Properties<TsStoredSkin, TCollectionItem>()
         .String(L"Name", &TsStoredSkin::Name, &TsStoredSkin::SetName)
+        .Object(L"MasterBitmap", &TsStoredSkin::MasterBitmap)
+        .Stored([](const TsStoredSkin& skin) { return !skin.MasterBitmap()->Empty(); })
         .Integer(L"Shadow1Color", &TsStoredSkin::Shadow1Color, &TsStoredSkin::SetShadow1Color)
         .Integer(L"Shadow1Offset", &TsStoredSkin::Shadow1Offset, &TsStoredSkin::SetShadow1Offset)
         .Integer(L"Shadow1Blur", &TsStoredSkin::Shadow1Blur, &TsStoredSkin::SetShadow1Blur, -1)

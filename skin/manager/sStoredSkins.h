@@ -2,8 +2,10 @@
 // Skins kept inside the program: each item holds a packed skin container as
 // its "Data", stored as raw bytes in the form description, so a program can
 // be drawn in its skin with no skin files beside it.
+#include <memory>
 #include <string>
 
+#include "bitmap/Bmp32.h"
 #include "classlib/core/Collection.h"
 #include "classlib/core/Stream.h"
 
@@ -22,6 +24,9 @@ class TsStoredSkin : public classlib::TCollectionItem {
   // The packed container; empty when the item holds no skin.
   classlib::TMemoryStream& Data() { return data_; }
   const classlib::TMemoryStream& Data() const { return data_; }
+
+  // The skin's master bitmap as the form stores it (empty unless given).
+  bmp32::TCustomBitmap32* MasterBitmap() const { return masterBitmap_.get(); }
 
   int Shadow1Color() const { return shadow1Color_; }
   void SetShadow1Color(int value) { shadow1Color_ = value; }
@@ -47,6 +52,7 @@ class TsStoredSkin : public classlib::TCollectionItem {
  private:
   std::wstring name_;
   classlib::TMemoryStream data_;
+  std::unique_ptr<bmp32::TCustomBitmap32> masterBitmap_ = std::make_unique<bmp32::TCustomBitmap32>();
   int shadow1Color_ = 0;
   int shadow1Offset_ = 0;
   int shadow1Blur_ = -1;

@@ -26,6 +26,7 @@ TEST(SkinManager, FirstManagerAliveIsTheDefault) {
 TEST(SkinManager, DescriptionNamesTheSkinAndItsFolder) {
   skin::RegisterSkinManagerClasses();
   TsSkinManager manager(nullptr);
+  manager.SetActive(false);  // an inactive manager only stores the name
   EXPECT_EQ(classlib::GetClass(L"TsSkinManager"), classlib::ClassInfoOf(&manager));
   EXPECT_TRUE(classlib::SetStrProp(&manager, L"SkinName", L"Tessarilo"));
   EXPECT_TRUE(classlib::SetStrProp(&manager, L"SkinDirectory", L"c:\\Skins"));
@@ -38,7 +39,7 @@ TEST(SkinManager, InternalSkinsKeepTheirBytesInTheDescription) {
   TsSkinManager manager(nullptr);
   classlib::ReadComponentFromText(&manager,
                                   L"object sSkinManager1: TsSkinManager\n"
-                                  L"  SkinName = 'Tessarilo'\n"
+                                  L"  Active = False\n"
                                   L"  InternalSkins = <\n"
                                   L"    item\n"
                                   L"      Name = 'Tessarilo'\n"
@@ -47,6 +48,7 @@ TEST(SkinManager, InternalSkinsKeepTheirBytesInTheDescription) {
                                   L"    item\n"
                                   L"      Name = 'Empty'\n"
                                   L"    end>\n"
+                                  L"  SkinName = 'Tessarilo'\n"
                                   L"end\n");
   skin::TsStoredSkins& skins = *manager.InternalSkins();
   ASSERT_EQ(skins.Count(), 2);
@@ -60,10 +62,25 @@ TEST(SkinManager, InternalSkinsKeepTheirBytesInTheDescription) {
   // Written back, both items keep their data (the empty one too) and read again alike.
   const std::wstring text = classlib::WriteComponentToText(&manager);
   EXPECT_NE(text.find(L"41537A660001FF"), std::wstring::npos) << std::string(text.begin(), text.end());
+  // The stored skins come before the name that loads one of them.
+  EXPECT_LT(text.find(L"InternalSkins"), text.find(L"SkinName"));
+  EXPECT_EQ(text.find(L"MasterBitmap"), std::wstring::npos) << std::string(text.begin(), text.end());
+  EXPECT_EQ(manager.SkinName(), L"Tessarilo");
   TsSkinManager copy(nullptr);
   classlib::ReadComponentFromText(&copy, text);
   ASSERT_EQ(copy.InternalSkins()->Count(), 2);
   EXPECT_EQ(copy.InternalSkins()->Items(0)->Data().Bytes(), skins.Items(0)->Data().Bytes());
+
+  // A master bitmap given to a stored skin is stored and read back, and
+  // copied with the item.
+  skins.Items(1)->MasterBitmap()->SetSize(3, 2);
+  skins.Items(1)->MasterBitmap()->SetPixel(2, 1, 0x80FF00FFu);
+  TsSkinManager again(nullptr);
+  classlib::ReadComponentFromText(&again, classlib::WriteComponentToText(&manager));
+  skin::TsStoredSkin copied(nullptr);
+  copied.Assign(again.InternalSkins()->Items(1));
+  EXPECT_EQ(copied.MasterBitmap()->Width(), 3);
+  EXPECT_EQ(copied.MasterBitmap()->Pixel(2, 1), 0x80FF00FFu);
 
   int changes = 0;
   skins.SetOnChange([&] { ++changes; });
