@@ -186,12 +186,40 @@ void TWinControl::CreateSubClass(TCreateParams& p, const wchar_t* systemClass) {
 void TWinControl::CreateHandle() {
   if (handle_) return;
   CreateWnd();
+  PlaceAmongSiblings();
   if (HFONT font = Font()->Handle()) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  // Hidden children get their windows when they are first shown or asked
+  // for: a form with many hidden pages opens without making their windows.
   for (TControl* c : std::vector<TControl*>(controls_))
-    if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->Visible()) w->CreateHandle();
   Realign();
   CreateWindowDone();
   if (!Parent() || Parent()->showing_) ApplyShowing(IsWindowVisible(handle_) != FALSE);
+}
+
+void TWinControl::PlaceAmongSiblings() {
+  // A new child window goes to the bottom of its siblings, so windows made in
+  // list order stack in list order. One made later, while a sibling after it
+  // in the list already has a window, goes right below the window before it.
+  if (!Parent()) return;
+  const std::vector<TControl*>& siblings = Parent()->controls_;
+  HWND above = HWND_TOP;
+  bool laterHasWindow = false;
+  bool passedSelf = false;
+  for (TControl* c : siblings) {
+    auto* w = dynamic_cast<TWinControl*>(c);
+    if (w == this) {
+      passedSelf = true;
+    } else if (w && w->handle_) {
+      if (passedSelf) {
+        laterHasWindow = true;
+        break;
+      }
+      above = w->handle_;
+    }
+  }
+  if (laterHasWindow)
+    SetWindowPos(handle_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
 void TWinControl::CreateWnd() {
@@ -263,6 +291,7 @@ void TWinControl::ApplyShowing(bool showing) {
   for (TControl* c : std::vector<TControl*>(controls_))
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
       if (w->handle_) w->ApplyShowing(showing && w->Visible());
+      else if (showing && w->Visible()) w->UpdateShowing();  // makes its window now
     }
 }
 

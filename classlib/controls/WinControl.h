@@ -111,7 +111,7 @@ class TWinControl : public TControl {
   virtual void CreateWindowHandle(const TCreateParams& params);
   virtual void DestroyHandle();
   virtual void DestroyWnd();
-  // Runs after the window exists and the children are made.
+  // Runs after the window exists and its visible children's windows are made.
   virtual void CreateWindowDone() {}
   virtual void PaintHandler(TMessage& message);
   virtual void PaintWindow(HDC dc);
@@ -142,6 +142,8 @@ class TWinControl : public TControl {
   friend class TControl;
   void BindHandle(HWND handle);
   void UnbindHandle();
+  // Restacks a window made after a later sibling's, to its place in the list.
+  void PlaceAmongSiblings();
   void ReflectNotification(TMessage& message);
   bool RouteMouseToChild(TMessage& message);
   void TrackMouse(TMessage& message);

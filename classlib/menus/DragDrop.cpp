@@ -20,7 +20,12 @@ class TDropFinisher {
 
 }  // namespace
 
-void AcceptDroppedFiles(HWND window, bool accept) { DragAcceptFiles(window, accept ? TRUE : FALSE); }
+// The window style is all DragAcceptFiles sets; setting it here keeps the
+// shell's DLLs from loading with the main window (the first drop loads them).
+void AcceptDroppedFiles(HWND window, bool accept) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  SetWindowLongPtrW(window, GWL_EXSTYLE, accept ? style | WS_EX_ACCEPTFILES : style & ~LONG_PTR{WS_EX_ACCEPTFILES});
+}
 
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
   TDropFinisher finisher(drop);

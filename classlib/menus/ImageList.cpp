@@ -65,7 +65,23 @@ TCustomImageList::~TCustomImageList() {
   FreeHandle();
 }
 
+void TCustomImageList::FillIfPending() const {
+  if (!fillPending_) return;
+  fillPending_ = false;
+  // The images were the list's all along: their late making is no change
+  // for the users to hear about (they may be drawing it right now).
+  auto* self = const_cast<TCustomImageList*>(this);
+  struct TQuiet {
+    bool& flag;
+    const bool before = flag;
+    explicit TQuiet(bool& f) : flag(f) { flag = true; }
+    ~TQuiet() { flag = before; }
+  } quiet{self->fillingDeferred_};
+  self->FillDeferred();
+}
+
 HIMAGELIST TCustomImageList::Handle() {
+  FillIfPending();
   if (!handle_) {
     handle_ = ImageList_Create(width_, height_, ILC_COLOR32 | (masked_ ? ILC_MASK : 0), allocBy_, allocBy_);
     if (!handle_) throw EImageListError(L"Cannot create an image list");
@@ -88,11 +104,13 @@ void TCustomImageList::SetHandle(HIMAGELIST value) {
 }
 
 void TCustomImageList::FreeHandle() {
+  fillPending_ = false;
   if (handle_ && !shareImages_) ImageList_Destroy(handle_);
   handle_ = nullptr;
 }
 
 void TCustomImageList::RecreateEmpty() {
+  FillIfPending();
   if (!handle_) return;
   FreeHandle();
   Change();
@@ -110,7 +128,10 @@ void TCustomImageList::SetSize(int width, int height) {
   if (handle_) RecreateEmpty();
 }
 
-int TCustomImageList::Count() const { return handle_ ? ImageList_GetImageCount(handle_) : 0; }
+int TCustomImageList::Count() const {
+  FillIfPending();
+  return handle_ ? ImageList_GetImageCount(handle_) : 0;
+}
 
 void TCustomImageList::SetMasked(bool value) {
   if (masked_ == value) return;
@@ -197,6 +218,7 @@ void TCustomImageList::Delete(int index) {
 }
 
 void TCustomImageList::Clear() {
+  FillIfPending();
   if (!handle_) return;
   ImageList_Remove(handle_, -1);
   Change();
@@ -267,6 +289,7 @@ void TCustomImageList::Assign(const TPersistent* source) {
   blendColor_ = list->blendColor_;
   allocBy_ = list->allocBy_;
   shareImages_ = false;  // the copy owns its own images
+  list->FillIfPending();
   if (list->handle_) handle_ = ImageList_Duplicate(list->handle_);
   Change();
 }
@@ -286,6 +309,7 @@ void TCustomImageList::UnRegisterChanges(TChangeLink* link) {
 }
 
 void TCustomImageList::Change() {
+  if (fillingDeferred_) return;
   changed_ = true;
   if (ComponentState().Contains(csLoading)) return;
   changed_ = false;

@@ -114,10 +114,22 @@ class TCustomImageList : public TComponent {
   void Loaded() override;
   UINT DrawStyleFlags() const;
 
+  // A descendant that makes its images from data of its own can leave that
+  // work until the images are first used (drawn, counted, copied): DeferFill
+  // marks the list, and the first use calls FillDeferred once. Reading a form
+  // then decodes no images and loads no image-list code.
+  void DeferFill() { fillPending_ = true; }
+  void CancelDeferredFill() { fillPending_ = false; }
+  virtual void FillDeferred() {}
+
  private:
   void CheckIndex(int index) const;
   void RecreateEmpty();
+  // Runs a pending FillDeferred; const because counting is a first use too.
+  void FillIfPending() const;
 
+  mutable bool fillPending_ = false;
+  bool fillingDeferred_ = false;
   HIMAGELIST handle_ = nullptr;
   int width_ = 16;
   int height_ = 16;

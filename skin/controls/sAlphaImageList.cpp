@@ -83,6 +83,7 @@ int TsAlphaImageList::AddImageFile(TStream& file, TsImageFormat format) {
 
 void TsAlphaImageList::RebuildImages() {
   if (rebuilding_) return;
+  CancelDeferredFill();
   rebuilding_ = true;
   struct TReset {
     bool& flag;
@@ -110,8 +111,12 @@ void TsAlphaImageList::RebuildImages() {
 
 void TsAlphaImageList::Loaded() {
   TCustomImageList::Loaded();
-  if (items_->Count() > 0) RebuildImages();
+  // Most lists of a form (menu icons, glyphs of hidden pages) are not shown
+  // at start: their files are decoded when the images are first used.
+  if (items_->Count() > 0) DeferFill();
 }
+
+void TsAlphaImageList::FillDeferred() { RebuildImages(); }
 
 void TsAlphaImageList::DefineProperties(TFiler& filer) {
   TComponent::DefineProperties(filer);

@@ -81,6 +81,7 @@ class TsAlphaImageList : public classlib::TCustomImageList {
 
  protected:
   void Loaded() override;
+  void FillDeferred() override;
   // All images travel in Items: the inherited "Bitmap" is stored empty.
   void DefineProperties(classlib::TFiler& filer) override;
 

@@ -53,8 +53,12 @@ std::wstring ReadName(TStream& source) {
 std::unique_ptr<classlib::TMemoryStream> ReadBody(TStream& source, const std::wstring& name, int32_t size) {
   auto body = std::make_unique<classlib::TMemoryStream>();
   TZDecompressionStream inflater(source);
-  // A size of 0 must not reach CopyFrom, which copies everything for 0.
-  if (size > 0) body->CopyFrom(inflater, size);
+  // Inflated straight into the body's memory, sized once.
+  if (size > 0) {
+    body->SetSize(size);
+    inflater.ReadBuffer(body->Memory(), size);
+    body->SetPosition(size);
+  }
   uint8_t extra;
   if (inflater.Read(&extra, 1) != 0 || !inflater.AtStreamEnd())
     RaiseDamaged(L"\"" + name + L"\" does not unpack to its declared " + std::to_wstring(size) + L" bytes");
