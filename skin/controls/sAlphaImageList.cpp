@@ -155,26 +155,18 @@ void PlaceAlphaBitmap(TBitmap& picture, TBitmap& image) {
 
 int TsAlphaImageList::AddGraphic(TGraphic& graphic) {
   if (graphic.Empty()) return -1;
-  if (const auto* picture = dynamic_cast<const png::TPNGObject*>(&graphic)) {
-    TBitmap image;
-    image.SetPixelFormat(pf32bit);
-    image.SetSize(Width(), Height());
-    for (int y = 0; y < Height(); ++y) std::memset(image.ScanLine(y), 0, static_cast<size_t>(Width()) * 4);
-    PlacePng(*picture, image);
-    return Add(&image, nullptr);
-  }
-  if (auto* picture = dynamic_cast<TPNGGraphic*>(&graphic); picture && picture->PixelFormat() == pf32bit) {
-    TBitmap image;
-    image.SetPixelFormat(pf32bit);
-    image.SetSize(Width(), Height());
-    for (int y = 0; y < Height(); ++y) std::memset(image.ScanLine(y), 0, static_cast<size_t>(Width()) * 4);
-    PlaceAlphaBitmap(*picture, image);
-    return Add(&image, nullptr);
-  }
   TBitmap image;
   image.SetPixelFormat(pf32bit);
   image.SetSize(Width(), Height());
   for (int y = 0; y < Height(); ++y) std::memset(image.ScanLine(y), 0, static_cast<size_t>(Width()) * 4);
+  if (const auto* picture = dynamic_cast<const png::TPNGObject*>(&graphic)) {
+    PlacePng(*picture, image);
+    return Add(&image, nullptr);
+  }
+  if (auto* picture = dynamic_cast<TPNGGraphic*>(&graphic); picture && picture->PixelFormat() == pf32bit) {
+    PlaceAlphaBitmap(*picture, image);
+    return Add(&image, nullptr);
+  }
   const int left = (Width() - graphic.Width()) / 2, top = (Height() - graphic.Height()) / 2;
   const TRect place{left, top, left + graphic.Width(), top + graphic.Height()};
   image.Canvas()->StretchDraw(place, &graphic);

@@ -265,49 +265,34 @@ void TSkinPngDecoder::Load() {
 }
 
 int TSkinPngDecoder::PrepareFormat(uint8_t colorType, uint8_t bitDepth) {
-  auto accept = [&](std::initializer_list<uint8_t> depths) {
-    if (std::find(depths.begin(), depths.end(), bitDepth) == depths.end())
-      throw EInvalidGraphic(L"Invalid color format in PNG file.");
+  struct TFormat {
+    uint8_t ColorType;
+    std::initializer_list<uint8_t> Depths;
+    TPixelScheme Source, Target;
+    uint8_t Samples;
+    bool Grey;
   };
-  bool grey = false;
-  int result = 1;
+  static const TFormat kFormats[] = {{0, {1, 2, 4, 8, 16}, pxGrey, pxGrey, 1, true},
+                                     {2, {8, 16}, pxRGB, pxBGR, 3, false},
+                                     {3, {1, 2, 4, 8}, pxIndexed, pxIndexed, 1, false},
+                                     {4, {8, 16}, pxGreyAlpha, pxIndexed, 1, true},
+                                     {6, {8, 16}, pxRGBA, pxBGRA, 4, false}};
+  const TFormat* format = nullptr;
+  for (const TFormat& f : kFormats)
+    if (f.ColorType == colorType && std::find(f.Depths.begin(), f.Depths.end(), bitDepth) != f.Depths.end())
+      format = &f;
+  if (!format) throw EInvalidGraphic(L"Invalid color format in PNG file.");
+  colors_.SetSourceScheme(format->Source);
+  colors_.SetTargetScheme(format->Target);
+  colors_.SetSourceSamples(format->Samples);
+  colors_.SetTargetSamples(format->Samples);
+  // Grey and indexed targets: 2-bit values as 4-bit indexes, 16-bit grey narrowed.
   uint8_t targetBits = 8;
-  switch (colorType) {
-    case 0:
-      accept({1, 2, 4, 8, 16});
-      colors_.SetSourceScheme(pxGrey), colors_.SetTargetScheme(pxGrey);
-      colors_.SetSourceSamples(1), colors_.SetTargetSamples(1);
-      targetBits = bitDepth == 2 ? 4 : bitDepth == 16 ? 8 : bitDepth;
-      grey = true;
-      result = (bitDepth + 7) / 8;
-      break;
-    case 2:
-      accept({8, 16});
-      colors_.SetSourceScheme(pxRGB), colors_.SetTargetScheme(pxBGR);
-      colors_.SetSourceSamples(3), colors_.SetTargetSamples(3);
-      result = 3 * bitDepth / 8;
-      break;
-    case 3:
-      accept({1, 2, 4, 8});
-      colors_.SetSourceScheme(pxIndexed), colors_.SetTargetScheme(pxIndexed);
-      colors_.SetSourceSamples(1), colors_.SetTargetSamples(1);
-      targetBits = bitDepth == 2 ? 4 : bitDepth;
-      break;
-    case 4:
-      accept({8, 16});
-      colors_.SetSourceScheme(pxGreyAlpha), colors_.SetTargetScheme(pxIndexed);
-      colors_.SetSourceSamples(1), colors_.SetTargetSamples(1);
-      grey = true;
-      result = 2 * bitDepth / 8;
-      break;
-    case 6:
-      accept({8, 16});
-      colors_.SetSourceScheme(pxRGBA), colors_.SetTargetScheme(pxBGRA);
-      colors_.SetSourceSamples(4), colors_.SetTargetSamples(4);
-      result = 4 * bitDepth / 8;
-      break;
-    default: throw EInvalidGraphic(L"Invalid color format in PNG file.");
-  }
+  if (colorType == 0 || colorType == 3) targetBits = bitDepth == 2 ? 4 : bitDepth == 16 ? 8 : bitDepth;
+  // Bytes of a whole pixel of the file (grey with alpha: two samples).
+  const int samplesInFile = colorType == 4 ? 2 : format->Samples;
+  const int result = colorType == 3 ? 1 : std::max(1, samplesInFile * bitDepth / 8);
+  const bool grey = format->Grey;
   colors_.SetSourceBits(bitDepth);
   colors_.SetTargetBits(targetBits);
   target_->SetPixelFormat(colors_.PixelFormatFor(1));
