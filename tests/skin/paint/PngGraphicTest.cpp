@@ -4,6 +4,9 @@
 #ifdef _WIN32
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "classlib/core/Utf8.h"
 #include "classlib/graphics/Picture.h"
 #include "png/PngObject.h"
 #include "png/PngRegistration.h"
@@ -195,6 +198,42 @@ TEST(PngGraphic, StoredDataIsBmpAndPngFilesOpenAsTheCodecsObject) {
   EXPECT_EQ(classlib::TPicture::FindFileFormat(L"png")->Name, L"TPNGObject");
   UnregisterPngGraphic();
   png::UnregisterPngFormat();
+}
+
+
+// A reflected disc over a checkerboard, the way button glyphs are drawn;
+// with TESSARILO_PICTURE_DIR set the result is saved there to look at.
+TEST(PngGraphic, ReflectedDiscOverACheckerboard) {
+  const uint32_t size = 48;
+  Bytes raw;
+  for (uint32_t y = 0; y < size; ++y) {
+    raw.push_back(0);
+    for (uint32_t x = 0; x < size; ++x) {
+      const int dx = int(x) - 24, dy = int(y) - 24, d2 = dx * dx + dy * dy;
+      const uint8_t a = d2 < 400 ? 255 : d2 < 484 ? 128 : 0;
+      raw.insert(raw.end(), {uint8_t(40 + 4 * x), 90, uint8_t(230 - 3 * y), a});
+    }
+  }
+  PngFile f;
+  f.Chunk("IHDR", Ihdr(size, size, 8, 6)).Idat(Zlib(raw)).End();
+  TPNGGraphic disc;
+  LoadBytes(disc, f.bytes);
+  disc.Reflected = true;
+  TBitmap board;
+  board.SetPixelFormat(classlib::pf32bit);
+  board.SetSize(96, 96);
+  GdiFlush();
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 96; ++x)
+      reinterpret_cast<uint32_t*>(board.ScanLine(y))[x] = ((x / 8 + y / 8) % 2) ? 0xFFC0C0C0u : 0xFFFFFFFFu;
+  disc.Draw(*board.Canvas(), classlib::Bounds(24, 8, 48, 48));
+  // Opaque centre, checkerboard outside the disc, faded mirror below.
+  EXPECT_EQ(At(board, 48, 32) & 0xFFFFFF, 0x885A9Eu);
+  EXPECT_EQ(At(board, 25, 9) & 0xFFFFFF, 0xFFFFFFu);  // a white square of the board
+  const uint32_t mirrored = At(board, 48, 8 + 48 + 4) & 0xFFFFFF;
+  EXPECT_NE(mirrored, 0xFFFFFFu);
+  EXPECT_NE(mirrored, 0xC0C0C0u);
+  if (const char* dir = std::getenv("TESSARILO_PICTURE_DIR")) board.SaveToFile(classlib::Utf8ToWide(std::string(dir) + "/reflected.bmp"));
 }
 
 }  // namespace
