@@ -6,6 +6,7 @@
 #include "skin/core/AppHooks.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/paint/PngGraphic_Gdi.h"
 
 namespace app {
 
@@ -30,7 +31,10 @@ void RegisterFormClasses() {
   skin::RegisterSkinControlsClasses();
   skin::RegisterSkinManagerClasses();
   skin::RegisterSkinFormsClasses();
-  // The main window's stored pictures are PNG images.
+  // The skinning library's PNG graphic (the stored welcome picture) first,
+  // then the codec, so that .png files opened through the picture class
+  // become the codec's objects.
+  skin::RegisterPngGraphic();
   png::RegisterPngFormat();
 }
 

@@ -14,6 +14,9 @@ void SwapRgbOrder(const uint8_t* in, uint8_t* out, size_t pixels);
 // RGBA pixels into BGR pixels and a separate row of alpha bytes.
 void SplitRgbaPixels(const uint8_t* in, uint8_t* bgr, uint8_t* alpha, size_t pixels);
 
+// RGBA pixels into BGRA pixels (and back: the same either way).
+void SwapRgbaOrder(const uint8_t* in, uint8_t* out, size_t pixels);
+
 // The two versions of each, for tests that pin each one.
 bool HasSsse3();
 void SwapRgbOrderPlain(const uint8_t* in, uint8_t* out, size_t pixels);

@@ -519,7 +519,9 @@ void TBitmap::ReadData(TStream& stream) {
     Assign(nullptr);
     return;
   }
-  LoadFromStream(block);
+  // Stored data is always BMP: derived graphics that read another format
+  // through LoadFromStream still read their stored form here.
+  TBitmap::LoadFromStream(block);
 }
 
 }  // namespace classlib

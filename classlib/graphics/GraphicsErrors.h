@@ -8,4 +8,7 @@ namespace classlib {
 // an unsupported kind, or of a file format no graphic class is registered for.
 CLASSLIB_EXCEPTION(EInvalidGraphic, Exception);
 
+// A compressed picture whose decompressor cannot start or end.
+CLASSLIB_EXCEPTION(EGraphicCompression, EInvalidGraphic);
+
 }  // namespace classlib

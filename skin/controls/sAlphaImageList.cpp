@@ -8,6 +8,7 @@
 #include "classlib/graphics/Icon.h"
 #include "classlib/graphics/Picture.h"
 #include "png/PngObject.h"
+#include "skin/paint/PngGraphic_Gdi.h"
 
 namespace skin {
 
@@ -95,7 +96,7 @@ void TsAlphaImageList::RebuildImages() {
     item.imgData_.SetPosition(0);
     std::unique_ptr<TGraphic> graphic;
     if (item.imageFormat_ == ifICO) graphic.reset(New<TIcon>());
-    else graphic.reset(New<png::TPNGObject>());
+    else graphic.reset(New<TPNGGraphic>());  // the library's own PNG reader
     graphic->LoadFromStream(item.imgData_);
     item.origWidth_ = graphic->Width();
     item.origHeight_ = graphic->Height();
@@ -144,22 +145,33 @@ void PlacePng(const png::TPNGObject& picture, TBitmap& image) {
   }
 }
 
+// A 32-bit library PNG centred on a transparent image, its straight pixels
+// copied as they are.
+void PlaceAlphaBitmap(TBitmap& picture, TBitmap& image) {
+  const int left = (image.Width() - picture.Width()) / 2, top = (image.Height() - picture.Height()) / 2;
+  const int from = std::max(0, left), to = std::min(image.Width(), left + picture.Width());
+  if (to <= from) return;
+  for (int y = std::max(0, top); y < std::min(image.Height(), top + picture.Height()); ++y)
+    std::memcpy(image.ScanLine(y) + from * 4, picture.ScanLine(y - top) + (from - left) * 4,
+                static_cast<size_t>(to - from) * 4);
+}
+
 }  // namespace
 
 int TsAlphaImageList::AddGraphic(TGraphic& graphic) {
   if (graphic.Empty()) return -1;
-  if (const auto* picture = dynamic_cast<const png::TPNGObject*>(&graphic)) {
-    TBitmap image;
-    image.SetPixelFormat(pf32bit);
-    image.SetSize(Width(), Height());
-    for (int y = 0; y < Height(); ++y) std::memset(image.ScanLine(y), 0, static_cast<size_t>(Width()) * 4);
-    PlacePng(*picture, image);
-    return Add(&image, nullptr);
-  }
   TBitmap image;
   image.SetPixelFormat(pf32bit);
   image.SetSize(Width(), Height());
   for (int y = 0; y < Height(); ++y) std::memset(image.ScanLine(y), 0, static_cast<size_t>(Width()) * 4);
+  if (const auto* picture = dynamic_cast<const png::TPNGObject*>(&graphic)) {
+    PlacePng(*picture, image);
+    return Add(&image, nullptr);
+  }
+  if (auto* picture = dynamic_cast<TPNGGraphic*>(&graphic); picture && picture->PixelFormat() == pf32bit) {
+    PlaceAlphaBitmap(*picture, image);
+    return Add(&image, nullptr);
+  }
   const int left = (Width() - graphic.Width()) / 2, top = (Height() - graphic.Height()) / 2;
   const TRect place{left, top, left + graphic.Width(), top + graphic.Height()};
   image.Canvas()->StretchDraw(place, &graphic);

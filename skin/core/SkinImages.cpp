@@ -7,6 +7,7 @@
 
 #include "classlib/graphics/JpegCodec.h"
 #include "skin/core/SkinData.h"
+#include "skin/core/SkinPngMemoryTarget.h"
 
 namespace skin {
 
@@ -34,7 +35,7 @@ bool IsPng(std::string_view bytes) { return bytes.size() >= 4 && bytes.substr(0,
 }  // namespace
 
 std::shared_ptr<bmp32::TCustomBitmap32> DecodeSkinBitmap(std::string_view bytes) {
-  if (IsPng(bytes)) throw ESkinImageError(L"PNG images in skins are not supported yet");
+  if (IsPng(bytes)) return DecodeSkinPng(bytes);
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
   if (bytes.size() < 26 || data[0] != 'B' || data[1] != 'M') Invalid(L"no BMP signature");
   const std::uint32_t offBits = U32(data + 10);

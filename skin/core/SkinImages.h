@@ -14,7 +14,8 @@ CLASSLIB_EXCEPTION(ESkinImageError, classlib::Exception);
 
 // A BMP file. Pixels of files below 32 bits get alpha 255, except those of
 // the key colour, which get alpha 0 so that they still match it; a 32-bit
-// file keeps its alpha. PNG data is refused with its own message for now.
+// file keeps its alpha. PNG data goes through the library's PNG reader
+// (DecodeSkinPng).
 std::shared_ptr<bmp32::TCustomBitmap32> DecodeSkinBitmap(std::string_view bytes);
 
 // A JPEG file, every pixel with alpha 255.

@@ -5,7 +5,7 @@
 
 #include "AppTestFolder.h"
 #include "classlib/graphics/Bitmap.h"
-#include "png/PngObject.h"
+#include "skin/paint/PngGraphic_Gdi.h"
 #include "skin/core/PackedSkin.h"
 
 namespace app_test {
@@ -38,13 +38,13 @@ TEST_F(MainWindowPicturesTest, ListsGlyphAndWelcomePictureComeFromTheDescription
   EXPECT_EQ(glyph->PixelFormat(), pf32bit);
 
   // The welcome picture fills its box and keeps its alpha.
-  auto* welcome = dynamic_cast<png::TPNGObject*>(form.Image2->Picture()->Graphic());
+  auto* welcome = dynamic_cast<skin::TPNGGraphic*>(form.Image2->Picture()->Graphic());
   ASSERT_NE(welcome, nullptr);
   EXPECT_EQ(welcome->Width(), 500);
   EXPECT_EQ(welcome->Height(), 440);
-  ASSERT_NE(welcome->AlphaScanline(0), nullptr);
-  EXPECT_EQ(welcome->AlphaScanline(0)[0], 0);
-  EXPECT_EQ(welcome->AlphaScanline(220)[250], 255);
+  ASSERT_EQ(welcome->PixelFormat(), pf32bit);
+  EXPECT_EQ(welcome->ScanLine(0)[3], 0);
+  EXPECT_EQ(welcome->ScanLine(220)[250 * 4 + 3], 255);
 }
 
 TEST_F(MainWindowPicturesTest, TheInternalSkinIsStoredPackedUnderItsName) {

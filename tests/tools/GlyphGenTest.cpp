@@ -138,11 +138,11 @@ TEST(GlyphGen, TheComposedMainWindowHoldsEveryPictureWhereTheReaderTakesIt) {
   ASSERT_NE(picture, nullptr);
   const std::vector<uint8_t>& data = picture->Bytes;
   ASSERT_GT(data.size(), 15u);
-  EXPECT_EQ(std::string(data.begin() + 1, data.begin() + 1 + data[0]), "TPNGObject");
+  EXPECT_EQ(std::string(data.begin() + 1, data.begin() + 1 + data[0]), "TPNGGraphic");
   const size_t at = 1 + data[0];
   const uint32_t size = data[at] | data[at + 1] << 8 | data[at + 2] << 16 | uint32_t{data[at + 3]} << 24;
-  EXPECT_EQ(size, Pictures().Welcome.size());
-  EXPECT_EQ(TBytes(data.begin() + at + 4, data.end()), Pictures().Welcome);
+  EXPECT_EQ(size, Pictures().WelcomeBmp.size());
+  EXPECT_EQ(TBytes(data.begin() + at + 4, data.end()), Pictures().WelcomeBmp);
 
   // The about button's glyph: a 32-bit BMP of the glyph's size in a sized block.
   const classlib::TFormValue* glyph = Property(*Child(form, L"sBitBtn1"), L"Glyph.Data");

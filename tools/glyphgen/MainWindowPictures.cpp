@@ -27,7 +27,10 @@ TMainWindowPictures DrawMainWindowPictures() {
   p.AboutGlyphBmp = EncodeBmp(about, kSystemButtonFace);
   for (int i = 0; i < kDocumentGlyphCount; ++i) p.DocumentGlyphs.push_back(EncodePng(DocumentGlyph(i)));
   for (int i = 0; i < kMenuIconCount; ++i) p.MenuIcons.push_back(EncodePng(MenuIcon(i)));
-  p.Welcome = EncodePng(WelcomePicture());
+  const skingen::TLayer welcome = WelcomePicture();
+  p.Welcome = EncodePng(welcome);
+  // See-through pixels are alpha 0; the graphic's Draw blends by alpha.
+  p.WelcomeBmp = EncodeBmp(welcome, 0);
   return p;
 }
 
@@ -54,7 +57,7 @@ std::string ComposeMainWindowForm(const std::string& description, const TMainWin
   return ComposeForm(description, {{"AboutGlyph", BitmapData("Glyph.Data", pictures.AboutGlyphBmp)},
                                    {"DocumentGlyphs", ImageListItems(pictures.DocumentGlyphs)},
                                    {"MenuIcons", ImageListItems(pictures.MenuIcons)},
-                                   {"WelcomePicture", PictureData("Picture.Data", "TPNGObject", pictures.Welcome)},
+                                   {"WelcomePicture", PictureData("Picture.Data", "TPNGGraphic", pictures.WelcomeBmp)},
                                    {"InternalSkins", StoredSkinItems("Tessarilo", internalSkin)}});
 }
 

@@ -13,7 +13,8 @@ struct TMainWindowPictures {
   TBytes AboutGlyphBmp;  // a button's glyph is a bitmap
   std::vector<TBytes> DocumentGlyphs;
   std::vector<TBytes> MenuIcons;
-  TBytes Welcome;
+  TBytes Welcome;     // welcome.png, to look at
+  TBytes WelcomeBmp;  // stored: the skinning library's PNG graphic keeps a 32-bit BMP
 };
 
 TMainWindowPictures DrawMainWindowPictures();

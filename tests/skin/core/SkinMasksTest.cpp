@@ -8,6 +8,7 @@
 #include "skin/core/SkinDataLoad.h"
 #include "skin/core/SkinImages.h"
 #include "skin/core/SkinLookups.h"
+#include "tests/png/core/PngTestFiles.h"
 #include "tests/skin/core/SkinTestImages.h"
 
 namespace skin {
@@ -198,12 +199,12 @@ TEST(SkinImages, ConvertedBitmapsKeepTheKeyColourTransparent) {
   EXPECT_EQ(bitmap->Pixel(1, 0), kSkinKeyPixel);
 }
 
-TEST(SkinImages, PngAndBrokenBitmapsAreRefusedWithAMessage) {
+TEST(SkinImages, BrokenPngsAndBitmapsAreRefusedWithAMessage) {
   try {
     DecodeSkinBitmap(std::string("\x89PNG\r\n\x1a\n", 8));
     FAIL();
   } catch (const ESkinImageError& e) {
-    EXPECT_NE(e.Message().find(L"PNG"), std::wstring::npos);
+    EXPECT_EQ(e.Message(), L"Stream read error");  // the PNG reader's own text
   }
   std::string truncated = PlainBmp(40, 40);
   truncated.resize(300);
@@ -215,6 +216,14 @@ TEST(SkinImages, PngAndBrokenBitmapsAreRefusedWithAMessage) {
                  return files;
                }()),
                ESkinImageError);
+  // A whole PNG loads.
+  pngtest::PngFile png;
+  png.Chunk("IHDR", pngtest::Ihdr(2, 2, 8, 6)).Idat(pngtest::Zlib(pngtest::RawImage(2, 2, 8, 6, false))).End();
+  EXPECT_NO_THROW(Load(kHead + L"[S]\nX=!A.PNG!1!0!2\n", [&] {
+    TsSkinMemoryFiles files = Master();
+    files.Add(L"A.PNG", std::string(png.bytes.begin(), png.bytes.end()));
+    return files;
+  }()));
 }
 
 TEST(SkinPatterns, SmallJpegsBecomeTextureMasksLargeOnesAndCommonOnesStayPatterns) {
