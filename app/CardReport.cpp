@@ -15,6 +15,8 @@ void TForm1::sBitBtn11Click(TObject*) {
     return;
   }
   BuildCardReport();
+  // Over the picture box, which shares its place.
+  Memo2->BringToFront();
   Memo2->SetVisible(true);
   sBitBtn11->SetDown(true);
 }

@@ -28,8 +28,6 @@ void TForm1::FormCreate(TObject*) {
   if (PopupMenu10->Tag() == 5) po5latach1->SetChecked(true);
   if (PopupMenu10->Tag() == 10) po10latach1->SetChecked(true);
   sEdit9->SetPasswordChar(Ukryjkosztyzakupu1->Checked() ? wchar_t{1} : wchar_t{0});
-  // The service sign lies over the end of its field.
-  sPanel18->BringToFront();
   RefreshCardList();
   AcceptDroppedFiles(Handle(), true);
   KeyboardHook = SetWindowsHookExW(WH_KEYBOARD, KeyboardHookProc, nullptr, GetCurrentThreadId());

@@ -22,8 +22,10 @@ void TForm1::sEdit14Change(TObject*) {
   sPanel18->SetVisible(false);
   if (!Przypominajoserwisie1->Checked() || sCheckBox3->Checked()) return;
   const int currentYear = DecodeDate(Now()).year;
-  sPanel18->SetVisible(
-      catalogue::ServiceDue(sEdit14->Text(), sEdit8->Text(), PopupMenu10->Tag(), currentYear));
+  if (!catalogue::ServiceDue(sEdit14->Text(), sEdit8->Text(), PopupMenu10->Tag(), currentYear)) return;
+  // Over the end of its field.
+  sPanel18->BringToFront();
+  sPanel18->SetVisible(true);
 }
 
 void TForm1::sLabel27Click(TObject*) {

@@ -82,6 +82,8 @@ void TForm2::FormShow(TObject*) {
     Form1->sPanel21->BringToFront();
     Form1->sPanel21->SetVisible(true);
   }
+  // The build row starts as wide as its number, whatever the font measures.
+  sPanel2MouseLeave(nullptr);
   catalogue::RandomizeFromClock();
   ShowTip(catalogue::RandomBelow(catalogue::kTipCount) + 1);
 }

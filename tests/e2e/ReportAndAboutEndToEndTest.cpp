@@ -170,9 +170,13 @@ TEST_F(ReportAndAboutEndToEnd, TheAboutWindowOpensTheChangeListAndEscClosesItAnd
     return about != nullptr;
   }));
 
-  // The change-list link lies at x 70 in the 54-pixel build row, which a
-  // click there still reaches.
-  HWND buildRow = ChildOfSize(about, L"", 54, 25);
+  // The change-list link lies at x 70, beyond the build row's right edge
+  // (the row is as wide as its number), where a click still reaches it.
+  HWND buildRow = ChildWhere(about, L"tspanel", [](HWND child) {
+    RECT r{};
+    GetClientRect(child, &r);
+    return r.bottom == 25 && r.right < 70;
+  });
   ASSERT_NE(buildRow, nullptr);
   PauseForPicture();
   PostMessageW(buildRow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 10));
@@ -187,6 +191,7 @@ TEST_F(ReportAndAboutEndToEnd, TheAboutWindowOpensTheChangeListAndEscClosesItAnd
   PostMessageW(ok, WM_CHAR, 27, 1);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
   EXPECT_TRUE(WaitUntil([&] { return !fs::exists(changeList); }));
+  PauseForPicture();
   Close(window);
 }
 
