@@ -36,6 +36,7 @@ void TForm1::SaveCard() {
   sBitBtn4->SetEnabled(true);
   sBitBtn11->SetEnabled(true);
   sBitBtn2->SetEnabled(true);
+  if (Memo2->Visible()) BuildCardReport();
   UpdateCardNavigation();
   Timer1->SetEnabled(true);
 }
@@ -65,6 +66,7 @@ void TForm1::LoadCard() {
   sBitBtn4->SetEnabled(true);
   sBitBtn11->SetEnabled(true);
   sBitBtn2->SetEnabled(true);
+  if (Memo2->Visible()) BuildCardReport();
   if (sBitBtn12->Tag() == 1) sBitBtn12->Click();
   UpdateCardNavigation();
   if (!pictureError.empty())

@@ -111,6 +111,23 @@ void TForm1::RegisterComponents() {
   FORM1_FIELD(Kadruj1);
   FORM1_FIELD(N1);
   FORM1_FIELD(Wyczy1);
+  FORM1_FIELD(sPanel18);
+  FORM1_FIELD(sWebLabel1);
+  FORM1_FIELD(PopupMenu17);
+  FORM1_FIELD(PopupMenu18);
+  FORM1_FIELD(Kopiuj2);
+  FORM1_FIELD(N40);
+  FORM1_FIELD(Otwrz1);
+  FORM1_FIELD(Cofnij1);
+  FORM1_FIELD(N41);
+  FORM1_FIELD(Wytnij1);
+  FORM1_FIELD(Kopiuj1);
+  FORM1_FIELD(Wklej1);
+  FORM1_FIELD(Usu1);
+  FORM1_FIELD(N42);
+  FORM1_FIELD(Zaznaczwszystko1);
+  FORM1_FIELD(N30);
+  FORM1_FIELD(Adresyinternetowe1);
 #undef FORM1_FIELD
 }
 
@@ -150,6 +167,24 @@ void TForm1::RegisterEvents() {
   FORM1_EVENT(Image1MouseMove);
   FORM1_EVENT(Image1MouseUp);
   FORM1_EVENT(sBitBtn12Click);
+  FORM1_EVENT(sEdit14Change);
+  FORM1_EVENT(sLabel27Click);
+  FORM1_EVENT(Przypominajoserwisie1Click);
+  FORM1_EVENT(po5latach1Click);
+  FORM1_EVENT(Ukryjkosztyzakupu1Click);
+  FORM1_EVENT(sBitBtn11Click);
+  FORM1_EVENT(Memo1ContextPopup);
+  FORM1_EVENT(Kopiuj2Click);
+  FORM1_EVENT(Otwrz1Click);
+  FORM1_EVENT(PopupMenu18Popup);
+  FORM1_EVENT(Adresyinternetowe1Click);
+  FORM1_EVENT(Cofnij1Click);
+  FORM1_EVENT(Wytnij1Click);
+  FORM1_EVENT(Kopiuj1Click);
+  FORM1_EVENT(Wklej1Click);
+  FORM1_EVENT(Usu1Click);
+  FORM1_EVENT(Zaznaczwszystko1Click);
+  FORM1_EVENT(sBitBtn1Click);
 #undef FORM1_EVENT
 }
 

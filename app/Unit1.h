@@ -17,6 +17,7 @@
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
+#include "skin/controls/sLabels.h"
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sStandardControls.h"
 #include "skin/forms/sSkinProvider.h"
@@ -91,6 +92,16 @@ class TForm1 : public classlib::TForm {
   classlib::TOpenDialog* OpenDialog1 = nullptr;
   classlib::TPopupMenu* PopupMenu1 = nullptr;
   classlib::TMenuItem *Kadruj1 = nullptr, *N1 = nullptr, *Wyczy1 = nullptr;
+  // The service sign at the end of the last-service field.
+  TsPanel* sPanel18 = nullptr;
+  skin::TsWebLabel* sWebLabel1 = nullptr;
+  // The notes' menus: copy/open for a selected address, and the edit menu
+  // with the addresses found in the notes.
+  classlib::TPopupMenu *PopupMenu17 = nullptr, *PopupMenu18 = nullptr;
+  classlib::TMenuItem *Kopiuj2 = nullptr, *N40 = nullptr, *Otwrz1 = nullptr;
+  classlib::TMenuItem *Cofnij1 = nullptr, *N41 = nullptr, *Wytnij1 = nullptr, *Kopiuj1 = nullptr, *Wklej1 = nullptr,
+                      *Usu1 = nullptr, *N42 = nullptr, *Zaznaczwszystko1 = nullptr, *N30 = nullptr,
+                      *Adresyinternetowe1 = nullptr;
 
   void FormCreate(classlib::TObject* sender);
   void FormDestroy(classlib::TObject* sender);
@@ -134,6 +145,33 @@ class TForm1 : public classlib::TForm {
   void Image1MouseUp(classlib::TObject* sender, classlib::TMouseButton button, classlib::TShiftState shift, int x,
                      int y);
   void sBitBtn12Click(classlib::TObject* sender);
+  // Service reminder and cost masking, with their settings.
+  void sEdit14Change(classlib::TObject* sender);
+  void sLabel27Click(classlib::TObject* sender);
+  void Przypominajoserwisie1Click(classlib::TObject* sender);
+  void po5latach1Click(classlib::TObject* sender);
+  void Ukryjkosztyzakupu1Click(classlib::TObject* sender);
+  // The card report in place of the picture.
+  void sBitBtn11Click(classlib::TObject* sender);
+  void BuildCardReport();
+  // The notes' menus and edit commands.
+  void Memo1ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void Kopiuj2Click(classlib::TObject* sender);
+  void Otwrz1Click(classlib::TObject* sender);
+  void PopupMenu18Popup(classlib::TObject* sender);
+  void Adresyinternetowe1Click(classlib::TObject* sender);
+  void Cofnij1Click(classlib::TObject* sender);
+  void Wytnij1Click(classlib::TObject* sender);
+  void Kopiuj1Click(classlib::TObject* sender);
+  void Wklej1Click(classlib::TObject* sender);
+  void Usu1Click(classlib::TObject* sender);
+  void Zaznaczwszystko1Click(classlib::TObject* sender);
+  // The about button: the blurred snapshot behind the about window, then
+  // the window itself, modally.
+  void sBitBtn1Click(classlib::TObject* sender);
+  // The client area painted off-screen, blurred and noised, as Image3's
+  // picture (covering windows never get into it).
+  void TakeBlurredSnapshot();
   // Shows the picture file scaled to cover a size x size box, centred.
   // Raises the loader's error or EPictureFit; the picture then stays.
   void LoadImageFitted(const std::wstring& fileName, int size);
@@ -183,6 +221,10 @@ class TForm1 : public classlib::TForm {
   void SaveCardPicture(const std::wstring& folder);
   std::wstring LoadCardPicture(const std::wstring& folder);
   int Ask(const std::wstring& text, UINT flags);
+  void WriteReminderSettings();
+  // Opens an address from the notes in the browser; one that could carry
+  // anything but an http or https address is refused.
+  void OpenWebAddress(const std::wstring& address);
 
   bool steppingAntireflex_ = false;
 };

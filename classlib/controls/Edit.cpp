@@ -105,6 +105,10 @@ void TCustomEdit::CopyToClipboard() { SendMessageW(Handle(), WM_COPY, 0, 0); }
 void TCustomEdit::PasteFromClipboard() { SendMessageW(Handle(), WM_PASTE, 0, 0); }
 void TCustomEdit::Undo() { SendMessageW(Handle(), EM_UNDO, 0, 0); }
 
+bool TCustomEdit::CanUndo() const {
+  return HandleAllocated() && SendMessageW(const_cast<TCustomEdit*>(this)->Handle(), EM_CANUNDO, 0, 0) != 0;
+}
+
 bool TCustomEdit::Modified() const {
   return HandleAllocated() && SendMessageW(const_cast<TCustomEdit*>(this)->Handle(), EM_GETMODIFY, 0, 0) != 0;
 }

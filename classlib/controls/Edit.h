@@ -23,6 +23,8 @@ class TCustomEdit : public TWinControl {
   void CopyToClipboard();
   void PasteFromClipboard();
   void Undo();
+  // The last change can be undone (false without a window).
+  bool CanUndo() const;
   bool Modified() const;
   void SetModified(bool value);
 

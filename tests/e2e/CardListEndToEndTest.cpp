@@ -13,26 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 using e2e::ProgramFolder;
 using e2e::ProgramProcess;
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& classPart) {
-  struct Search {
-    std::wstring classPart;
-    std::vector<HWND> found;
-  } search{classPart, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t name[128] = {};
-        GetClassNameW(child, name, 128);
-        std::wstring lower(name);
-        for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
-        if (lower.find(s->classPart) != std::wstring::npos) s->found.push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+using e2e::ChildrenOfClass;
 
 std::wstring ComboItem(HWND combo, int index) {
   const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);

@@ -83,6 +83,26 @@ HWND ProgramProcess::WaitForWindow(DWORD timeoutMs) const {
   return nullptr;
 }
 
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& classPart) {
+  struct Search {
+    std::wstring classPart;
+    std::vector<HWND> found;
+  } search{classPart, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t name[128] = {};
+        GetClassNameW(child, name, 128);
+        std::wstring lower(name);
+        for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
+        if (lower.find(s->classPart) != std::wstring::npos) s->found.push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::wstring WindowText(HWND window) {
   wchar_t text[256] = {};
   GetWindowTextW(window, text, 256);

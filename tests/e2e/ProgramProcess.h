@@ -46,5 +46,8 @@ class ProgramProcess {
 };
 
 std::wstring WindowText(HWND window);
+// Every descendant window whose class name contains `classPart` (lower case),
+// compared case-insensitively.
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& classPart);
 
 }  // namespace e2e
