@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
+
 #include "AppTestFolder.h"
 #include "classlib/menus/Clipboard.h"
 
@@ -190,30 +192,54 @@ TEST_F(FillInMenusTest, DefineWritesTheDefaultsOnceAndOpensTheFile) {
   EXPECT_EQ(opened_.size(), 3u);
 }
 
+// The screen rectangle of the pop-up menu `open` shows (closed again at
+// once); empty when no menu window appeared.
+RECT OpenedMenuRect(const std::function<void()>& open) {
+  static RECT shown;
+  shown = RECT{};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (const HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) GetWindowRect(menu, &shown);
+    EndMenu();
+  });
+  open();
+  KillTimer(nullptr, timer);
+  return shown;
+}
+
 // The calibre menu of the default file opens 405 pixels left of its field:
 // measured on the open menu's own window.
 TEST_F(FillInMenusTest, CalibreMenuOfSixColumnsOpensShiftedLeft) {
   app::TForm1& f = Form();
   f.SetBounds(0, 0, f.Width(), f.Height());
   f.zdefiniuj21Click(nullptr);
-  static RECT shown;
-  static int found;
-  shown = RECT{};
-  found = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (const HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu)) {
-      GetWindowRect(menu, &shown);
-      ++found;
-    }
-    EndMenu();
-  });
   bool handled = false;
-  f.sEdit12ContextPopup(f.sEdit12, TPoint{0, 0}, handled);
-  KillTimer(nullptr, timer);
+  const RECT shown = OpenedMenuRect([&] { f.sEdit12ContextPopup(f.sEdit12, TPoint{0, 0}, handled); });
   EXPECT_TRUE(handled);
-  ASSERT_GT(found, 0);
+  EXPECT_GT(shown.right - shown.left, 0);
   EXPECT_EQ(shown.left, f.Left() + 363 + f.sEdit12->Left() - 405);
   EXPECT_EQ(shown.top, f.Top() + 179 + f.sEdit12->Top());
+}
+
+// A right click on a field, or on the unit beside it, opens the field's own
+// menu at the field, for that field.
+TEST_F(FillInMenusTest, RightClicksOpenTheFieldsMenuAtTheField) {
+  app::TForm1& f = Form();
+  f.SetBounds(0, 0, f.Width(), f.Height());
+  Clipboard().SetAsText(L"x");  // the report memo's menu holds only "Wklej"
+  struct TCase {
+    TWinControl* clicked;
+    TControl* field;
+    TPopupMenu* menu;
+  };
+  for (const TCase& c : {TCase{f.sEdit9, f.sEdit9, f.PopupMenu3}, TCase{f.sPanel11, f.sEdit18, f.PopupMenu8},
+                         TCase{f.sPanel15, f.sEdit22, f.PopupMenu11}, TCase{f.Memo2, f.Memo2, f.PopupMenu2},
+                         TCase{f.sEdit11, f.sEdit11, f.PopupMenu12}}) {
+    const RECT shown = OpenedMenuRect(
+        [&] { c.clicked->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c.clicked->Handle()), MAKELPARAM(5, 5)); });
+    EXPECT_EQ(shown.left, f.Left() + 363 + c.field->Left()) << fs::path(c.clicked->Name()).string();
+    EXPECT_EQ(shown.top, f.Top() + 179 + c.field->Top());
+    EXPECT_EQ(c.menu->PopupComponent(), c.field);
+  }
 }
 
 }  // namespace app_test
