@@ -128,9 +128,7 @@ void TForm1::sBitBtn5Click(TObject*) {
   Memo2->SetVisible(false);
   sBitBtn11->SetDown(false);
   ShowLimitationFields(false);
-  sBitBtn6->SetTag(0);
-  sBitBtn6->SetCaption(L"Wybierz");
-  sBitBtn6->SetImageIndex(0);
+  SetDocumentLook(TDocumentEvent::NoDocument);
   Image1->Picture()->SetGraphic(nullptr);
   Image1->SetTag(0);
   sComboBox1->SetItemIndex(-1);

@@ -19,13 +19,8 @@ void TForm1::SaveCard() {
   // Without a card every path below would name the whole card store.
   if (sComboBox1->Text().empty()) return;
   const std::wstring folder = CardsDir + sComboBox1->Text() + L"\\";
-  const std::wstring document = folder + L"Dokument.pdf";
   SaveCardPicture(folder);
-  if (sBitBtn6->Tag() != 1 && FileExists(document)) DeleteFileAt(document);
-  if (sBitBtn6->Tag() == 0) {
-    sBitBtn6->SetCaption(L"Wybierz");
-    sBitBtn6->SetImageIndex(0);
-  }
+  SaveCardDocument(folder);
   if (!sCheckBox1->Checked()) {
     sEdit24->Clear();
     sEdit6->Clear();
@@ -46,15 +41,7 @@ void TForm1::LoadCard() {
   const std::wstring folder = CardsDir + sComboBox1->Text() + L"\\";
   sEdit1->SetText(sComboBox1->Text());
   const std::wstring pictureError = LoadCardPicture(folder);
-  if (FileExists(folder + L"Dokument.pdf")) {
-    sBitBtn6->SetTag(1);
-    sBitBtn6->SetCaption(L"Zapisano");
-    sBitBtn6->SetImageIndex(1);
-  } else {
-    sBitBtn6->SetTag(0);
-    sBitBtn6->SetCaption(L"Wybierz");
-    sBitBtn6->SetImageIndex(0);
-  }
+  SetDocumentLook(FileExists(folder + kDocumentFileName) ? TDocumentEvent::Saved : TDocumentEvent::NoDocument);
   ReadCardData(folder + L"Dane.ini");
   CreateFolderWhenMissing(folder + L"Galeria");
   Memo1->Lines()->Clear();

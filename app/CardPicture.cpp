@@ -34,9 +34,12 @@ void TForm1::LoadImageFitted(const std::wstring& fileName, int size) {
 void TForm1::Image1Click(TObject*) {
   if (CropModeOn(*sBitBtn12)) return;
   OpenDialog1->SetFileName(L"");
-  if (!OpenDialog1->Execute()) return;
+  if (OpenDialog1->Execute()) ShowNewPicture(OpenDialog1->FileName());
+}
+
+void TForm1::ShowNewPicture(const std::wstring& fileName) {
   try {
-    LoadImageFitted(OpenDialog1->FileName(), kPictureBoxSize);
+    LoadImageFitted(fileName, kPictureBoxSize);
   } catch (const EPictureFit& refused) {
     ShowMessageBox(Handle(), refused.Message(), MB_ICONWARNING);
     return;

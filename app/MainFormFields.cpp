@@ -128,6 +128,46 @@ void TForm1::RegisterComponents() {
   FORM1_FIELD(Zaznaczwszystko1);
   FORM1_FIELD(N30);
   FORM1_FIELD(Adresyinternetowe1);
+  // The purchase document and the fill-in menus.
+  FORM1_FIELD(OpenDialog2);
+  FORM1_FIELD(PopupMenu16);
+  FORM1_FIELD(PopupMenu2);
+  FORM1_FIELD(PopupMenu4);
+  FORM1_FIELD(PopupMenu5);
+  FORM1_FIELD(PopupMenu6);
+  FORM1_FIELD(PopupMenu7);
+  FORM1_FIELD(PopupMenu8);
+  FORM1_FIELD(PopupMenu9);
+  FORM1_FIELD(PopupMenu11);
+  FORM1_FIELD(PopupMenu12);
+  FORM1_FIELD(PopupMenu13);
+  FORM1_FIELD(PopupMenu14);
+  FORM1_FIELD(PopupMenu15);
+  FORM1_FIELD(PopupMenu19);
+  FORM1_FIELD(Wklej13);
+  FORM1_FIELD(Wklej2);
+  FORM1_FIELD(Wklej3);
+  FORM1_FIELD(Wklej4);
+  FORM1_FIELD(Wklej5);
+  FORM1_FIELD(Wklej6);
+  FORM1_FIELD(Wklej7);
+  FORM1_FIELD(Wklej8);
+  FORM1_FIELD(Wklej9);
+  FORM1_FIELD(Wklej11);
+  FORM1_FIELD(Wklej12);
+  FORM1_FIELD(Kopiuj3);
+  FORM1_FIELD(N14);
+  FORM1_FIELD(N17);
+  FORM1_FIELD(N20);
+  FORM1_FIELD(N21);
+  FORM1_FIELD(N22);
+  FORM1_FIELD(N23);
+  FORM1_FIELD(N24);
+  FORM1_FIELD(N25);
+  FORM1_FIELD(N27);
+  FORM1_FIELD(N28);
+  FORM1_FIELD(N29);
+  FORM1_FIELD(N15);
 #undef FORM1_FIELD
 }
 
@@ -185,6 +225,45 @@ void TForm1::RegisterEvents() {
   FORM1_EVENT(Usu1Click);
   FORM1_EVENT(Zaznaczwszystko1Click);
   FORM1_EVENT(sBitBtn1Click);
+  // The purchase document, the gallery and the fill-in menus.
+  FORM1_EVENT(sBitBtn6Click);
+  FORM1_EVENT(sBitBtn6ContextPopup);
+  FORM1_EVENT(Wyczy2Click);
+  FORM1_EVENT(sBitBtn4Click);
+  FORM1_EVENT(sEdit10ContextPopup);
+  FORM1_EVENT(sEdit12ContextPopup);
+  FORM1_EVENT(sLabel30ContextPopup);
+  FORM1_EVENT(sLabel34ContextPopup);
+  FORM1_EVENT(PopupMenu2Popup);
+  FORM1_EVENT(PopupMenu3Popup);
+  FORM1_EVENT(PopupMenu4Popup);
+  FORM1_EVENT(PopupMenu5Popup);
+  FORM1_EVENT(PopupMenu6Popup);
+  FORM1_EVENT(PopupMenu7Popup);
+  FORM1_EVENT(PopupMenu8Popup);
+  FORM1_EVENT(PopupMenu9Popup);
+  FORM1_EVENT(PopupMenu10Popup);
+  FORM1_EVENT(PopupMenu11Popup);
+  FORM1_EVENT(PopupMenu13Popup);
+  FORM1_EVENT(PopupMenu19Popup);
+  FORM1_EVENT(PopupMenu12Popup);
+  FORM1_EVENT(PopupMenu14Popup);
+  FORM1_EVENT(PopupMenu15Popup);
+  FORM1_EVENT(Wklej10Click);
+  FORM1_EVENT(MenuItem2Click);
+  FORM1_EVENT(Stal1Click);
+  FORM1_EVENT(Mineralne1Click);
+  FORM1_EVENT(Wciskany1Click);
+  FORM1_EVENT(N10001Click);
+  FORM1_EVENT(N261Click);
+  FORM1_EVENT(N15Click);
+  FORM1_EVENT(Z1Click);
+  FORM1_EVENT(Dzi1Click);
+  FORM1_EVENT(MenuItem5Click);
+  FORM1_EVENT(Biecyrok1Click);
+  FORM1_EVENT(inhouse1Click);
+  FORM1_EVENT(ZdefiniujItemClick);
+  FORM1_EVENT(zdefiniuj21Click);
 #undef FORM1_EVENT
 }
 

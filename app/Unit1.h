@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/fillin/DocumentAndDrops.h"
 #include "classlib/controls/Forms.h"
 #include "classlib/controls/Image.h"
 #include "classlib/controls/Memo.h"
@@ -102,6 +103,22 @@ class TForm1 : public classlib::TForm {
   classlib::TMenuItem *Cofnij1 = nullptr, *N41 = nullptr, *Wytnij1 = nullptr, *Kopiuj1 = nullptr, *Wklej1 = nullptr,
                       *Usu1 = nullptr, *N42 = nullptr, *Zaznaczwszystko1 = nullptr, *N30 = nullptr,
                       *Adresyinternetowe1 = nullptr;
+  // The purchase document: its file dialog and its menu ("Wyczyść").
+  classlib::TOpenDialog* OpenDialog2 = nullptr;
+  classlib::TPopupMenu* PopupMenu16 = nullptr;
+  // The fields' fill-in menus, each with its "Wklej" item and the separator
+  // under it (PopupMenu2 has none); 12, 14 and 15 are built at each pop-up
+  // from the list files.
+  classlib::TPopupMenu *PopupMenu2 = nullptr, *PopupMenu4 = nullptr, *PopupMenu5 = nullptr, *PopupMenu6 = nullptr,
+                       *PopupMenu7 = nullptr, *PopupMenu8 = nullptr, *PopupMenu9 = nullptr, *PopupMenu11 = nullptr,
+                       *PopupMenu12 = nullptr, *PopupMenu13 = nullptr, *PopupMenu14 = nullptr, *PopupMenu15 = nullptr,
+                       *PopupMenu19 = nullptr;
+  classlib::TMenuItem *Wklej13 = nullptr, *Wklej2 = nullptr, *Wklej3 = nullptr, *Wklej4 = nullptr, *Wklej5 = nullptr,
+                      *Wklej6 = nullptr, *Wklej7 = nullptr, *Wklej8 = nullptr, *Wklej9 = nullptr, *Wklej11 = nullptr,
+                      *Wklej12 = nullptr, *Kopiuj3 = nullptr;
+  classlib::TMenuItem *N14 = nullptr, *N17 = nullptr, *N20 = nullptr, *N21 = nullptr, *N22 = nullptr, *N23 = nullptr,
+                      *N24 = nullptr, *N25 = nullptr, *N27 = nullptr, *N28 = nullptr, *N29 = nullptr;
+  classlib::TMenuItem* N15 = nullptr;  // the card name suggestion
 
   void FormCreate(classlib::TObject* sender);
   void FormDestroy(classlib::TObject* sender);
@@ -172,9 +189,56 @@ class TForm1 : public classlib::TForm {
   // The client area painted off-screen, blurred and noised, as Image3's
   // picture (covering windows never get into it).
   void TakeBlurredSnapshot();
+  // The purchase document button, its menu, and the gallery button.
+  void sBitBtn6Click(classlib::TObject* sender);
+  void sBitBtn6ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void Wyczy2Click(classlib::TObject* sender);
+  void sBitBtn4Click(classlib::TObject* sender);
+  // Files dropped at a screen point: only the first file counts, by the
+  // control under the point.
+  void DropFiles(const std::vector<std::wstring>& files, classlib::TPoint screenPoint);
+  // The fields' menus: shown at the field, "Wklej" only with text on the
+  // clipboard, and the fill-in handlers.
+  void sEdit10ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void sEdit12ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void sLabel30ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void sLabel34ContextPopup(classlib::TObject* sender, classlib::TPoint mousePos, bool& handled);
+  void PopupMenu2Popup(classlib::TObject* sender);
+  void PopupMenu3Popup(classlib::TObject* sender);
+  void PopupMenu4Popup(classlib::TObject* sender);
+  void PopupMenu5Popup(classlib::TObject* sender);
+  void PopupMenu6Popup(classlib::TObject* sender);
+  void PopupMenu7Popup(classlib::TObject* sender);
+  void PopupMenu8Popup(classlib::TObject* sender);
+  void PopupMenu9Popup(classlib::TObject* sender);
+  void PopupMenu10Popup(classlib::TObject* sender);
+  void PopupMenu11Popup(classlib::TObject* sender);
+  void PopupMenu13Popup(classlib::TObject* sender);
+  void PopupMenu19Popup(classlib::TObject* sender);
+  void PopupMenu12Popup(classlib::TObject* sender);
+  void PopupMenu14Popup(classlib::TObject* sender);
+  void PopupMenu15Popup(classlib::TObject* sender);
+  void Wklej10Click(classlib::TObject* sender);
+  void MenuItem2Click(classlib::TObject* sender);
+  void Stal1Click(classlib::TObject* sender);
+  void Mineralne1Click(classlib::TObject* sender);
+  void Wciskany1Click(classlib::TObject* sender);
+  void N10001Click(classlib::TObject* sender);
+  void N261Click(classlib::TObject* sender);
+  void N15Click(classlib::TObject* sender);
+  void Z1Click(classlib::TObject* sender);
+  void Dzi1Click(classlib::TObject* sender);
+  void MenuItem5Click(classlib::TObject* sender);
+  void Biecyrok1Click(classlib::TObject* sender);
+  void inhouse1Click(classlib::TObject* sender);
+  void ZdefiniujItemClick(classlib::TObject* sender);
+  void zdefiniuj21Click(classlib::TObject* sender);
   // Shows the picture file scaled to cover a size x size box, centred.
   // Raises the loader's error or EPictureFit; the picture then stays.
   void LoadImageFitted(const std::wstring& fileName, int size);
+  // A newly chosen or dropped picture: fitted and shown, then crop mode
+  // unless it is square.
+  void ShowNewPicture(const std::wstring& fileName);
 
   // Rebuilds the card list from the card folders under CardsDir.
   void RefreshCardList();
@@ -216,6 +280,17 @@ class TForm1 : public classlib::TForm {
   std::wstring FieldCodePageCannotHold() const;
   bool CreateOrRenameCardFolder(const std::wstring& name);
   void InvertCardImage();
+  void SetDocumentLook(TDocumentEvent event);
+  // The document step of SaveCard in the card's folder.
+  void SaveCardDocument(const std::wstring& folder);
+  // The fill-in menus: pops up `menu` for `field` at the field's place
+  // (moved left by `shift`), remembering the field for "Wklej".
+  void PopupFieldMenu(classlib::TPopupMenu* menu, classlib::TControl* field, int shift = 0);
+  void ShowPasteItem(classlib::TMenuItem* paste, classlib::TMenuItem* separator);
+  // Sets a field's text from a menu and puts the caret at its end.
+  void FillField(classlib::TCustomEdit* field, const std::wstring& text);
+  // "Zdefiniuj": the list file with its defaults when missing, then opened.
+  void DefinePickList(const wchar_t* fileName, const std::vector<std::wstring>& defaults);
   // The picture steps of SaveCard and LoadCard in the card's folder; the
   // load answers the reader's error, or "" when the picture was read.
   void SaveCardPicture(const std::wstring& folder);
@@ -225,6 +300,8 @@ class TForm1 : public classlib::TForm {
   // Opens an address from the notes in the browser; one that could carry
   // anything but an http or https address is refused.
   void OpenWebAddress(const std::wstring& address);
+
+  void WndProc(classlib::TMessage& message) override;
 
   bool steppingAntireflex_ = false;
 };

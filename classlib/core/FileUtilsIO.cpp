@@ -9,6 +9,8 @@
 
 #include "classlib/core/FileUtilsPath.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -115,6 +117,38 @@ void WriteFileAtomic(const std::wstring& name, std::string_view bytes) {
   fs::rename(temporary.Path(), ToFsPath(name), error);
   if (error) RaiseWriteError(name);
   temporary.Commit();
+}
+
+bool WriteNewFile(const std::wstring& name, std::string_view bytes) {
+  const fs::path path = ToFsPath(name);
+#ifdef _WIN32
+  const int descriptor = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+  const int descriptor = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
+#endif
+  if (descriptor < 0) return false;
+  std::FILE* file =
+#ifdef _WIN32
+      _fdopen(descriptor, "wb");
+#else
+      fdopen(descriptor, "wb");
+#endif
+  if (!file) {
+#ifdef _WIN32
+    _close(descriptor);
+#else
+    close(descriptor);
+#endif
+    std::error_code ignored;
+    fs::remove(path, ignored);
+    return false;
+  }
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed) return true;
+  std::error_code ignored;
+  fs::remove(path, ignored);
+  return false;
 }
 
 void SetWriteProgressHook(WriteProgressHook hook) { CurrentWriteProgressHook() = std::move(hook); }

@@ -24,6 +24,12 @@ std::string ReadFileBytes(const std::wstring& name);
 // folder must exist.
 void WriteFileAtomic(const std::wstring& name, std::string_view bytes);
 
+// Writes `bytes` into a file that must not exist yet: the existence test and
+// the creation are one step, so an existing file is never touched. False
+// when the file exists or cannot be written (a partly written new file is
+// removed again).
+bool WriteNewFile(const std::wstring& name, std::string_view bytes);
+
 // Test seam: called after each block written to the temporary file with the
 // count of bytes written so far; throwing from it stands for a failure in
 // the middle of the write. An empty function removes it.

@@ -2,21 +2,17 @@
 
 #include <shellapi.h>
 
+#include "classlib/core/DropFileBlock.h"
+
 namespace classlib {
 namespace {
 
-class TDropFinisher {
- public:
-  explicit TDropFinisher(HDROP drop) : drop_(drop) {}
-  ~TDropFinisher() {
-    if (drop_) DragFinish(drop_);
-  }
-  TDropFinisher(const TDropFinisher&) = delete;
-  TDropFinisher& operator=(const TDropFinisher&) = delete;
-
- private:
-  HDROP drop_;
-};
+std::wstring AnsiToWide(std::string_view name) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), nullptr, 0);
+  std::wstring wide(length, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()), wide.data(), length);
+  return wide;
+}
 
 }  // namespace
 
@@ -28,19 +24,20 @@ void AcceptDroppedFiles(HWND window, bool accept) {
 }
 
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
-  TDropFinisher finisher(drop);
+  // A drop posted by another process carries a handle of that process: here
+  // it names nothing (or something else), and the system's drop queries
+  // would crash on it. Only a block of ours, at least a header long and
+  // lockable, is read, with bounds, and only such a block is released.
   std::vector<std::wstring> files;
   if (!drop) return files;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  files.reserve(count);
-  for (UINT i = 0; i < count; ++i) {
-    // Asked for its length first: paths may be longer than MAX_PATH.
-    const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring path(length + 1, L'\0');
-    const UINT copied = DragQueryFileW(drop, i, path.data(), length + 1);
-    path.resize(copied);
-    files.push_back(std::move(path));
-  }
+  const HGLOBAL block = reinterpret_cast<HGLOBAL>(drop);
+  const SIZE_T size = GlobalSize(block);
+  if (size < kDropFileHeaderSize) return files;
+  const void* data = GlobalLock(block);
+  if (!data) return files;
+  files = ParseDropFileBlock(std::string_view(static_cast<const char*>(data), size), AnsiToWide);
+  GlobalUnlock(block);
+  DragFinish(drop);
   return files;
 }
 

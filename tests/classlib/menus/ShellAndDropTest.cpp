@@ -85,6 +85,25 @@ TEST(DroppedFiles, ThreeFilesGiveThreeWidePathsOfAnyLength) {
   EXPECT_TRUE(TakeDroppedFiles(nullptr).empty());
 }
 
+TEST(DroppedFiles, HandlesThatAreNoDropBlockOfOursGiveNothingAndDoNotCrash) {
+  // Freed: the state a drop posted by another process arrives in.
+  const HDROP freed = MakeDrop({L"C:\\a.pdf"});
+  GlobalFree(freed);
+  EXPECT_TRUE(TakeDroppedFiles(freed).empty());
+  // A value that never was a handle here.
+  EXPECT_TRUE(TakeDroppedFiles(reinterpret_cast<HDROP>(static_cast<uintptr_t>(0x7ff01234))).empty());
+  // Too short for a header: read nothing, but it is ours, so it stays.
+  const HGLOBAL tiny = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4);
+  EXPECT_TRUE(TakeDroppedFiles(static_cast<HDROP>(tiny)).empty());
+  EXPECT_EQ(GlobalSize(tiny), 4u);
+  GlobalFree(tiny);
+  // A names offset past the block's end.
+  const HDROP wild = MakeDrop({L"C:\\a.pdf"});
+  static_cast<DROPFILES*>(GlobalLock(wild))->pFiles = 1 << 20;
+  GlobalUnlock(wild);
+  EXPECT_TRUE(TakeDroppedFiles(wild).empty());
+}
+
 TEST(DroppedFiles, WindowReceivesDropsOnlyWhileAccepting) {
   const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);

@@ -1,0 +1,7 @@
+#include "app/MenuSkinning.h"
+
+namespace app {
+
+void HookMenuForSkin(classlib::TPopupMenu*) {}
+
+}  // namespace app
