@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "bench/png/PngBenchImages.h"
-#include "bench/resample/CountingAllocator.h"
+#include "bench/support/CountingAllocator.h"
 #include "classlib/core/Stream.h"
 #include "png/PngBytes.h"
 #include "png/PngCrc.h"
@@ -164,12 +164,12 @@ void BenchOurs(benchmark::State& state, const TCase& (*source)()) {
           return;
         }
     }
-    resample_bench::ResetHeapPeak();
-    const size_t before = resample_bench::HeapInUse();
+    bench_support::ResetHeapPeak();
+    const size_t before = bench_support::HeapInUse();
     skin::TPngMemoryTarget measured;
     DecodeOurs(c, measured);
     const size_t bitmap = measured.Stride() * measured.Height();
-    state.counters["heap_over_bitmap"] = static_cast<double>(resample_bench::HeapPeak() - before - bitmap);
+    state.counters["heap_over_bitmap"] = static_cast<double>(bench_support::HeapPeak() - before - bitmap);
   }
   for (auto _ : state) {
     skin::TPngMemoryTarget image;

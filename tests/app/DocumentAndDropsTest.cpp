@@ -45,7 +45,7 @@ class DocumentAndDropsTest : public AppTestFolder {
     std::ofstream(root_ / name, std::ios::binary) << bytes;
     return (root_ / name).wstring();
   }
-  TLook Look() const { return {form_->sBitBtn6->Tag(), form_->sBitBtn6->Caption(), form_->sBitBtn6->ImageIndex()}; }
+  TLook Look() const { return {static_cast<int>(form_->sBitBtn6->Tag()), form_->sBitBtn6->Caption(), form_->sBitBtn6->ImageIndex()}; }
   // The form with the card "Alfa" loaded and its main page shown.
   app::TForm1& FormWithCard() {
     MakeCard(L"Alfa");
