@@ -79,7 +79,10 @@ TCustomForm::~TCustomForm() {
   Screen->RemoveForm(this);
   Application->FormDestroyed(this);
   // The form's components (a skin provider among them) go while the window
-  // still exists, so they can detach from it; then the window.
+  // still exists, so they can detach from it; then the window. A component
+  // that swapped WindowProc leaves with it: the window's last messages (its
+  // text read back, WM_DESTROY) go to the form's own procedure.
+  SetWindowProc(nullptr);
   DestroyComponents();
   if (HandleAllocated()) DestroyHandle();
 }

@@ -131,7 +131,11 @@ class ReportAndAboutEndToEnd : public ::testing::Test {
 TEST_F(ReportAndAboutEndToEnd, ACardDueForServiceShowsTheSignAndItsReport) {
   HWND window = StartOnCard();
   ASSERT_NE(window, nullptr);
-  // The sign panel is 19 x 27; its page is hidden, the panel itself shown.
+  // The sign panel is 19 x 27, on the "Mechanizm" page: hidden pages make
+  // their windows when first shown, so the page is opened first.
+  HWND tab = ChildWhere(window, L"tsbutton", [](HWND child) { return TextOf(child) == L"Mechanizm"; });
+  ASSERT_NE(tab, nullptr);
+  SendMessageW(tab, BM_CLICK, 0, 0);
   HWND sign = ChildOfSize(window, L"", 19, 27);
   ASSERT_NE(sign, nullptr);
   EXPECT_TRUE(GetWindowLongW(sign, GWL_STYLE) & WS_VISIBLE);
