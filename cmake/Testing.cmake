@@ -18,7 +18,8 @@ endif()
 # tessarilo_add_gtest(target SOURCES ... [LIBS ...] [LOCKS ...])
 # LOCKS names shared things the tests must not use in parallel with other tests
 # holding the same lock: "desktop" (keyboard focus, injected input),
-# "program" (a running tessarilo.exe and its single-instance mutex).
+# "program" (a running tessarilo.exe and its single-instance mutex),
+# "clipboard" (the system clipboard's contents).
 function(tessarilo_add_gtest target)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LOCKS" ${ARGN})
   set(_locks)
