@@ -1,5 +1,6 @@
 // The notes page's menus: the edit menu with the web addresses found in the
 // notes, and the copy/open menu for a selected address.
+#include "app/MenuSkinning.h"
 #include "app/Unit1.h"
 #include "app/catalogue/WebAddresses.h"
 #include "classlib/core/ConvertText.h"
@@ -45,6 +46,7 @@ void TForm1::PopupMenu18Popup(TObject*) {
     item->SetOnClick([this](TObject* sender) { Adresyinternetowe1Click(sender); });
     Adresyinternetowe1->Add(item);
   }
+  HookMenuForSkin(PopupMenu18);
 }
 
 void TForm1::Adresyinternetowe1Click(TObject* sender) {
