@@ -15,7 +15,7 @@ done
 
 status=0
 echo "== native tests (sanitizers on)"
-ctest --preset native -j "$jobs" || status=1
+ctest --preset native -j "$jobs" --output-on-failure || status=1
 echo "== windows tests (under Wine)"
-ctest --preset windows -j "$jobs" || status=1
+ctest --preset windows -j "$jobs" --output-on-failure || status=1
 exit $status

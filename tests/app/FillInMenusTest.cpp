@@ -15,6 +15,11 @@ using namespace classlib;
 
 class FillInMenusTest : public AppTestFolder {
  protected:
+  // The clipboard outlives test processes: start every test with it empty.
+  void SetUp() override {
+    AppTestFolder::SetUp();
+    Clipboard().Clear();
+  }
   void TearDown() override {
     Clipboard().Clear();
     AppTestFolder::TearDown();
