@@ -334,8 +334,17 @@ class TParser {
   TFormValue ParseBinary() {
     ++pos_;  // {
     std::vector<uint8_t> bytes;
+    if (const size_t close = text_.find(L'}', pos_); close != std::wstring_view::npos)
+      bytes.reserve((close - pos_) / 2);
     int high = -1;
     for (;;) {
+      // The bulk of a value is lines of hex pairs (stored pictures run to
+      // megabytes): take whole pairs at once, blanks and odd digits below.
+      if (high < 0) {
+        for (int h, l; pos_ + 1 < text_.size() && ((h = HexDigit(text_[pos_])) | (l = HexDigit(text_[pos_ + 1]))) >= 0;
+             pos_ += 2)
+          bytes.push_back(static_cast<uint8_t>(h * 16 + l));
+      }
       SkipBlanks();
       if (AtEnd()) Fail(L"'}' expected");
       if (Peek() == L'}') break;

@@ -161,6 +161,16 @@ TEST_F(FormDescription, ParsesStringJoinsHexNumbersAndFloats) {
   EXPECT_EQ(ParseFormText(L"object X: T\r  A = 1\r\r  B = 2\rend").Properties[1].Line, 4);  // CR alone ends lines too
 }
 
+TEST_F(FormDescription, BinaryValuesTakeDigitPairsAcrossBlanksAndLines) {
+  // Whole lines of pairs, a pair split by a blank and by a line end, and
+  // the line count kept for what follows.
+  const TFormObject o = ParseFormText(
+      L"object X: T\n  D = {\n    0A1b\n    2 C3\n    d\n    45}\n  E = 1\nend");
+  ASSERT_EQ(o.Properties.size(), 2u);
+  EXPECT_EQ(o.Properties[0].Value.Bytes, (std::vector<uint8_t>{0x0A, 0x1B, 0x2C, 0x3D, 0x45}));
+  EXPECT_EQ(o.Properties[1].Line, 7);
+}
+
 TEST_F(FormDescription, PrintedTreesParseBackEqual) {
   const TFormObject o = ParseFormText(SampleForm());
   EXPECT_EQ(ParseFormText(PrintFormText(o)), o);
