@@ -272,7 +272,16 @@ void ReadComponentFromText(TComponent* root, std::wstring_view text) { ReadCompo
 void ReadComponentFromBytes(TComponent* root, std::string_view bytes) { ReadComponent(root, ParseFormBytes(bytes)); }
 
 void ReadComponentResource(TComponent* root, const std::wstring& resourceName) {
-  const std::vector<uint8_t> bytes = OpenResourceStream(resourceName)->ReadRemaining();
+  const std::unique_ptr<TStream> stream = OpenResourceStream(resourceName);
+  // A description with stored pictures runs to megabytes: read a memory
+  // stream's bytes where they lie instead of copying them once more.
+  if (auto* memory = dynamic_cast<TMemoryStream*>(stream.get())) {
+    const int64_t position = memory->Position();
+    ReadComponentFromBytes(root, std::string_view(reinterpret_cast<const char*>(memory->Memory()) + position,
+                                                  static_cast<size_t>(memory->Size() - position)));
+    return;
+  }
+  const std::vector<uint8_t> bytes = stream->ReadRemaining();
   ReadComponentFromBytes(root, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
