@@ -2,7 +2,8 @@
 // A program folder of its own under the temporary folder ("Karty\" made on
 // request) with the main window created over it, and the program's seams
 // redirected: message boxes are recorded and answered from a queue, shell
-// opens are recorded, and the clock is fixed.
+// opens are recorded, open dialogs answer with chosen_ (cancelled while it
+// is empty), and the clock is fixed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -19,6 +20,7 @@
 #include "classlib/controls/Application.h"
 #include "classlib/core/DateTime.h"
 #include "classlib/core/FileUtilsPath.h"
+#include "classlib/menus/Dialogs.h"
 #include "classlib/menus/MessageBox.h"
 #include "classlib/menus/Shell.h"
 
@@ -49,10 +51,19 @@ class AppTestFolder : public ::testing::Test {
       opened_.push_back(target);
       return true;
     });
+    SetOpenDialogHandler([this](OPENFILENAMEW& request) {
+      ++dialogs_;
+      startName_ = request.lpstrFile;
+      if (chosen_.empty()) return false;
+      chosen_.copy(request.lpstrFile, chosen_.size());
+      request.lpstrFile[chosen_.size()] = L'\0';
+      return true;
+    });
     SetNow(2026, 3, 14, 9, 5, 7);
   }
   void TearDown() override {
     form_.reset();
+    classlib::SetOpenDialogHandler(nullptr);
     classlib::SetClock(nullptr);
     classlib::SetShellOpenHandler(nullptr);
     classlib::SetMessageBoxHandler(nullptr);
@@ -98,6 +109,10 @@ class AppTestFolder : public ::testing::Test {
   std::vector<classlib::TMessageBoxRequest> boxes_;
   std::deque<int> answers_;
   std::vector<std::wstring> opened_;
+  // The open dialog's answer, how often it was shown and the name it started with.
+  std::wstring chosen_;
+  int dialogs_ = 0;
+  std::wstring startName_;
   static inline int counter_ = 0;
 };
 

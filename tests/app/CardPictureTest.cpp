@@ -5,7 +5,6 @@
 
 #include "AppTestFolder.h"
 #include "bitmap/Bmp32_Gdi.h"
-#include "classlib/menus/Dialogs.h"
 
 namespace app_test {
 
@@ -14,21 +13,6 @@ using app::TForm1;
 
 class CardPictureTest : public AppTestFolder {
  protected:
-  void SetUp() override {
-    AppTestFolder::SetUp();
-    SetOpenDialogHandler([this](OPENFILENAMEW& request) {
-      ++dialogs_;
-      startName_ = request.lpstrFile;
-      if (chosen_.empty()) return false;
-      chosen_.copy(request.lpstrFile, chosen_.size());
-      request.lpstrFile[chosen_.size()] = L'\0';
-      return true;
-    });
-  }
-  void TearDown() override {
-    SetOpenDialogHandler(nullptr);
-    AppTestFolder::TearDown();
-  }
 
   // A width x height BMP in the program folder, filled with one colour.
   std::wstring WriteBmp(int width, int height, bmp32::TColor32 colour = 0xFF3080C0) {
@@ -100,9 +84,6 @@ class CardPictureTest : public AppTestFolder {
     return seen;
   }
 
-  std::wstring chosen_;
-  std::wstring startName_;
-  int dialogs_ = 0;
 };
 
 TEST_F(CardPictureTest, WidePictureCoversTheBoxCentredAndStartsCropMode) {

@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "AppTestFolder.h"
-#include "classlib/menus/Dialogs.h"
 
 namespace app_test {
 
@@ -27,19 +26,6 @@ struct TLook {
 
 class DocumentAndDropsTest : public AppTestFolder {
  protected:
-  void SetUp() override {
-    AppTestFolder::SetUp();
-    SetOpenDialogHandler([this](OPENFILENAMEW& request) {
-      if (chosen_.empty()) return false;
-      chosen_.copy(request.lpstrFile, chosen_.size());
-      request.lpstrFile[chosen_.size()] = L'\0';
-      return true;
-    });
-  }
-  void TearDown() override {
-    SetOpenDialogHandler(nullptr);
-    AppTestFolder::TearDown();
-  }
   // The file under the program folder, with these bytes.
   std::wstring Source(const std::wstring& name, const std::string& bytes) {
     std::ofstream(root_ / name, std::ios::binary) << bytes;
@@ -59,7 +45,6 @@ class DocumentAndDropsTest : public AppTestFolder {
   }
   fs::path Document() const { return Card(L"Alfa") / L"Dokument.pdf"; }
 
-  std::wstring chosen_;
 };
 
 const TLook kNone{0, L"Wybierz", 0}, kSaved{1, L"Zapisano", 1}, kChosen{2, L"Dodano", 2},

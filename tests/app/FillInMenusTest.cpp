@@ -61,7 +61,9 @@ TEST_F(FillInMenusTest, PasteItemsShowOnlyWithTextOnTheClipboard) {
       m.menu->OnPopup()(m.menu);
       EXPECT_EQ(m.paste->Visible(), text);
       EXPECT_EQ(m.paste->Caption(), L"Wklej");
-      if (m.separator) EXPECT_EQ(m.separator->Visible(), text);
+      if (m.separator) {
+        EXPECT_EQ(m.separator->Visible(), text);
+      }
     }
     for (TPopupMenu* built : {f.PopupMenu12, f.PopupMenu14, f.PopupMenu15}) {
       built->OnPopup()(built);
