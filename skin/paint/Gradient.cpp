@@ -124,23 +124,17 @@ TTexture TextureOf(const TRect& srcRect, const TPixelView& src) {
   return TTexture{r.Left, r.Top, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
 }
 
-// Count pixels of gradient colours G (one per pixel, or the same one when
-// Step is 0) mixed with the texture row behind bitmap row y from column x.
-void MixRow(std::uint32_t* dst, const std::uint32_t* g, std::size_t gStep, std::int32_t x, std::int32_t y,
-            std::int32_t count, const TTexture& t, const TPixelView& src, std::uint32_t amount,
-            std::uint32_t alphaBits) {
+// Count pixels of Dst, which hold the gradient's colours, mixed with the
+// texture row behind bitmap row y from column x: (g x (256 - amount) + s x
+// amount) shr 8 is the mixing formula, so the skin's constant-blend row
+// does it, a texture period at a time.
+void MixRow(std::uint32_t* dst, std::int32_t x, std::int32_t y, std::int32_t count, const TTexture& t,
+            const TPixelView& src, std::uint32_t amount) {
   const std::uint32_t* texRow = src.Row32(t.Top + y % t.Height) + t.Left;
-  std::int32_t tx = x % t.Width;
-  for (std::int32_t i = 0; i < count; ++i, g += gStep) {
-    const std::uint32_t s = texRow[tx];
-    std::uint32_t out = alphaBits;
-    for (int shift = 0; shift < 24; shift += 8) {
-      const std::int32_t gc = static_cast<std::int32_t>(PixelChannel(*g, shift));
-      const std::int32_t sc = static_cast<std::int32_t>(PixelChannel(s, shift));
-      out |= static_cast<std::uint32_t>((gc * 256 + (sc - gc) * static_cast<std::int32_t>(amount)) >> 8) << shift;
-    }
-    dst[i] = out;
-    if (++tx == t.Width) tx = 0;
+  for (std::int32_t done = 0, tx = x % t.Width; done < count; tx = 0) {
+    const std::int32_t n = std::min(count - done, t.Width - tx);
+    BlendRowConst(dst + done, texRow + tx, n, 256 - amount);
+    done += n;
   }
 }
 
@@ -181,16 +175,20 @@ void PaintGradientBlended(const TPixelView& bmp, const TRect& r, const TsGradien
   switch (GradientMode(steps)) {
     case gmVertical:
       ForEachVerticalRow(c, steps, 0, [&](std::int32_t y, std::uint32_t pixel) {
-        MixRow(bmp.Row32(y) + c.Left, &pixel, 0, c.Left, y, width, t, src, share, alphaBits);
+        FillDWords(bmp.Row32(y) + c.Left, width, pixel | alphaBits);
+        MixRow(bmp.Row32(y) + c.Left, c.Left, y, width, t, src, share);
       });
       break;
     case gmHorizontal: {
-      const THorizontalRow row = HorizontalRow(c, steps);
+      THorizontalRow row = HorizontalRow(c, steps);
       if (row.Painted == 0) return;
+      for (std::uint32_t& p : row.Pixels) p |= alphaBits;
       // One texture period of rows is mixed; the rows below repeat it.
       const std::int32_t band = std::min(t.Height, c.Height());
-      for (std::int32_t y = c.Top; y < c.Top + band; ++y)
-        MixRow(bmp.Row32(y) + c.Left, row.Pixels.data(), 1, c.Left, y, row.Painted, t, src, share, alphaBits);
+      for (std::int32_t y = c.Top; y < c.Top + band; ++y) {
+        std::memcpy(bmp.Row32(y) + c.Left, row.Pixels.data(), static_cast<std::size_t>(row.Painted) * 4);
+        MixRow(bmp.Row32(y) + c.Left, c.Left, y, row.Painted, t, src, share);
+      }
       for (std::int32_t y = c.Top + band; y < c.Bottom; ++y)
         std::memcpy(bmp.Row32(y) + c.Left, bmp.Row32(y - band) + c.Left, static_cast<std::size_t>(row.Painted) * 4);
       break;
