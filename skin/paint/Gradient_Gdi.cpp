@@ -56,6 +56,27 @@ void PaintTriangles(classlib::TBitmap* bmp, const TRect& r, const TsGradientArra
   GdiFlush();
 }
 
+// Runs Paint over the bitmap's pixels: those of a pf32bit bitmap, or of a
+// 32-bit copy of any other bitmap whose part R then goes back to it.
+template <class Paint>
+void PaintAs32(classlib::TBitmap* bmp, const TRect& r, Paint paint) {
+  GdiFlush();  // the pixels are written directly after any drawing still queued
+  if (bmp->PixelFormat() == classlib::pf32bit) {
+    paint(ViewOf(bmp));
+    return;
+  }
+  const TRect c = RectIntersection(r, TRect{0, 0, bmp->Width(), bmp->Height()});
+  if (c.IsEmpty()) return;
+  classlib::TBitmap copy;
+  copy.Assign(bmp);
+  copy.SetPixelFormat(classlib::pf32bit);
+  GdiFlush();
+  paint(ViewOf(&copy));
+  BitBlt(bmp->Canvas()->Handle(), c.Left, c.Top, c.Width(), c.Height(), copy.Canvas()->Handle(), c.Left, c.Top,
+         SRCCOPY);
+  GdiFlush();
+}
+
 }  // namespace
 
 bool GradientFillAvailable() { return GradientFillEntry().fill != nullptr; }
@@ -66,15 +87,15 @@ void PaintGradient(classlib::TBitmap* bmp, const TRect& r, const TsGradientArray
     PaintTriangles(bmp, r, steps);
     return;
   }
-  GdiFlush();  // the pixels are written directly after any drawing still queued
-  PaintGradient(ViewOf(bmp), r, steps, offset);
+  PaintAs32(bmp, r, [&](const TPixelView& view) { PaintGradient(view, r, steps, offset); });
 }
 
 void PaintGradientBlended(classlib::TBitmap* bmp, const TRect& r, const TsGradientArray& steps, std::uint8_t alpha,
                           std::int32_t amount, const TRect& srcRect, const bmp32::TCustomBitmap32* src) {
-  if (bmp == nullptr) return;
-  GdiFlush();
-  PaintGradientBlended(ViewOf(bmp), r, steps, alpha, amount, srcRect, ViewOf(src));
+  if (bmp == nullptr || bmp->Empty()) return;
+  PaintAs32(bmp, r, [&](const TPixelView& view) {
+    PaintGradientBlended(view, r, steps, alpha, amount, srcRect, ViewOf(src));
+  });
 }
 
 }  // namespace skin::paint

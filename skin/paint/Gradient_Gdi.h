@@ -16,14 +16,14 @@ class TBitmap;
 
 namespace skin::paint {
 
-// Modes 0 and 1 touch pf32bit bitmaps only; mode 2 draws on any bitmap's
-// canvas: the vertices are the cut rectangle's top-left, centre, top-right,
+// Bitmaps of other formats than pf32bit are painted through a 32-bit copy
+// (their alpha is lost). Mode 2 draws on the bitmap's canvas: the vertices are the cut rectangle's top-left, centre, top-right,
 // bottom-right and bottom-left corners, coloured by Color1 of steps 0..4 (a
 // missing step repeats the colour before it), alpha 255.
 void PaintGradient(classlib::TBitmap* bmp, const TRect& r, const TsGradientArray& steps, std::int32_t offset = 0);
 
-// The blended painter into a pf32bit bitmap, the texture read from Src (a
-// mask's own image or the skin's master image).
+// The blended painter, the texture read from Src (a mask's own image or the
+// skin's master image).
 void PaintGradientBlended(classlib::TBitmap* bmp, const TRect& r, const TsGradientArray& steps, std::uint8_t alpha,
                           std::int32_t amount, const TRect& srcRect, const bmp32::TCustomBitmap32* src);
 

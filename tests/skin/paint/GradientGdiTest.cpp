@@ -54,7 +54,7 @@ TEST(GradientGdi, TrianglesFillEveryPixelOpaqueWithExactVertexColours) {
       ASSERT_EQ(GetBmpPixel32(&cut, x, y), x >= 3 && y < 6 ? 0xFFFF9933u : Sentinel) << x << "," << y;
 }
 
-TEST(GradientGdi, BandsGoToThePixelsOfA32BitBitmapOnly) {
+TEST(GradientGdi, BandsReachBitmapsOfEveryFormat) {
   const TsGradientArray red = ParseGradientData(L"255;255;100;0;0");
   TBitmap bmp;
   Make32(bmp, 4, 4, Sentinel);
@@ -62,12 +62,21 @@ TEST(GradientGdi, BandsGoToThePixelsOfA32BitBitmapOnly) {
   EXPECT_EQ(GetBmpPixel32(&bmp, 1, 1), 0xFFFF0000u);
   EXPECT_EQ(GetBmpPixel32(&bmp, 0, 0), Sentinel);
 
+  // A 24-bit bitmap through a 32-bit copy: only R changes.
   TBitmap rgb;
   rgb.SetPixelFormat(classlib::pf24bit);
   rgb.SetSize(4, 4);
-  PaintGradient(&rgb, TRect{0, 0, 4, 4}, red);  // left as it is
+  PaintGradient(&rgb, TRect{1, 0, 3, 9}, red);
+  PaintGradientBlended(&rgb, TRect{3, 0, 4, 4}, red, 255, 0, TRect{}, nullptr);  // no texture: nothing
   GdiFlush();
-  EXPECT_EQ(rgb.ScanLine(1)[0], 0);
+  for (std::int32_t y = 0; y < 4; ++y) {
+    const std::uint8_t* row = rgb.ScanLine(y);
+    for (std::int32_t x = 0; x < 4; ++x) {
+      const bool inside = x == 1 || x == 2;
+      EXPECT_EQ(row[3 * x + 2], inside ? 255 : 0) << x << "," << y;
+      EXPECT_EQ(row[3 * x], 0) << x << "," << y;
+    }
+  }
 
   bmp32::TCustomBitmap32 texture;
   texture.SetSize(3, 3);
