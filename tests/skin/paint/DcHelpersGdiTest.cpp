@@ -78,9 +78,10 @@ TEST(DcHelpers, DrawDottedRectMarksEveryThirdPixelWithItsNeighbour) {
   auto bmp = Blank(12, 12);
   DrawDottedRect(bmp->Canvas(), Rect(1, 1, 10, 10), kBlue, kRed);  // 9 x 9
   // Top row (y = 1): Color1 at x = 1, 4, 7 (and 10, outside the 9 pixels,
-  // drawn all the same); Color2 just left of each.
-  for (int x : {1, 4, 7, 10}) EXPECT_EQ(At(bmp.get(), x, 1), kRedPixel) << x;
-  for (int x : {0, 3, 6, 9}) EXPECT_EQ(At(bmp.get(), x, 1), kBluePixel) << x;
+  // drawn all the same); Color2 just left of each, except at x = 9 where the
+  // right side's first dot comes after it.
+  for (int x : {1, 4, 7, 9, 10}) EXPECT_EQ(At(bmp.get(), x, 1), kRedPixel) << x;
+  for (int x : {0, 3, 6}) EXPECT_EQ(At(bmp.get(), x, 1), kBluePixel) << x;
   EXPECT_EQ(At(bmp.get(), 2, 1), 0u);
   // Bottom row at R.Bottom - 1, right column at R.Right - 1.
   EXPECT_EQ(At(bmp.get(), 4, 9), kRedPixel);

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 
 #include "classlib/controls/Panel.h"
+#include "classlib/core/FileUtilsPath.h"
+#include "classlib/core/Utf8.h"
 #include "classlib/graphics/Bitmap.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/BitmapGlyph.h"
@@ -59,6 +62,8 @@ class SkinText : public ::testing::Test {
   void SetUp() override {
     saved_ = SkinManagerPlatform();
     SkinManagerPlatform().ShowError = [this](const std::wstring& text) { errors_.push_back(text); };
+    // Skins come from the stored data alone; the program folder only has to be known.
+    classlib::SetProgramFolderSource([] { return classlib::FromFsPath(std::filesystem::temp_directory_path()) + L"\\"; });
     manager_ = std::make_unique<TsSkinManager>(nullptr);
     std::ifstream in(TESSARILO_INTERNAL_SKIN_FILE, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), {});
@@ -66,7 +71,7 @@ class SkinText : public ::testing::Test {
     item->SetName(L"Tessarilo");
     item->Data().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
     manager_->SetSkinName(L"Tessarilo");
-    ASSERT_TRUE(errors_.empty());
+    ASSERT_TRUE(errors_.empty()) << classlib::WideToUtf8(errors_.front());
     ASSERT_NE(manager_->Skin(), nullptr);
     TsGeneralData& s = Section();
     s.States = 2;
@@ -78,6 +83,7 @@ class SkinText : public ::testing::Test {
   }
   void TearDown() override {
     manager_.reset();
+    classlib::SetProgramFolderSource(nullptr);
     SkinManagerPlatform() = saved_;
   }
   TsGeneralData& Section() { return manager_->Skin()->Sections[Index]; }
