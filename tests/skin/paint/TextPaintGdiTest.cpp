@@ -4,16 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
+#include "InternalSkinFixture.h"
 #include "classlib/controls/Panel.h"
-#include "classlib/core/FileUtilsPath.h"
-#include "classlib/core/Utf8.h"
 #include "classlib/graphics/Bitmap.h"
-#include "skin/manager/sSkinManager.h"
 #include "skin/paint/BitmapGlyph.h"
 #include "skin/paint/DisabledKind_Gdi.h"
 #include "skin/paint/PixelCopies_Gdi.h"
@@ -54,25 +49,13 @@ int CountPixels(TBitmap* bmp, std::uint32_t pixel) {
   return n;
 }
 
-// A manager with the program's internal skin; section Index's colours are
-// the test's own.
-class SkinText : public ::testing::Test {
+// Section Index coloured: blue text, hot green with a red left contour,
+// a white section colour for the disabled mix.
+class SkinText : public testing::InternalSkinFixture {
  protected:
-  static constexpr int Index = 0;
   void SetUp() override {
-    saved_ = SkinManagerPlatform();
-    SkinManagerPlatform().ShowError = [this](const std::wstring& text) { errors_.push_back(text); };
-    // Skins come from the stored data alone; the program folder only has to be known.
-    classlib::SetProgramFolderSource([] { return classlib::FromFsPath(std::filesystem::temp_directory_path()) + L"\\"; });
-    manager_ = std::make_unique<TsSkinManager>(nullptr);
-    std::ifstream in(TESSARILO_INTERNAL_SKIN_FILE, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    TsStoredSkin* item = manager_->InternalSkins()->Add();
-    item->SetName(L"Tessarilo");
-    item->Data().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    manager_->SetSkinName(L"Tessarilo");
-    ASSERT_TRUE(errors_.empty()) << classlib::WideToUtf8(errors_.front());
-    ASSERT_NE(manager_->Skin(), nullptr);
+    InternalSkinFixture::SetUp();
+    if (HasFatalFailure()) return;
     TsGeneralData& s = Section();
     s.States = 2;
     s.Color = kWhite;
@@ -81,16 +64,6 @@ class SkinText : public ::testing::Test {
     s.Props[1].FontColor = kGreen;
     s.Props[1].TextColors = {kRed, -1, -1, -1};
   }
-  void TearDown() override {
-    manager_.reset();
-    classlib::SetProgramFolderSource(nullptr);
-    SkinManagerPlatform() = saved_;
-  }
-  TsGeneralData& Section() { return manager_->Skin()->Sections[Index]; }
-
-  std::unique_ptr<TsSkinManager> manager_;
-  TsSkinManagerPlatform saved_;
-  std::vector<std::wstring> errors_;
 };
 
 TEST(TextHelpers, CutTextToWidthInTheCanvasFont) {
