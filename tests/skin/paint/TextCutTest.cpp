@@ -34,7 +34,8 @@ TEST(TextCut, ShortensToTheWidthWithDots) {
 }
 
 TEST(TextCut, NeverSplitsASurrogatePair) {
-  const std::wstring text = L"ab\U0001F552cd";  // a clock face outside the basic plane
+  // A clock face outside the basic plane, as its UTF-16 pair.
+  const std::wstring text{L'a', L'b', static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDD52), L'c', L'd'};
   // Room for "ab" plus one unit and the dots: the pair goes whole.
   EXPECT_EQ(CutTextToWidth(text, 5 * 3 + 6, FixedWidth), L"ab...");
 }
