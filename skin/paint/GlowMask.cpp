@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "skin/paint/CopyClip.h"
+#include "skin/paint/PlacedPixels.h"
 
 namespace skin::paint {
 
@@ -63,25 +64,18 @@ void BlurGlowMask(const TPixelView& mask8, std::int32_t size) {
 void CompositeGlow(const TPixelView& dst, const TPixelView& mask8, const TPoint& origin, TColor color) {
   if (!dst.Is32() || !mask8.Valid() || mask8.BytesPerPixel != 1) return;
   const std::uint32_t c = PixelOfColor(color);
-  const std::int32_t x0 = std::max(0, -origin.X), x1 = std::min(mask8.Width, dst.Width - origin.X);
-  const std::int32_t y0 = std::max(0, -origin.Y), y1 = std::min(mask8.Height, dst.Height - origin.Y);
-  for (std::int32_t y = y0; y < y1; ++y) {
-    const std::uint8_t* m = mask8.Row(y);
-    std::uint32_t* d = dst.Row32(y + origin.Y) + origin.X;
-    for (std::int32_t x = x0; x < x1; ++x) {
-      const std::int32_t mv = m[x];
-      if (mv >= 255) continue;
-      std::uint32_t px = d[x], out = 0;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const std::int32_t dc = static_cast<std::int32_t>((px >> shift) & 0xFFu);
-        const std::int32_t cc = static_cast<std::int32_t>((c >> shift) & 0xFFu);
-        out |= static_cast<std::uint32_t>((dc - cc) * mv / 255 + cc) << shift;
-      }
-      const std::int32_t a = static_cast<std::int32_t>(px >> 24);
-      out |= static_cast<std::uint32_t>(a + (255 - mv) * (255 - a) / 255) << 24;
-      d[x] = out;
+  ForEachPlacedPixel<std::uint8_t>(dst, mask8, origin, [c](std::uint8_t m, std::uint32_t& d) {
+    if (m == 255) return;
+    const std::int32_t mv = m;
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const std::int32_t dc = static_cast<std::int32_t>((d >> shift) & 0xFFu);
+      const std::int32_t cc = static_cast<std::int32_t>((c >> shift) & 0xFFu);
+      out |= static_cast<std::uint32_t>((dc - cc) * mv / 255 + cc) << shift;
     }
-  }
+    const std::int32_t a = static_cast<std::int32_t>(d >> 24);
+    d = out | static_cast<std::uint32_t>(a + (255 - mv) * (255 - a) / 255) << 24;
+  });
 }
 
 }  // namespace skin::paint
