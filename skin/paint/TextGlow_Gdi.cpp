@@ -50,20 +50,27 @@ void DrawGlowMask(classlib::TBitmap* dst, classlib::TBitmap* mask, const TTextGl
 
 }  // namespace
 
-void PaintTextGlow(classlib::TBitmap* dst, std::unique_ptr<classlib::TBitmap>& mask, const TTextGlowParams& p) {
+void PaintTextGlow(classlib::TBitmap* dst, TGlowMask& mask, const TTextGlowParams& p) {
   // A radius below 1 has no spread, and the blur's weights would divide by it.
   if (!ViewOf(dst).Is32() || p.Text.empty() || p.R.IsEmpty() || p.Size < 1) return;
   const std::int32_t border = p.Size + 4;
   const std::int32_t w = p.R.Width() + 2 * border, h = p.R.Height() + 2 * border;
-  if (!mask || mask->Width() != w || mask->Height() != h || mask->PixelFormat() != classlib::pf8bit) {
-    if (!mask) mask = std::make_unique<classlib::TBitmap>();
-    mask->SetPixelFormat(classlib::pf8bit);
-    mask->SetSize(w, h);
-    DrawGlowMask(dst, mask.get(), p, border);
+  classlib::TBitmap* bmp = mask.Bmp.get();
+  const bool same = bmp && bmp->Width() == w && bmp->Height() == h && bmp->PixelFormat() == classlib::pf8bit &&
+                    mask.Text == p.Text && mask.Flags == p.Flags && mask.Sides == p.Sides;
+  if (!same) {
+    if (!bmp) mask.Bmp = std::make_unique<classlib::TBitmap>();
+    bmp = mask.Bmp.get();
+    bmp->SetPixelFormat(classlib::pf8bit);
+    bmp->SetSize(w, h);
+    DrawGlowMask(dst, bmp, p, border);
+    mask.Text = p.Text;
+    mask.Flags = p.Flags;
+    mask.Sides = p.Sides;
   }
   GdiFlush();
   // The text's place is R moved by one pixel right and down.
-  CompositeGlow(ViewOf(dst), ViewOf8(mask.get()), Point(p.R.Left + 1 - border, p.R.Top + 1 - border),
+  CompositeGlow(ViewOf(dst), ViewOf8(bmp), Point(p.R.Left + 1 - border, p.R.Top + 1 - border),
                 classlib::ColorToRGB(p.Color));
 }
 

@@ -22,10 +22,19 @@ struct TTextGlowParams {
   std::int32_t Sides = 15;   // 1 left, 2 up, 4 right, 8 down: text copies widening the glow
 };
 
-// Lays the glow of Text in Dst's canvas font over the pf32bit Dst. Mask is
-// the caller's 8-bit glow mask, kept between calls: one of the size the text
-// rectangle needs is used as it is, otherwise it is (re)made and blurred.
-void PaintTextGlow(classlib::TBitmap* dst, std::unique_ptr<classlib::TBitmap>& mask, const TTextGlowParams& p);
+// The caller's blurred glow mask, kept between calls with what it was made
+// from, so that a changed caption of the same size never shows the old glow.
+struct TGlowMask {
+  std::unique_ptr<classlib::TBitmap> Bmp;  // pf8bit
+  std::wstring Text;
+  std::uint32_t Flags = 0;
+  std::int32_t Sides = 0;
+};
+
+// Lays the glow of Text in Dst's canvas font over the pf32bit Dst. A mask
+// of the size the text rectangle needs, made from the same text, flags and
+// sides, is used as it is; otherwise it is (re)made and blurred.
+void PaintTextGlow(classlib::TBitmap* dst, TGlowMask& mask, const TTextGlowParams& p);
 
 // Rings from R's edge inward, white at the edge and a step darker each
 // ring down to the grey Percent x 255 div 100 in the centre, mixed with

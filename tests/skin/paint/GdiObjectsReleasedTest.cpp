@@ -46,7 +46,7 @@ TEST(GdiObjectsReleased, HelpersLeaveTheCountAsTheyFoundIt) {
   classlib::TCanvas* canvas = bmp->Canvas();
   const HDC dc = canvas->Handle();
   const HFONT font = canvas->Font()->Handle();
-  std::unique_ptr<TBitmap> glowMask;
+  TGlowMask glowMask;
   TacCacheInfo fill{};
   fill.FillColor = 0x808080;
   const auto everything = [&](int round) {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "InternalSkinFixture.h"
 #include "classlib/controls/Panel.h"
@@ -126,10 +127,12 @@ TEST_F(SkinText, PaintSkinTextUsesStateContourAndDisabledColours) {
   const auto normal = colourCounts(true, 0, manager_.get(), Index);
   EXPECT_GT(normal.blue, 10);
   EXPECT_EQ(normal.red + normal.green + normal.white, 0);
-  const auto hot = colourCounts(true, 1, manager_.get(), Index);
-  EXPECT_GT(hot.green, 10);
-  EXPECT_GT(hot.red, 0);  // the left contour shows beside the strokes
-  EXPECT_EQ(hot.blue, 0);
+  for (std::uint8_t state : {1, 7}) {  // a state past the two blocks is taken as hot
+    const auto hot = colourCounts(true, state, manager_.get(), Index);
+    EXPECT_GT(hot.green, 10) << int{state};
+    EXPECT_GT(hot.red, 0) << int{state};  // the left contour shows beside the strokes
+    EXPECT_EQ(hot.blue, 0) << int{state};
+  }
   // Disabled: the normal font colour mixed 40 % with the section's white.
   const auto disabled = colourCounts(false, 1, manager_.get(), Index);
   EXPECT_EQ(disabled.red + disabled.green + disabled.blue, 0);
@@ -174,22 +177,22 @@ TEST_F(SkinText, PaintText32WithoutSectionStampsTheFontColourAndClipsAtTheEdges)
 TEST(TextGlow, SizeBelowOneDrawsNoGlow) {
   for (int size : {0, -3}) {
     auto bmp = Filled(60, 30, 0x00101010);
-    std::unique_ptr<TBitmap> mask;
+    TGlowMask mask;
     PaintTextGlow(bmp.get(), mask, TTextGlowParams{L"Glow", Rect(10, 5, 50, 25), DT_SINGLELINE, kRed, size, 15});
     EXPECT_EQ(CountPixels(bmp.get(), 0x00101010), 60 * 30) << size;
-    EXPECT_EQ(mask, nullptr);
+    EXPECT_EQ(mask.Bmp, nullptr);
   }
 }
 
 TEST(TextGlow, GlowSpreadsAroundTheTextAndTheMaskIsKept) {
   auto bmp = Filled(80, 40, 0x00000000);
-  std::unique_ptr<TBitmap> mask;
+  TGlowMask mask;
   const TTextGlowParams p{L"Glow", Rect(20, 10, 60, 30), DT_SINGLELINE, kRed, 3, 15};
   PaintTextGlow(bmp.get(), mask, p);
-  ASSERT_NE(mask, nullptr);
-  EXPECT_EQ(mask->PixelFormat(), classlib::pf8bit);
-  EXPECT_EQ(mask->Width(), 40 + 2 * (3 + 4));
-  EXPECT_EQ(mask->Height(), 20 + 2 * (3 + 4));
+  ASSERT_NE(mask.Bmp, nullptr);
+  EXPECT_EQ(mask.Bmp->PixelFormat(), classlib::pf8bit);
+  EXPECT_EQ(mask.Bmp->Width(), 40 + 2 * (3 + 4));
+  EXPECT_EQ(mask.Bmp->Height(), 20 + 2 * (3 + 4));
   int reddish = 0;
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 80; ++x) {
@@ -201,11 +204,26 @@ TEST(TextGlow, GlowSpreadsAroundTheTextAndTheMaskIsKept) {
   EXPECT_GT(reddish, 50);
   EXPECT_EQ(At(bmp.get(), 0, 0), 0u);  // far from the text
 
-  TBitmap* const kept = mask.get();
+  TBitmap* const kept = mask.Bmp.get();
   const std::uint32_t before = At(bmp.get(), 40, 20);
   PaintTextGlow(bmp.get(), mask, p);
-  EXPECT_EQ(mask.get(), kept);  // same size: reused
+  EXPECT_EQ(mask.Bmp.get(), kept);  // same size: reused
   EXPECT_GE(At(bmp.get(), 40, 20) >> 16 & 0xFF, before >> 16 & 0xFF);
+}
+
+TEST(TextGlow, ANewCaptionOfTheSameSizeGetsItsOwnGlow) {
+  const auto glow = [](TGlowMask& mask, const wchar_t* text) {
+    auto bmp = Filled(80, 40, 0x00000000);
+    PaintTextGlow(bmp.get(), mask, TTextGlowParams{text, Rect(20, 10, 60, 30), DT_SINGLELINE, kRed, 3, 15});
+    GdiFlush();
+    const TPixelView v = ViewOf(bmp.get());
+    std::vector<std::uint32_t> all;
+    for (int y = 0; y < v.Height; ++y) all.insert(all.end(), v.Row32(y), v.Row32(y) + v.Width);
+    return all;
+  };
+  TGlowMask reused, fresh;
+  glow(reused, L"WWWW");
+  EXPECT_EQ(glow(reused, L"iiii"), glow(fresh, L"iiii"));
 }
 
 TEST(WhiteHighlight, DepthZeroMixesEveryPixelWithTheCentreGrey) {

@@ -96,13 +96,13 @@ TEST_F(TextPictures, CaptionsDisabledKindsAndFrames) {
   c->Font()->SetStyle(classlib::TFontStyles{classlib::fsBold});
 
   // Captions: glow behind a contoured caption, normal and hot.
-  std::unique_ptr<TBitmap> mask;
+  TGlowMask mask;
   const TRect caption = Rect(10, 8, 230, 36);
   PaintTextGlow(bmp.get(), mask, TTextGlowParams{L"Tessarilo zegarki", caption, DT_SINGLELINE | DT_VCENTER, 0xFFC040, 5, 15});
   PaintText32(bmp.get(), TText32Params{L"Tessarilo zegarki", caption, DT_SINGLELINE | DT_VCENTER, true, false, Index,
                                        manager_.get()});
   const TRect hot = Rect(240, 8, 430, 36);
-  std::unique_ptr<TBitmap> hotMask;
+  TGlowMask hotMask;
   PaintTextGlow(bmp.get(), hotMask, TTextGlowParams{L"Koperta (hot)", hot, DT_SINGLELINE | DT_VCENTER, 0x40FF40, 3, 15});
   PaintText32(bmp.get(), TText32Params{L"Koperta (hot)", hot, DT_SINGLELINE | DT_VCENTER, true, true, Index,
                                        manager_.get()});
