@@ -1,3 +1,5 @@
+// No window is needed here, but the skin manager's library stands above the
+// portable painting library, so this lookup goes with the Windows edge.
 #include "skin/paint/SectionLookup.h"
 
 #include "skin/manager/sSkinManager.h"
