@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "classlib/controls/Button.h"
+#include "classlib/controls/LayoutTypes.h"
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Canvas.h"
 
 namespace classlib {
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 
 class TBitBtn : public TButton {

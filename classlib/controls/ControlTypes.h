@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "classlib/controls/LayoutTypes.h"
 #include "classlib/core/Object.h"
 #include "classlib/core/Set.h"
 #include "classlib/graphics/GraphicsTypes.h"
@@ -34,7 +35,6 @@ enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDoub
 using TShiftState = TSet<TShiftStateItem>;
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
 using TTextLayout = TVerticalAlignment;
 inline constexpr TTextLayout tlTop = taAlignTop;

@@ -51,6 +51,13 @@ inline TPiece InclusivePieceAt(std::int32_t srcWidth, std::int32_t srcHeight, st
                 ClipSpan({top, y, bottom - top + 1}, srcHeight, dstHeight)};
 }
 
+// The whole of a Src placed with its top-left corner at (X, Y) of Dst,
+// cut to both.
+inline TPiece WholePieceAt(std::int32_t srcWidth, std::int32_t srcHeight, std::int32_t dstWidth,
+                           std::int32_t dstHeight, std::int32_t x, std::int32_t y) {
+  return TPiece{ClipSpan({0, x, srcWidth}, srcWidth, dstWidth), ClipSpan({0, y, srcHeight}, srcHeight, dstHeight)};
+}
+
 // The pixels of an inclusive rectangle's side (last - first + 1), in 64 bits
 // so that no rectangle overflows.
 inline std::int64_t InclusiveLength(std::int32_t first, std::int32_t last) {
