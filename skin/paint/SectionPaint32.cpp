@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "skin/manager/sSkinManager.h"
 #include "skin/paint/Blends.h"
 #include "skin/paint/CacheView.h"
 #include "skin/paint/MaskRect.h"
@@ -13,8 +12,6 @@
 namespace skin::paint {
 
 namespace {
-
-const TsSkinModel* ModelOf(TsSkinManager* manager) { return manager != nullptr ? manager->Skin() : nullptr; }
 
 bool ValidSection(const TsSkinModel* skin, std::int32_t index) {
   return skin != nullptr && index >= 0 && static_cast<std::size_t>(index) < skin->Sections.size();
@@ -27,7 +24,7 @@ std::uint8_t PercentByte(std::int32_t percent) {
   return static_cast<std::uint8_t>(std::clamp(percent * 255 / 100, 0, 255));
 }
 
-// The fills of a background in order; true when it is finished.
+// The fills of a background, in order.
 void FillBackground32(const TsSkinModel& skin, const TsGenState& s, TColor colour, std::int32_t gp, std::int32_t ip,
                       std::int32_t t, const TRect& r, const TPixelView& bmp, const TSectionFills& fills) {
   const std::int32_t texIndex = ip > 0 && ValidMask(skin, s.TextureIndex) ? s.TextureIndex : -1;
@@ -82,8 +79,7 @@ void FillBackground32(const TsSkinModel& skin, const TsGenState& s, TColor colou
 }  // namespace
 
 void PaintSectionBackground32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPixelView& bmp,
-                              TsSkinManager* manager, TColor customColor, const TSectionFills& fills) {
-  const TsSkinModel* skin = ModelOf(manager);
+                              const TsSkinModel* skin, TColor customColor, const TSectionFills& fills) {
   if (!ValidSection(skin, sectionIndex) || !bmp.Is32()) return;
   // Every fill below reads or writes inside r: keep r inside the bitmap.
   const TRect area{std::max(r.Left, 0), std::max(r.Top, 0), std::min(r.Right, bmp.Width), std::min(r.Bottom, bmp.Height)};
@@ -101,8 +97,7 @@ void PaintSectionBackground32(std::int32_t sectionIndex, std::int32_t state, con
 }
 
 void PaintSectionItem32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPixelView& bmp,
-                        TsSkinManager* manager, const TSectionFills& fills) {
-  const TsSkinModel* skin = ModelOf(manager);
+                        const TsSkinModel* skin, const TSectionFills& fills) {
   if (!bmp.Is32() || r.IsEmpty() || !ValidSection(skin, sectionIndex) || r.Right > bmp.Width ||
       r.Bottom > bmp.Height || r.Left < 0 || r.Top < 0)
     return;
@@ -114,7 +109,7 @@ void PaintSectionItem32(std::int32_t sectionIndex, std::int32_t state, const TRe
   std::vector<std::uint32_t> before(static_cast<std::size_t>(w) * h);
   for (std::int32_t y = 0; y < h; ++y)
     std::memcpy(&before[static_cast<std::size_t>(y) * w], bmp.Row32(r.Top + y) + r.Left, static_cast<std::size_t>(w) * 4);
-  PaintSectionBackground32(sectionIndex, std::min(state, 1), r, bmp, manager, kSkinKeyColor, fills);
+  PaintSectionBackground32(sectionIndex, std::min(state, 1), r, bmp, skin, kSkinKeyColor, fills);
   if (ValidMask(*skin, section.BorderIndex)) {
     TCacheView ci;
     ci.Bmp = MakeView(before.data(), w, h, std::ptrdiff_t{w} * 4);

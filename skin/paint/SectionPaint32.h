@@ -10,10 +10,6 @@
 #include "skin/core/SkinTypes.h"
 #include "skin/paint/PixelView.h"
 
-namespace skin {
-class TsSkinManager;
-}
-
 namespace skin::paint {
 
 // The gradient and texture painters the background calls; each may be
@@ -38,15 +34,15 @@ struct TSectionFills {
 // whole bitmap; a plain colour on an untouched (zero) pixel gets alpha
 // (100 - transparency) x 255 div 100. CustomColor other than 0xFF00FF
 // replaces colour, gradient and texture. Nothing without a manager or
-// with an invalid section.
+// with an invalid section. Skin is the manager's loaded skin (null: none).
 void PaintSectionBackground32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPixelView& bmp,
-                              TsSkinManager* manager, TColor customColor, const TSectionFills& fills = {});
+                              const TsSkinModel* skin, TColor customColor, const TSectionFills& fills = {});
 
 // Background, then the section's border mask with PaintMaskRect32 (key
 // corners take back what lay in r before), then premultiplied when r is
 // the whole bitmap. Nothing for an empty r, r outside the bitmap or
 // starting before it, no manager or an invalid section.
 void PaintSectionItem32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPixelView& bmp,
-                        TsSkinManager* manager, const TSectionFills& fills = {});
+                        const TsSkinModel* skin, const TSectionFills& fills = {});
 
 }  // namespace skin::paint
