@@ -1,0 +1,68 @@
+#pragma once
+// Masks made by the tests: a strip of frames in a bitmap of the mask's own,
+// owned by a skin manager with no skin loaded. The coordinate-coded strip
+// holds in each colour pixel its frame, column and row inside the frame
+// (0xFF000000 | frame << 16 | y << 8 | x), so every painted pixel tells
+// where it came from.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "bitmap/Bmp32.h"
+#include "classlib/core/Object.h"
+#include "skin/core/SkinData.h"
+#include "skin/manager/sSkinManager.h"
+
+namespace skin::paint::testing {
+
+inline std::uint32_t Coded(std::int32_t frame, std::int32_t x, std::int32_t y) {
+  return 0xFF000000u | static_cast<std::uint32_t>(frame) << 16 | static_cast<std::uint32_t>(y) << 8 |
+         static_cast<std::uint32_t>(x);
+}
+
+struct TMaskShape {
+  std::int32_t Frames = 1, FrameWidth = 16, FrameHeight = 16;
+  std::int16_t MaskType = 0;  // 0: no mask rows; 1: one frame height of mask rows below
+  std::int16_t WL = 4, WT = 4, WR = 4, WB = 4;
+  std::int16_t DrawMode = 0;
+  std::int16_t CornerType = 0;
+};
+
+// Colour pixel and mask pixel of frame f at (x, y) inside the frame.
+using TPixelSource = std::function<std::uint32_t(std::int32_t f, std::int32_t x, std::int32_t y)>;
+
+class TMaskFactory {
+ public:
+  TMaskFactory() : manager_(classlib::New<TsSkinManager>(nullptr)) {}
+
+  TsSkinManager* Manager() const { return manager_.get(); }
+
+  TsMaskData Make(const TMaskShape& shape, const TPixelSource& colour = Coded,
+                  const TPixelSource& maskValue = [](std::int32_t, std::int32_t, std::int32_t) { return 0u; }) const {
+    auto bmp = std::make_shared<bmp32::TCustomBitmap32>();
+    const std::int32_t rows = shape.FrameHeight * (shape.MaskType + 1);
+    bmp->SetSize(shape.Frames * shape.FrameWidth, rows);
+    for (std::int32_t f = 0; f < shape.Frames; ++f)
+      for (std::int32_t y = 0; y < rows; ++y)
+        for (std::int32_t x = 0; x < shape.FrameWidth; ++x) {
+          const bool maskRow = y >= shape.FrameHeight;
+          bmp->SetPixel(f * shape.FrameWidth + x, y,
+                        maskRow ? maskValue(f, x, y - shape.FrameHeight) : colour(f, x, y));
+        }
+    TsMaskData mask;
+    mask.Bmp = bmp;
+    mask.R = TRect{0, 0, bmp->Width(), rows};
+    mask.ImageCount = static_cast<std::int16_t>(shape.Frames);
+    mask.MaskType = shape.MaskType;
+    mask.DrawMode = shape.DrawMode;
+    mask.CornerType = shape.CornerType;
+    mask.WL = shape.WL, mask.WT = shape.WT, mask.WR = shape.WR, mask.WB = shape.WB;
+    mask.Manager = manager_.get();
+    return mask;
+  }
+
+ private:
+  std::unique_ptr<TsSkinManager> manager_;
+};
+
+}  // namespace skin::paint::testing
