@@ -4,13 +4,19 @@
 // holds in each colour pixel its frame, column and row inside the frame
 // (0xFF000000 | frame << 16 | y << 8 | x), so every painted pixel tells
 // where it came from.
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
 #include "bitmap/Bmp32.h"
+#include "classlib/core/FileUtilsPath.h"
 #include "classlib/core/Object.h"
+#include "classlib/core/Utf8.h"
 #include "skin/core/SkinData.h"
+#include "skin/manager/SkinManagerPlatform.h"
 #include "skin/manager/sSkinManager.h"
 
 namespace skin::paint::testing {
@@ -31,9 +37,28 @@ struct TMaskShape {
 // Colour pixel and mask pixel of frame f at (x, y) inside the frame.
 using TPixelSource = std::function<std::uint32_t(std::int32_t f, std::int32_t x, std::int32_t y)>;
 
+// Owns the manager of the masks it makes. While it lives the manager
+// hooks no window, its error boxes fail the test, and the program folder is
+// the temporary folder.
 class TMaskFactory {
  public:
-  TMaskFactory() : manager_(classlib::New<TsSkinManager>(nullptr)) {}
+  TMaskFactory() : saved_(SkinManagerPlatform()) {
+    auto& platform = SkinManagerPlatform();
+    platform.ShowError = [](const std::wstring& text) { ADD_FAILURE() << classlib::WideToUtf8(text); };
+    platform.HookMainWindow = [](TsMainWindowHook) { return 1; };
+    platform.UnhookMainWindow = [](int) {};
+    const std::wstring temp = classlib::FromFsPath(std::filesystem::temp_directory_path()) + L"\\";
+    classlib::SetProgramFolderSource([temp] { return temp; });
+    manager_.reset(classlib::New<TsSkinManager>(nullptr));
+    manager_->SetSkinDirectory(temp);
+  }
+  ~TMaskFactory() {
+    manager_.reset();
+    classlib::SetProgramFolderSource(nullptr);
+    SkinManagerPlatform() = saved_;
+  }
+  TMaskFactory(const TMaskFactory&) = delete;
+  TMaskFactory& operator=(const TMaskFactory&) = delete;
 
   TsSkinManager* Manager() const { return manager_.get(); }
 
@@ -62,6 +87,7 @@ class TMaskFactory {
   }
 
  private:
+  TsSkinManagerPlatform saved_;
   std::unique_ptr<TsSkinManager> manager_;
 };
 
