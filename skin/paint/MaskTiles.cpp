@@ -66,7 +66,13 @@ void TileBlock(const TPixelView& dst, const TRect& clip, const TPixelView& src, 
     std::uint32_t* d = dst.Row32(static_cast<std::int32_t>(y)) + x0;
     switch (rule) {
       case trCopy: std::memcpy(d, c, width * 4); break;
-      case trMaskSkipKeys: BlendRowByMask(d, c, m, static_cast<std::int32_t>(count), mrSkipKeys | mrAlphaKept); break;
+      case trMaskSkipKeys: {
+        // A tile row without key pixels has nothing to skip: the plainer blend is the same.
+        const std::uint32_t* s = src.Row32(static_cast<std::int32_t>(b.SrcY + tileRow)) + b.SrcX;
+        const bool keys = std::find(s, s + b.SrcW, KeyPixel) != s + b.SrcW;
+        BlendRowByMask(d, c, m, static_cast<std::int32_t>(count), (keys ? mrSkipKeys : mrBlendKeys) | mrAlphaKept);
+        break;
+      }
       case trMask32: CopyRowByMask32(d, c, m, static_cast<std::int32_t>(count)); break;
     }
   }

@@ -33,15 +33,15 @@ struct TSectionFills {
 // above hot) over r: transparency 100 clears r to alpha 0 when r is the
 // whole bitmap; a plain colour on an untouched (zero) pixel gets alpha
 // (100 - transparency) x 255 div 100. CustomColor other than 0xFF00FF
-// replaces colour, gradient and texture. Nothing without a manager or
-// with an invalid section. Skin is the manager's loaded skin (null: none).
+// replaces colour, gradient and texture. Nothing without a skin (the
+// manager's loaded one; null for none) or with an invalid section.
 void PaintSectionBackground32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPixelView& bmp,
                               const TsSkinModel* skin, TColor customColor, const TSectionFills& fills = {});
 
 // Background, then the section's border mask with PaintMaskRect32 (key
 // corners take back what lay in r before), then premultiplied when r is
 // the whole bitmap. Nothing for an empty r, r outside the bitmap or
-// starting before it, no manager or an invalid section.
+// starting before it, no skin or an invalid section.
 void PaintSectionItem32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPixelView& bmp,
                         const TsSkinModel* skin, const TSectionFills& fills = {});
 

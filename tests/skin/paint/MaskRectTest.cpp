@@ -32,6 +32,9 @@ struct TCodedCase {
   std::int32_t Frame;
 };
 
+// Test names show the case, not its bytes.
+void PrintTo(const TCodedCase& c, std::ostream* os) { *os << c.Name; }
+
 // Frame offset of the pixel at offset o of a run of len painted with borders
 // a and b from a frame run of frameLen.
 std::int64_t SourceOffset(std::int64_t o, std::int64_t len, std::int64_t a, std::int64_t b, std::int64_t frameLen,
