@@ -17,8 +17,8 @@ namespace skin::paint {
 // top, bottom-left, bottom, bottom-right, top-right, right, centre (with
 // DrawMode 4 only). Key pixels of corners take CI's background when
 // UpdateCorners is set and the mask's CornerType is above 0. Nothing for
-// state 0 with DrawMode 2, a rectangle under 2 x 2, a mask without manager,
-// frames or a mask type of at least 0.
+// state 0 with DrawMode 2, a rectangle under 2 x 2, or a mask without a
+// manager, without frames or with a negative mask type.
 void PaintMaskRect(const TPixelView& bmp, const TRect& r, const TCacheView& ci, const TsMaskData& mask,
                    std::int32_t state, bool updateCorners);
 
