@@ -2,6 +2,9 @@
 // column clipping of the stretch.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 #include "MaskFixture.h"
 #include "PixelGrid.h"
 #include "skin/paint/MaskCopy32.h"
@@ -47,6 +50,26 @@ TEST(MaskCopy32, MaskSetsTheAlphaAndKeysBecomeTransparentOrTakeTheParent) {
   TPixelGrid keyed(4, 1, 0xFF102030u);
   CopyByMask32(TRect{0, 0, 3, 0}, TRect{0, 0, 3, 0}, keyed.View(), ImageOf(mask), TCacheView{}, mask);
   EXPECT_EQ(keyed.At(3, 0), 0x00102030u);
+}
+
+TEST(MaskCopy32, RowOfManyPixelsAgreesWithThePixelRuleOneByOne) {
+  std::mt19937 rng(5);
+  const auto pixel = [&] {
+    const std::uint32_t v = static_cast<std::uint32_t>(rng());
+    return v % 7 == 0 ? 0x00FF00FFu : v % 11 == 0 ? v & 0x00FFFFFFu : v % 13 == 0 ? v | 0xFF000000u : v;
+  };
+  for (int round = 0; round < 200; ++round) {
+    const std::int32_t n = static_cast<std::int32_t>(rng() % 23);
+    std::vector<std::uint32_t> d(n), s(n), m(n);
+    for (std::int32_t i = 0; i < n; ++i) d[i] = pixel(), s[i] = pixel(), m[i] = pixel();
+    std::vector<std::uint32_t> whole = d, single = d;
+    CopyRowByMask32(whole.data(), s.data(), m.data(), n);
+    for (std::int32_t i = 0; i < n; ++i) {
+      // One pixel at a time takes the plain path.
+      CopyRowByMask32(&single[i], &s[i], &m[i], 1);
+      ASSERT_EQ(whole[i], single[i]) << round << " at " << i;
+    }
+  }
 }
 
 TEST(MaskStretch, AlphaKeepingStretchCopiesMaskZeroExactlyAndKeepsMask255) {
