@@ -106,7 +106,10 @@ void PaintSectionItem32(std::int32_t sectionIndex, std::int32_t state, const TRe
   // What lay in r (one more column and row where the bitmap has them), for
   // the border's key corners to take back.
   const std::int32_t w = std::min(r.Width() + 1, bmp.Width - r.Left), h = std::min(r.Height() + 1, bmp.Height - r.Top);
-  std::vector<std::uint32_t> before(static_cast<std::size_t>(w) * h);
+  // Kept from call to call (grow-only): fresh pages for a window-sized copy
+  // cost more than painting the whole face.
+  thread_local std::vector<std::uint32_t> before;
+  if (before.size() < static_cast<std::size_t>(w) * h) before.resize(static_cast<std::size_t>(w) * h);
   for (std::int32_t y = 0; y < h; ++y)
     std::memcpy(&before[static_cast<std::size_t>(y) * w], bmp.Row32(r.Top + y) + r.Left, static_cast<std::size_t>(w) * 4);
   PaintSectionBackground32(sectionIndex, std::min(state, 1), r, bmp, skin, kSkinKeyColor, fills);
