@@ -95,6 +95,20 @@ TEST(MaskRegions, WholeBitmapFrameCutsTheKeyPixelsOfAllFourCorners) {
   EXPECT_EQ(grid.At(9, 5), Coded(0, 2 + (9 - 2) % 2, 2 + (5 - 2) % 2));  // centre tiled
 }
 
+TEST(MaskRegions, StretchedFrameRepeatsTheNearestSidePixels) {
+  TMaskFactory factory;
+  TMaskShape shape = Frame(6, 6, 2, 2, 2, 2);
+  shape.DrawMode = 1 | 4;
+  const TsMaskData mask = factory.Make(shape);
+  TPixelGrid grid(20, 10, kBand);
+  CopyMaskCornersWithRegion(grid.View(), nullptr, true, mask, 0);
+  EXPECT_TRUE(grid.GuardsIntact());
+  // 16 columns from 2: column x shows 2 + ((2 (x - 2) + 1) x 2) div 32.
+  for (std::int32_t x = 2; x < 18; ++x)
+    EXPECT_EQ(grid.At(x, 0), Coded(0, 2 + (2 * (x - 2) + 1) * 2 / 32, 0)) << x;
+  EXPECT_EQ(grid.At(10, 7), Coded(0, 3, 3));  // centre, 6 rows from 2: row 7 shows 2 + (11 x 2) div 12
+}
+
 TEST(MaskRegions, FillMaskCornerTakesSourcePixelsWhereTheKeyShows) {
   TMaskFactory factory;
   // Frame 6 x 6 with 2-pixel borders; key at (0, 0) and at (5, 5) only.
