@@ -21,6 +21,9 @@
 
 namespace skin::paint::testing {
 
+// What surrounds a painted rectangle, to see that it stays.
+inline constexpr std::uint32_t kBand = 0x11223344u;
+
 inline std::uint32_t Coded(std::int32_t frame, std::int32_t x, std::int32_t y) {
   return 0xFF000000u | static_cast<std::uint32_t>(frame) << 16 | static_cast<std::uint32_t>(y) << 8 |
          static_cast<std::uint32_t>(x);

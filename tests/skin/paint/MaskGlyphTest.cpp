@@ -15,7 +15,7 @@ using testing::TMaskFactory;
 using testing::TMaskShape;
 using testing::TPixelGrid;
 
-constexpr std::uint32_t kBand = 0x11223344u;
+using testing::kBand;
 
 TMaskShape Strip(std::int32_t frames, std::int32_t fw, std::int32_t fh, std::int16_t maskType) {
   TMaskShape s;

@@ -20,7 +20,7 @@ using testing::TMaskFactory;
 using testing::TMaskShape;
 using testing::TPixelGrid;
 
-constexpr std::uint32_t kBand = 0x11223344u;
+using testing::kBand;
 
 struct TCodedCase {
   std::string Name;

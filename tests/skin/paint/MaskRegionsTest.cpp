@@ -17,7 +17,7 @@ using testing::TMaskShape;
 using testing::TPixelGrid;
 
 constexpr std::uint32_t kKey = 0x00FF00FFu;
-constexpr std::uint32_t kBand = 0x11223344u;
+using testing::kBand;
 
 TMaskShape Frame(std::int32_t fw, std::int32_t fh, std::int16_t wl, std::int16_t wt, std::int16_t wr,
                  std::int16_t wb) {

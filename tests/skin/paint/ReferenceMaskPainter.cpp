@@ -170,22 +170,17 @@ void Paint(const TPixelView& bmp, const TRect& r, const TCacheView& ci, const Ts
   if (mask.ImageCount < 1 || mask.MaskType < 0 || !bmp.Is32()) return;
   // 3: shrink the borders.
   i64 wl = mask.WL, wt = mask.WT, wr = mask.WR, wb = mask.WB;
-  if (width < wl + wr) {
-    const i64 d = wl + wr - width;
-    wl -= d / 2;
-    wr -= d / 2;
-    if (d % 2 == 1) wr -= 1;
-    wl = std::max<i64>(wl, 0);
-    wr = std::max<i64>(wr, 0);
-  }
-  if (height < wt + wb) {
-    const i64 d = wt + wb - height;
-    wt -= d / 2;
-    wb -= d / 2;
-    if (d % 2 == 1) wb -= 1;
-    wt = std::max<i64>(wt, 0);
-    wb = std::max<i64>(wb, 0);
-  }
+  const auto shrink = [](i64& nearWidth, i64& farWidth, i64 length) {
+    if (length >= nearWidth + farWidth) return;
+    const i64 d = nearWidth + farWidth - length;
+    nearWidth -= d / 2;
+    farWidth -= d / 2;
+    if (d % 2 == 1) farWidth -= 1;
+    nearWidth = std::max<i64>(nearWidth, 0);
+    farWidth = std::max<i64>(farWidth, 0);
+  };
+  shrink(wl, wr, width);
+  shrink(wt, wb, height);
   // 4: the frame.
   const i64 i = state < 0 ? 0 : state < mask.ImageCount ? state : mask.ImageCount - 1;
   const i64 fw = (i64{mask.R.Right} - mask.R.Left) / mask.ImageCount;
