@@ -15,6 +15,8 @@ using i64 = std::int64_t;
 
 // Rows kept repeated at once: beyond this the rows are repeated afresh each time.
 constexpr i64 kCachedPixels = i64{1} << 20;
+// The length of a repeated chunk, rounded up to whole tiles.
+constexpr i64 kChunkPixels = 256;
 
 // out[i] := row `sy` of Src at column srcX + (phase + i) mod w, for i < count.
 void RepeatTileRow(const TPixelView& src, i64 sy, i64 srcX, i64 w, i64 phase, std::uint32_t* out, i64 count) {
@@ -45,10 +47,14 @@ void TileBlock(const TPixelView& dst, const TRect& clip, const TPixelView& src, 
   if (x0 >= x1 || y0 >= y1) return;
   const i64 count = x1 - x0;
   const i64 phase = (x0 - b.DstX) % b.SrcW;
+  // A row is done in chunks of whole tiles, each starting at the same tile
+  // column, so one repeated chunk per tile row serves the whole row and
+  // stays in the first-level cache.
+  const i64 chunk = std::min(count, b.SrcW * ((kChunkPixels + b.SrcW - 1) / b.SrcW));
   const i64 rowsUsed = std::min(b.SrcH, y1 - y0);
-  const bool cached = rowsUsed * count <= kCachedPixels;
+  const bool cached = rowsUsed * chunk <= kCachedPixels;
   const i64 slots = cached ? rowsUsed : 1;
-  const std::size_t width = static_cast<std::size_t>(count);
+  const std::size_t width = static_cast<std::size_t>(chunk);
   std::vector<std::uint32_t> colours(width * static_cast<std::size_t>(slots));
   std::vector<std::uint32_t> masks(rule == trCopy ? 0 : colours.size());
   std::vector<bool> ready(static_cast<std::size_t>(slots), false);
@@ -59,21 +65,22 @@ void TileBlock(const TPixelView& dst, const TRect& clip, const TPixelView& src, 
     std::uint32_t* c = &colours[static_cast<std::size_t>(slot) * width];
     std::uint32_t* m = masks.empty() ? nullptr : &masks[static_cast<std::size_t>(slot) * width];
     if (!ready[static_cast<std::size_t>(slot)]) {
-      RepeatTileRow(src, b.SrcY + tileRow, b.SrcX, b.SrcW, phase, c, count);
-      if (m != nullptr) RepeatTileRow(src, b.SrcY + tileRow + maskOffset, b.SrcX, b.SrcW, phase, m, count);
+      RepeatTileRow(src, b.SrcY + tileRow, b.SrcX, b.SrcW, phase, c, chunk);
+      if (m != nullptr) RepeatTileRow(src, b.SrcY + tileRow + maskOffset, b.SrcX, b.SrcW, phase, m, chunk);
       ready[static_cast<std::size_t>(slot)] = cached;
     }
-    std::uint32_t* d = dst.Row32(static_cast<std::int32_t>(y)) + x0;
-    switch (rule) {
-      case trCopy: std::memcpy(d, c, width * 4); break;
-      case trMaskSkipKeys: {
-        // A tile row without key pixels has nothing to skip: the plainer blend is the same.
-        const std::uint32_t* s = src.Row32(static_cast<std::int32_t>(b.SrcY + tileRow)) + b.SrcX;
-        const bool keys = std::find(s, s + b.SrcW, KeyPixel) != s + b.SrcW;
-        BlendRowByMask(d, c, m, static_cast<std::int32_t>(count), (keys ? mrSkipKeys : mrBlendKeys) | mrAlphaKept);
-        break;
+    // A tile row without key pixels has nothing to skip: the plainer blend is the same.
+    const std::uint32_t* s = src.Row32(static_cast<std::int32_t>(b.SrcY + tileRow)) + b.SrcX;
+    const bool keys = std::find(s, s + b.SrcW, KeyPixel) != s + b.SrcW;
+    std::uint32_t* row = dst.Row32(static_cast<std::int32_t>(y)) + x0;
+    for (i64 done = 0; done < count; done += chunk) {
+      std::uint32_t* d = row + done;
+      const auto n = static_cast<std::int32_t>(std::min(chunk, count - done));
+      switch (rule) {
+        case trCopy: std::memcpy(d, c, static_cast<std::size_t>(n) * 4); break;
+        case trMaskSkipKeys: BlendRowByMask(d, c, m, n, (keys ? mrSkipKeys : mrBlendKeys) | mrAlphaKept); break;
+        case trMask32: CopyRowByMask32(d, c, m, n); break;
       }
-      case trMask32: CopyRowByMask32(d, c, m, static_cast<std::int32_t>(count)); break;
     }
   }
 }

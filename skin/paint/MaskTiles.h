@@ -1,8 +1,8 @@
 #pragma once
-// Tiled sides and centres of the nine-piece painters, a row at a time: the
-// tile is repeated along a row once (per source row) and the whole clipped
-// row is then copied or blended in one call, where a tile-by-tile copy
-// would make a call per tile. The result is that of the Part's rule (whole
+// Tiled sides and centres of the nine-piece painters, a row at a time: each
+// tile row is repeated once into a chunk of a few hundred pixels, and the
+// clipped destination row is copied or blended chunk by chunk, where a
+// tile-by-tile copy would make a call per tile. The result is that of the Part's rule (whole
 // tiles from the near end, the cut tile last), since a pixel at offset k
 // from the near end always shows tile pixel k mod the tile length.
 #include <cstdint>

@@ -30,10 +30,11 @@ struct TRandomCase {
   }
 };
 
-TEST(MaskReference, ProductionAndReferencePaintTheSameBytes) {
+// Rounds of random painting into bitmaps up to maxWidth x maxHeight.
+void CompareRandomRounds(std::uint32_t seed, int rounds, std::int32_t maxWidth, std::int32_t maxHeight) {
   TMaskFactory factory;
-  TRandomCase rnd{std::mt19937(20261211)};
-  for (int round = 0; round < 3000; ++round) {
+  TRandomCase rnd{std::mt19937(seed)};
+  for (int round = 0; round < rounds; ++round) {
     TMaskShape shape;
     shape.Frames = rnd.Int(1, 3);
     shape.FrameWidth = rnd.Int(1, 14);
@@ -48,7 +49,7 @@ TEST(MaskReference, ProductionAndReferencePaintTheSameBytes) {
     const TsMaskData mask = factory.Make(
         shape, [&](std::int32_t, std::int32_t, std::int32_t) { return rnd.Pixel(); },
         [&](std::int32_t, std::int32_t, std::int32_t) { return rnd.Pixel(); });
-    const std::int32_t w = rnd.Int(1, 40), h = rnd.Int(1, 40);
+    const std::int32_t w = rnd.Int(1, maxWidth), h = rnd.Int(1, maxHeight);
     TPixelGrid parent(w, h);
     for (std::int32_t y = 0; y < h; ++y)
       for (std::int32_t x = 0; x < w; ++x) parent.At(x, y) = rnd.Pixel();
@@ -78,6 +79,11 @@ TEST(MaskReference, ProductionAndReferencePaintTheSameBytes) {
         ASSERT_EQ(mine.At(x, y), theirs.At(x, y)) << "round " << round << " at " << x << "," << y;
   }
 }
+
+TEST(MaskReference, ProductionAndReferencePaintTheSameBytes) { CompareRandomRounds(20261211, 3000, 40, 40); }
+
+// Wide rows are tiled in chunks: rows of several chunks, any tile width.
+TEST(MaskReference, WideRowsPaintTheSameBytes) { CompareRandomRounds(7, 150, 900, 12); }
 
 }  // namespace
 }  // namespace skin::paint
