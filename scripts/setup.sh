@@ -17,7 +17,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation fonts-dejavu-core
   xvfb x11-utils imagemagick
   g++ zlib1g-dev libjpeg-dev googletest libgtest-dev libbenchmark-dev clang
-  nasm dpkg-dev libjpeg-turbo-progs libpng-dev python3-pil locales
+  nasm dpkg-dev libjpeg-turbo-progs libpng-dev libpixman-1-dev python3-pil locales
 )
 
 apt_updated=0

@@ -71,6 +71,17 @@ inline TSpan InclusivePair(std::int32_t srcFirst, std::int32_t srcLast, std::int
   return TSpan{srcFirst, dstFirst, std::min(InclusiveLength(srcFirst, srcLast), InclusiveLength(dstFirst, dstLast))};
 }
 
+// The piece of a masked copy between inclusive rectangles: the shorter of
+// the two ranges on each axis, cut to both images; rows also so that each
+// source row's mask row, maskOffset rows below it, lies in the source.
+inline TPiece MaskedPiece(const TRect& dstRect, const TRect& srcRect, std::int32_t srcWidth, std::int32_t srcHeight,
+                          std::int32_t dstWidth, std::int32_t dstHeight, std::int64_t maskOffset) {
+  return TPiece{ClipSpan(InclusivePair(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right), srcWidth, dstWidth),
+                ClipSpanTo(InclusivePair(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom),
+                           std::max<std::int64_t>(0, -maskOffset), srcHeight - std::max<std::int64_t>(0, maskOffset), 0,
+                           dstHeight)};
+}
+
 // A colour (0x00BBGGRR) as the 32-bit pixel it keys: blue, green, red and a
 // zero fourth byte.
 inline std::uint32_t KeyOfColor(TColor color) {

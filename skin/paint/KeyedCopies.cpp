@@ -61,13 +61,10 @@ void CopyByMask(const TRect& dstRect, const TRect& srcRect, const TPixelView& ds
                 const TCacheView& ci, bool updateCorners, const TsMaskData& mask) {
   if (!dst.Is32() || !src.Is32()) return;
   const std::int64_t maskOffset = (std::int64_t{mask.R.Bottom} - mask.R.Top) / 2;
-  const TSpan cols = ClipSpan(InclusivePair(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right),
-                              src.Width, dst.Width);
-  // Both the source row and its mask row must lie in Src.
-  const TSpan rows = ClipSpanTo(InclusivePair(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom),
-                                std::max<std::int64_t>(0, -maskOffset), src.Height - std::max<std::int64_t>(0, maskOffset),
-                                0, dst.Height);
-  if (cols.Count < 1 || rows.Count < 1) return;
+  const TPiece piece = MaskedPiece(dstRect, srcRect, src.Width, src.Height, dst.Width, dst.Height, maskOffset);
+  if (piece.Empty()) return;
+  const TSpan& cols = piece.Cols;
+  const TSpan& rows = piece.Rows;
 
   const bool opaque = ci.Ready;
   const bool skipKeys = !ci.Ready || updateCorners;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "skin/paint/CopyClip.h"
+#include "skin/paint/NearestMap.h"
 
 namespace skin::paint {
 
@@ -133,11 +134,8 @@ void DrawNinePieceBlit(const TPixelView& dst, const TPixelView& src, const TNine
     return;
   }
   if (b.DstW <= 0 || b.DstH <= 0 || b.SrcW <= 0 || b.SrcH <= 0) return;
-  // Nearest source pixel to each destination pixel's centre.
   const auto sample = [](i64 d, i64 dstStart, i64 dstLen, i64 srcStart, i64 srcLen) {
-    // 128-bit: the product of two 33-bit lengths does not fit 64 bits.
-    const __int128 offset = (static_cast<__int128>(d - dstStart) * 2 + 1) * srcLen / (2 * static_cast<__int128>(dstLen));
-    return srcStart + static_cast<i64>(offset);
+    return srcStart + NearestSource(d - dstStart, dstLen, srcLen);
   };
   std::vector<std::int32_t> srcCols;
   const i64 x0 = std::max<i64>(b.DstX, 0), x1 = std::min<i64>(b.DstX + b.DstW, dst.Width);
