@@ -17,7 +17,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation fonts-dejavu-core
   xvfb x11-utils imagemagick
   g++ zlib1g-dev libjpeg-dev googletest libgtest-dev libbenchmark-dev clang
-  nasm dpkg-dev libjpeg-turbo-progs libpng-dev python3-pil locales
+  nasm dpkg-dev libjpeg-turbo-progs libpng-dev python3-pil locales libdeflate-dev
 )
 
 apt_updated=0
@@ -94,4 +94,27 @@ if [ ! -f "$jpeg_prefix/lib/libjpeg.a" ]; then
   trap - EXIT
 fi
 ln -sfn "$jpeg_prefix" "$jpeg_link"
-echo "setup: ready (libjpeg-turbo for Windows in $jpeg_prefix)"
+
+# libdeflate for Windows, the same way: Debian's source, its own makefile,
+# only the static library (seconds to build).
+deflate_version=$(dpkg-query -W -f='${source:Version}' libdeflate-dev)
+deflate_prefix="$cache_root/libdeflate-${deflate_version//:/_}-mingw64"
+deflate_link="$cache_root/libdeflate-mingw64"
+if [ ! -f "$deflate_prefix/lib/libdeflate.a" ]; then
+  echo "setup: cross-building libdeflate $deflate_version for x86_64-w64-mingw32"
+  add_deb_src_entries
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  (cd "$work" && apt-get source -qq --download-only "libdeflate=$deflate_version" >/dev/null 2>&1 \
+     || apt-get source -qq --download-only libdeflate >/dev/null)
+  (cd "$work" && dpkg-source -x --no-check ./*.dsc src >/dev/null)
+  make -C "$work/src" -j3 CC=x86_64-w64-mingw32-gcc-posix AR=x86_64-w64-mingw32-ar \
+    libdeflatestatic.lib >/dev/null
+  mkdir -p "$deflate_prefix/lib" "$deflate_prefix/include"
+  install -m644 "$work/src/libdeflatestatic.lib" "$deflate_prefix/lib/libdeflate.a"
+  install -m644 "$work/src/libdeflate.h" "$deflate_prefix/include/libdeflate.h"
+  rm -rf "$work"
+  trap - EXIT
+fi
+ln -sfn "$deflate_prefix" "$deflate_link"
+echo "setup: ready (libjpeg-turbo for Windows in $jpeg_prefix, libdeflate in $deflate_prefix)"
