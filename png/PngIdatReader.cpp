@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include <libdeflate.h>
 
@@ -144,20 +145,22 @@ bool TPngIdatReader::DecodeWhole(const TPngImageView& image, uint8_t interlaceMe
   if (rawSize == 0) return false;
 
   const int64_t runStart = stream_.Position();
-  std::vector<uint8_t> compressed, raw(static_cast<size_t>(rawSize));
+  std::vector<uint8_t> compressed;
+  // Written whole by a successful inflate, so not cleared first.
+  const auto raw = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(rawSize));
   TDecompressor decompressor;
   size_t written = 0;
   if (!decompressor.Handle || !ReadWholeRun(compressed) ||
-      libdeflate_zlib_decompress(decompressor.Handle, compressed.data(), compressed.size(), raw.data(), raw.size(),
+      libdeflate_zlib_decompress(decompressor.Handle, compressed.data(), compressed.size(), raw.get(), rawSize,
                                  &written) != LIBDEFLATE_SUCCESS ||
-      written != raw.size()) {
+      written != rawSize) {
     stream_.SetPosition(runStart);
     return false;
   }
 
   const size_t offset = static_cast<size_t>(FilterOffset(image.ColorType, image.BitDepth));
   const std::vector<uint8_t> zeroRow(BytesForPixels(image.Width, image.ColorType, image.BitDepth), 0);
-  uint8_t* row = raw.data();
+  uint8_t* row = raw.get();
   ForEachPass(image, interlaceMethod, [&](const TRowPlacement& first, uint32_t lineStep) {
     const size_t size = BytesForPixels(first.PixelCount, image.ColorType, image.BitDepth);
     if (size == 0) return true;
