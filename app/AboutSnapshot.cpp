@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/catalogue/SnapshotEffects.h"
+#include "classlib/controls/Application.h"
 #include "classlib/graphics/Bitmap.h"
 
 namespace app {
@@ -35,7 +36,8 @@ void TForm1::TakeBlurredSnapshot() {
 
 void TForm1::sBitBtn1Click(TObject*) {
   TakeBlurredSnapshot();
-  if (Form2) Form2->ShowModal();
+  if (!Form2) classlib::Application->CreateForm(Form2);
+  Form2->ShowModal();
 }
 
 }  // namespace app

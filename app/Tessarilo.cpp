@@ -22,7 +22,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app::RegisterFormClasses();
   Application->SetTitle(app::kApplicationTitle);
   Application->CreateForm(app::Form1);
-  Application->CreateForm(app::Form2);
+  // The about window is made when first asked for (TForm1::sBitBtn1Click):
+  // it has nothing to do before, and the main window shows sooner.
   Application->Run();
   return 0;
 }

@@ -1,5 +1,5 @@
-# zlib, libjpeg and Google Test for the configuration being built.
-#   Windows: Debian's mingw zlib, libjpeg-turbo cross-built by scripts/setup.sh,
+# zlib, libdeflate, libjpeg and Google Test for the configuration being built.
+#   Windows: Debian's mingw zlib, libjpeg-turbo and libdeflate cross-built by scripts/setup.sh,
 #            Google Test compiled here from Debian's googletest sources.
 #   native:  the system's -dev packages.
 
@@ -29,6 +29,16 @@ if(TESSARILO_WINDOWS)
     IMPORTED_LOCATION "${JPEG_LIBRARY}"
     INTERFACE_INCLUDE_DIRECTORIES "${JPEG_INCLUDE_DIR}")
 
+  set(TESSARILO_DEFLATE_PREFIX "${_cache}/tessarilo/libdeflate-mingw64" CACHE PATH
+      "libdeflate cross-built for x86_64-w64-mingw32 (made by scripts/setup.sh)")
+  find_path(LIBDEFLATE_INCLUDE_DIR libdeflate.h PATHS "${TESSARILO_DEFLATE_PREFIX}/include"
+            NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  find_library(LIBDEFLATE_LIBRARY NAMES libdeflate.a PATHS "${TESSARILO_DEFLATE_PREFIX}/lib"
+               NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+  if(NOT LIBDEFLATE_INCLUDE_DIR OR NOT LIBDEFLATE_LIBRARY)
+    message(FATAL_ERROR "libdeflate for Windows not found in ${TESSARILO_DEFLATE_PREFIX}: run scripts/setup.sh")
+  endif()
+
   set(_gtest_src /usr/src/googletest)
   if(NOT EXISTS ${_gtest_src}/CMakeLists.txt)
     message(FATAL_ERROR "Google Test sources not found in ${_gtest_src}: run scripts/setup.sh")
@@ -39,4 +49,13 @@ if(TESSARILO_WINDOWS)
 else()
   find_package(JPEG REQUIRED)
   find_package(GTest REQUIRED)
+  find_path(LIBDEFLATE_INCLUDE_DIR libdeflate.h)
+  find_library(LIBDEFLATE_LIBRARY NAMES deflate)
+  if(NOT LIBDEFLATE_INCLUDE_DIR OR NOT LIBDEFLATE_LIBRARY)
+    message(FATAL_ERROR "libdeflate not found: run scripts/setup.sh (libdeflate-dev)")
+  endif()
 endif()
+add_library(Libdeflate::Libdeflate UNKNOWN IMPORTED)
+set_target_properties(Libdeflate::Libdeflate PROPERTIES
+  IMPORTED_LOCATION "${LIBDEFLATE_LIBRARY}"
+  INTERFACE_INCLUDE_DIRECTORIES "${LIBDEFLATE_INCLUDE_DIR}")

@@ -1,9 +1,13 @@
 #pragma once
-// Decodes a run of IDAT chunks straight from the stream: the compressed data
-// is inflated in reads of at most 65,535 bytes, one row at a time, through
-// two alternating row buffers, with the running CRC of each chunk checked
-// as the next one is reached. Data that ends early is not an error: the rows
-// not decoded stay as they are (zero).
+// Decodes a run of IDAT chunks. The usual file (every chunk of the run whole
+// with a good CRC, a zlib stream that holds exactly the image's rows) is
+// read in one go and inflated whole by libdeflate, about twice as fast as
+// zlib. Anything else is read again from the run's start the streaming way,
+// whose rules decide every byte and every error: the compressed data is
+// inflated by zlib in reads of at most 65,535 bytes, one row at a time,
+// through two alternating row buffers, with the running CRC of each chunk
+// checked as the next one is reached. Data that ends early is not an error:
+// the rows not decoded stay as they are (zero).
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +33,13 @@ class TPngIdatReader {
   void Decode(const TPngImageView& image, uint8_t interlaceMethod, const uint8_t gamma[256]);
 
  private:
+  // The whole-run path; false, with the stream back at the run's start and
+  // the image untouched, when the streaming path could come out otherwise.
+  bool DecodeWhole(const TPngImageView& image, uint8_t interlaceMethod, const uint8_t gamma[256]);
+  // Reads the data of the run's chunks, checking each CRC; false when one
+  // is short or wrong. Leaves the stream after the run's last CRC.
+  bool ReadWholeRun(std::vector<uint8_t>& data);
+  void DecodeStreaming(const TPngImageView& image, uint8_t interlaceMethod, const uint8_t gamma[256]);
   // Inflates up to `count` bytes; fewer when the compressed data ends.
   size_t Read(uint8_t* out, size_t count);
   // Moves to the next IDAT chunk of the run after checking this one's CRC.

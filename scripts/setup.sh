@@ -17,7 +17,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation fonts-dejavu-core
   xvfb x11-utils imagemagick
   g++ zlib1g-dev libjpeg-dev googletest libgtest-dev libbenchmark-dev clang
-  nasm dpkg-dev libjpeg-turbo-progs libpng-dev libpixman-1-dev python3-pil locales
+  nasm dpkg-dev libjpeg-turbo-progs libpng-dev libpixman-1-dev python3-pil locales libdeflate-dev
 )
 
 apt_updated=0
@@ -74,14 +74,20 @@ add_deb_src_entries() {
   apt_update_once
 }
 
+# Unpacks Debian's source package $1 at version $2 into $3/src (a fresh
+# temporary folder that the caller removes).
+unpack_debian_source() {
+  add_deb_src_entries
+  (cd "$3" && apt-get source -qq --download-only "$1=$2" >/dev/null 2>&1 \
+     || apt-get source -qq --download-only "$1" >/dev/null)
+  (cd "$3" && dpkg-source -x --no-check ./*.dsc src >/dev/null)
+}
+
 if [ ! -f "$jpeg_prefix/lib/libjpeg.a" ]; then
   echo "setup: cross-building libjpeg-turbo $jpeg_version for x86_64-w64-mingw32"
-  add_deb_src_entries
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
-  (cd "$work" && apt-get source -qq --download-only "libjpeg-turbo=$jpeg_version" >/dev/null 2>&1 \
-     || apt-get source -qq --download-only libjpeg-turbo >/dev/null)
-  (cd "$work" && dpkg-source -x --no-check ./*.dsc src >/dev/null)
+  unpack_debian_source libjpeg-turbo "$jpeg_version" "$work"
   mkdir -p "$cache_root"
   cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/toolchain-mingw64.cmake" \
@@ -94,4 +100,24 @@ if [ ! -f "$jpeg_prefix/lib/libjpeg.a" ]; then
   trap - EXIT
 fi
 ln -sfn "$jpeg_prefix" "$jpeg_link"
-echo "setup: ready (libjpeg-turbo for Windows in $jpeg_prefix)"
+
+# libdeflate for Windows, the same way: Debian's source, its own makefile,
+# only the static library (seconds to build).
+deflate_version=$(dpkg-query -W -f='${source:Version}' libdeflate-dev)
+deflate_prefix="$cache_root/libdeflate-${deflate_version//:/_}-mingw64"
+deflate_link="$cache_root/libdeflate-mingw64"
+if [ ! -f "$deflate_prefix/lib/libdeflate.a" ]; then
+  echo "setup: cross-building libdeflate $deflate_version for x86_64-w64-mingw32"
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  unpack_debian_source libdeflate "$deflate_version" "$work"
+  make -C "$work/src" -j3 CC=x86_64-w64-mingw32-gcc-posix AR=x86_64-w64-mingw32-ar \
+    libdeflatestatic.lib >/dev/null
+  mkdir -p "$deflate_prefix/lib" "$deflate_prefix/include"
+  install -m644 "$work/src/libdeflatestatic.lib" "$deflate_prefix/lib/libdeflate.a"
+  install -m644 "$work/src/libdeflate.h" "$deflate_prefix/include/libdeflate.h"
+  rm -rf "$work"
+  trap - EXIT
+fi
+ln -sfn "$deflate_prefix" "$deflate_link"
+echo "setup: ready (libjpeg-turbo for Windows in $jpeg_prefix, libdeflate in $deflate_prefix)"

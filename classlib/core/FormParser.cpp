@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "classlib/core/ConvertText.h"
 #include "classlib/core/Utf8.h"
@@ -30,9 +31,68 @@ int HexDigit(wchar_t c) {
   return -1;
 }
 
+using TBinaryBlocks = std::vector<std::vector<uint8_t>>;
+
+// Binary values read straight from the description's bytes, each replaced in
+// the text by "{#" and its index, with the line breaks it spanned so that
+// line numbers stay: the bulk of a description with stored pictures never
+// becomes UTF-16. Quoted strings are passed over; a block with anything but
+// digit pairs and blanks stays in the text for the parser to report (and
+// none is lifted when such a block starts with "{#").
+std::string LiftBinaryBlocks(std::string_view bytes, TBinaryBlocks& blocks) {
+  std::string out;
+  size_t copied = 0;
+  bool inString = false;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\'') inString = !inString;
+    if (inString || bytes[i] != '{') continue;
+    std::vector<uint8_t> data;
+    if (const size_t close = bytes.find('}', i); close != std::string_view::npos) data.reserve((close - i) / 2);
+    int high = -1;
+    size_t lines = 0;
+    size_t j = i + 1;
+    bool whole = false;
+    for (; j < bytes.size(); ++j) {
+      const char c = bytes[j];
+      if (const int d = HexDigit(static_cast<unsigned char>(c)); d >= 0) {
+        if (high < 0) {
+          high = d;
+        } else {
+          data.push_back(static_cast<uint8_t>(high * 16 + d));
+          high = -1;
+        }
+      } else if (c == '\n' || (c == '\r' && (j + 1 == bytes.size() || bytes[j + 1] != '\n'))) {
+        ++lines;
+      } else if (c != ' ' && c != '\t' && c != '\r') {
+        whole = c == '}' && high < 0;
+        break;
+      }
+    }
+    if (!whole) {
+      // A value that begins like a lifted one would read as one: keep the
+      // whole text as it is.
+      if (i + 1 < bytes.size() && bytes[i + 1] == '#') {
+        blocks.clear();
+        return std::string(bytes);
+      }
+      continue;
+    }
+    out.append(bytes.substr(copied, i - copied));
+    out += "{#" + std::to_string(blocks.size());
+    out.append(lines, '\n');
+    out += '}';
+    blocks.push_back(std::move(data));
+    copied = j + 1;
+    i = j;
+  }
+  if (copied == 0) return std::string(bytes);
+  out.append(bytes.substr(copied));
+  return out;
+}
+
 class TParser {
  public:
-  explicit TParser(std::wstring_view text) : text_(text) {
+  explicit TParser(std::wstring_view text, TBinaryBlocks* blocks = nullptr) : text_(text), blocks_(blocks) {
     if (!text_.empty() && text_[0] == 0xFEFF) pos_ = 1;
   }
 
@@ -332,6 +392,7 @@ class TParser {
   }
 
   TFormValue ParseBinary() {
+    if (blocks_ && Peek(1) == L'#') return TakeLiftedBinary();
     ++pos_;  // {
     std::vector<uint8_t> bytes;
     if (const size_t close = text_.find(L'}', pos_); close != std::wstring_view::npos)
@@ -363,7 +424,19 @@ class TParser {
     return TFormValue::MakeBinary(std::move(bytes));
   }
 
+  // "{#index" and line breaks, then "}": a value read by LiftBinaryBlocks.
+  TFormValue TakeLiftedBinary() {
+    pos_ += 2;
+    size_t index = 0;
+    while (IsDigit(Peek())) index = index * 10 + static_cast<size_t>(Peek() - L'0'), ++pos_;
+    SkipBlanks();
+    if (Peek() != L'}' || index >= blocks_->size()) Fail(L"Invalid binary value");
+    ++pos_;
+    return TFormValue::MakeBinary(std::move((*blocks_)[index]));
+  }
+
   std::wstring_view text_;
+  TBinaryBlocks* blocks_;
   size_t pos_ = 0;
   int line_ = 1;
 };
@@ -374,8 +447,9 @@ TFormObject ParseFormText(std::wstring_view text) { return TParser(text).ParseRo
 
 TFormObject ParseFormBytes(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  const std::wstring text = Utf8ToWide(bytes);
-  return ParseFormText(text);
+  TBinaryBlocks blocks;
+  const std::wstring text = Utf8ToWide(LiftBinaryBlocks(bytes, blocks));
+  return TParser(text, blocks.empty() ? nullptr : &blocks).ParseRoot();
 }
 
 }  // namespace classlib

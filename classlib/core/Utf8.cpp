@@ -5,18 +5,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf16(std::wstring& out, char32_t c) {
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
-      out.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
-      return;
-    }
-  }
-  out.push_back(static_cast<wchar_t>(c));
-}
-
 }  // namespace
 
 std::string WideToUtf8(std::wstring_view text) {
@@ -57,8 +45,23 @@ std::string WideToUtf8(std::wstring_view text) {
 }
 
 std::wstring Utf8ToWide(std::string_view bytes) {
-  std::wstring out;
-  out.reserve(bytes.size());
+  // Never more UTF-16 units than bytes: write through a pointer into a
+  // buffer of that size (a form description runs to megabytes, and a
+  // per-character append costs a call each).
+  std::wstring out(bytes.size(), L'\0');
+  wchar_t* const first = out.data();
+  wchar_t* w = first;
+  const auto append = [&w](char32_t c) {
+    if constexpr (sizeof(wchar_t) == 2) {
+      if (c >= 0x10000) {
+        c -= 0x10000;
+        *w++ = static_cast<wchar_t>(0xD800 + (c >> 10));
+        *w++ = static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
+        return;
+      }
+    }
+    *w++ = static_cast<wchar_t>(c);
+  };
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -66,7 +69,9 @@ std::wstring Utf8ToWide(std::string_view bytes) {
     char32_t c = 0;
     char32_t minimum = 0;
     if (lead < 0x80) {
-      c = lead;
+      *w++ = static_cast<wchar_t>(lead);
+      ++i;
+      continue;
     } else if ((lead & 0xE0) == 0xC0) {
       extra = 1, c = lead & 0x1F, minimum = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
@@ -74,7 +79,7 @@ std::wstring Utf8ToWide(std::string_view bytes) {
     } else if ((lead & 0xF8) == 0xF0) {
       extra = 3, c = lead & 0x07, minimum = 0x10000;
     } else {
-      AppendUtf16(out, kReplacement);
+      append(kReplacement);
       ++i;
       continue;
     }
@@ -87,13 +92,14 @@ std::wstring Utf8ToWide(std::string_view bytes) {
     if (valid && extra > 0 && (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)))
       valid = false;
     if (!valid) {
-      AppendUtf16(out, kReplacement);
+      append(kReplacement);
       ++i;
       continue;
     }
-    AppendUtf16(out, c);
+    append(c);
     i += 1 + extra;
   }
+  out.resize(static_cast<std::size_t>(w - first));
   return out;
 }
 

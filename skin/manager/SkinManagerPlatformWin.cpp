@@ -1,9 +1,9 @@
 // The Windows build's answers: system colours and metrics, the process's
 // command line, the class library's message boxes and application window.
 #include <windows.h>
-#include <shellapi.h>
 
 #include "classlib/controls/Application.h"
+#include "classlib/core/CommandLine.h"
 #include "classlib/graphics/Colors.h"
 #include "classlib/menus/MessageBox.h"
 #include "skin/core/MessageUtils.h"
@@ -13,13 +13,11 @@ namespace skin {
 
 namespace {
 
+// Split here rather than by the shell library, which would load with its
+// dependencies at every start for this one call.
 std::vector<std::wstring> Arguments() {
-  std::vector<std::wstring> result;
-  int count = 0;
-  LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (!args) return result;
-  for (int i = 1; i < count; ++i) result.emplace_back(args[i]);
-  LocalFree(args);
+  std::vector<std::wstring> result = classlib::SplitCommandLine(GetCommandLineW());
+  result.erase(result.begin());
   return result;
 }
 

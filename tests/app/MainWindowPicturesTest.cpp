@@ -37,14 +37,14 @@ TEST_F(MainWindowPicturesTest, ListsGlyphAndWelcomePictureComeFromTheDescription
   EXPECT_EQ(glyph->Height(), 32);
   EXPECT_EQ(glyph->PixelFormat(), pf32bit);
 
-  // The welcome picture fills its box and keeps its alpha.
+  // The welcome picture: 256 x 256 with its alpha, at the top left of its box.
   auto* welcome = dynamic_cast<skin::TPNGGraphic*>(form.Image2->Picture()->Graphic());
   ASSERT_NE(welcome, nullptr);
-  EXPECT_EQ(welcome->Width(), 500);
-  EXPECT_EQ(welcome->Height(), 440);
+  EXPECT_EQ(welcome->Width(), 256);
+  EXPECT_EQ(welcome->Height(), 256);
   ASSERT_EQ(welcome->PixelFormat(), pf32bit);
   EXPECT_EQ(welcome->ScanLine(0)[3], 0);
-  EXPECT_EQ(welcome->ScanLine(220)[250 * 4 + 3], 255);
+  EXPECT_EQ(welcome->ScanLine(128)[128 * 4 + 3], 255);
 }
 
 TEST_F(MainWindowPicturesTest, TheInternalSkinIsStoredPackedUnderItsName) {

@@ -21,11 +21,14 @@ TLayer AboutGlyph() {
 
 TLayer WelcomePicture() {
   TLayer layer(kWelcomeWidth, kWelcomeHeight);
-  const float cx = kWelcomeWidth / 2.0f, cy = kWelcomeHeight / 2.0f, r = 150;
+  // Drawn for a height of 440 and scaled: the straps run off the top and
+  // bottom edges.
+  const float s = kWelcomeHeight / 440.0f;
+  const float cx = kWelcomeWidth / 2.0f, cy = kWelcomeHeight / 2.0f, r = 150 * s;
   // A soft shadow under the case, lighter than any edge the skin draws.
-  layer.Fill(Circle(cx + 8, cy + 12, r + 24), [=](float x, float y) {
-    const float d = std::hypot(x - cx - 8, y - cy - 12) - (r - 10);
-    return Rgb(0x000000, 0.35f * std::clamp(1 - d / 34, 0.0f, 1.0f));
+  layer.Fill(Circle(cx + 8 * s, cy + 12 * s, r + 24 * s), [=](float x, float y) {
+    const float d = std::hypot(x - cx - 8 * s, y - cy - 12 * s) - (r - 10 * s);
+    return Rgb(0x000000, 0.35f * std::clamp(1 - d / (34 * s), 0.0f, 1.0f));
   });
   DrawWatch(layer, {cx, cy, r, cy - r, true, true});
   return layer;

@@ -11,8 +11,9 @@ inline constexpr int kDocumentGlyphSize = 24;
 inline constexpr int kDocumentGlyphCount = 4;
 inline constexpr int kMenuIconSize = 16;
 inline constexpr int kMenuIconCount = 19;
-inline constexpr int kWelcomeWidth = 500;
-inline constexpr int kWelcomeHeight = 440;
+// A 256 x 256 picture at the top left of the welcome panel's image.
+inline constexpr int kWelcomeWidth = 256;
+inline constexpr int kWelcomeHeight = 256;
 
 skingen::TLayer AboutGlyph();
 // By the document state shown: 0 none, 1 saved, 2 added, 3 removed.

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <variant>
 
 #include "FormTestClasses.h"
 #include "classlib/core/ComponentReader.h"
@@ -259,6 +260,35 @@ TEST_F(FormDescription, MalformedDescriptionsNameTheLineAndTheProblem) {
     for (int i = 0; i < fresh->ComponentCount(); ++i)
       EXPECT_FALSE(fresh->Components(i)->ComponentState().Contains(csLoading));
     EXPECT_FALSE(fresh->ComponentState().Contains(csLoading));
+  }
+}
+
+TEST_F(FormDescription, BytesParseAsTheirTextDoes) {
+  // Binary values are read from the bytes before the text becomes UTF-16:
+  // values, lines and messages stay those of the text.
+  const auto outcome = [](const auto& parse) -> std::variant<TFormObject, std::wstring> {
+    try {
+      return parse();
+    } catch (const EParserError& e) {
+      return e.Message();
+    }
+  };
+  std::vector<std::wstring> texts = {
+      SampleForm(),
+      L"object X: T\n  D = {\n    0A1b\n    2 C3\n    d\n    45}\n  E = {}\n  F = 1\nend",
+      L"object X: T\r  D = {00\r\r11}\r\n  S = 'a{0}''{b' + #39'{'\n  E = 2\nend",
+      L"object X: T\n  D = {0A1}\n  E = {00}\nend",
+      L"object X: T\n  D = {00}\n  E = {#0}\nend",
+      L"object X: T\n  D = {00}\n  E = {0'}\n  F = {11}\nend",
+      L"object X: T\n  D = {00\n\n  E = 1\nend",
+      L"object X: T\n  D = {00}\n  E = {11}\n  Q = \nend",
+  };
+  const std::wstring sample = SampleForm();
+  for (size_t n = 0; n < sample.size(); n += 7) texts.push_back(sample.substr(0, n));
+  for (const std::wstring& text : texts) {
+    const std::string bytes = classlib::WideToUtf8(text);
+    EXPECT_EQ(outcome([&] { return ParseFormBytes(bytes); }), outcome([&] { return ParseFormText(text); }))
+        << bytes;
   }
 }
 

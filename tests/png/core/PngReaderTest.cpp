@@ -216,6 +216,39 @@ TEST(PngReaderTest, CrcOfLastIdatIsCheckedAfterUnusedData) {
   }
 }
 
+TEST(PngReaderTest, StreamEndAfterTheRowsCountsOnlyInTheChunkThatCompletesThem) {
+  // The zlib check value decides nothing once the rows are complete, unless
+  // it lies in the chunk that completed them; a later chunk of the run is
+  // skipped without its CRC.
+  const uint32_t w = 40, h = 30;
+  const Bytes packed = Zlib(RawImage(w, h, 8, 2, false));
+  const Bytes body(packed.begin(), packed.end() - 4);
+  Bytes wrongCheck(packed.end() - 4, packed.end());
+  wrongCheck[3] ^= 1;
+  const Bytes header = PngFile().Chunk("IHDR", Ihdr(w, h, 8, 2)).bytes;
+  auto file = [&](const Bytes& first, const Bytes& second, bool badSecondCrc) {
+    PngFile f;
+    f.bytes = header;
+    f.Chunk("IDAT", first);
+    if (badSecondCrc) f.RawChunk("IDAT", second, Crc("IDAT", second) ^ 1);
+    else if (!second.empty()) f.Chunk("IDAT", second);
+    return f.End().bytes;
+  };
+  Bytes wholeWrong = body;
+  wholeWrong.insert(wholeWrong.end(), wrongCheck.begin(), wrongCheck.end());
+  try {
+    Decode(file(wholeWrong, {}, false));
+    FAIL();
+  } catch (const EPNGZLIBError& e) {
+    EXPECT_EQ(e.Message(), EPNGZLIBError().Message() + L"data error (-3)");
+  }
+  for (const Bytes& f : {file(body, wrongCheck, false), file(body, Bytes(packed.end() - 4, packed.end()), true)}) {
+    const auto image = Decode(f);
+    EXPECT_EQ(StoredSamples(image.Pixels->View(), w - 1, h - 1),
+              (std::vector<uint32_t>{Sample(w - 1, h - 1, 0, 8), Sample(w - 1, h - 1, 1, 8), Sample(w - 1, h - 1, 2, 8)}));
+  }
+}
+
 TEST(PngReaderTest, CraftedLengthsRaiseUnexpectedEnd) {
   const Bytes good = ImageFile(2, 2, 8, 2, false);
   for (uint32_t length : {0x80000000u, 0xFFFFFFF0u, 0xFFFFFFFFu, 1000u}) {
