@@ -1,7 +1,6 @@
 #include "skin/core/ControlClassCodes.h"
 
 #include <initializer_list>
-#include <utility>
 
 namespace skin {
 
@@ -29,30 +28,36 @@ bool InNoGlow(int coc) {
 }
 
 std::wstring_view DefaultSectionOf(int coc) {
-  static const std::pair<std::initializer_list<CodeRange>, std::wstring_view> table[] = {
-      {{{2, 8}, {10, 10}, {41, 41}, {76, 76}, {78, 78}, {83, 85}, {96, 96}, {131, 131}, {140, 140}, {227, 227}},
-       L"EDIT"},
-      {{{11, 18}, {81, 82}}, L"COMBOBOX"},
-      {{{19, 19}}, L"BAR"},
-      {{{20, 20}}, L"BARTITLE"},
-      {{{32, 33}, {152, 152}}, L"CHECKBOX"},
-      {{{51, 51}, {59, 59}, {68, 68}, {73, 73}}, L"PANEL"},
-      {{{52, 52}, {58, 58}}, L"PANEL_LOW"},
-      {{{53, 54}, {60, 60}}, L"TOOLBAR"},
-      {{{56, 56}}, L"DRAGBAR"},
-      {{{57, 57}}, L"TABSHEET"},
-      {{{74, 74}, {226, 226}}, L"GROUPBOX"},
-      {{{75, 75}}, L"SPLITTER"},
-      {{{92, 92}, {95, 95}}, L"SPEEDBUTTON"},
-      {{{93, 94}}, L"BUTTON"},
-      {{{98, 98}}, L"TOOLBUTTON"},
-      {{{141, 141}, {143, 143}}, L"PAGECONTROL"},
-      {{{151, 151}}, L"STATUSBAR"},
-      {{{161, 161}}, L"GAUGE"},
-      {{{165, 165}}, L"TRACKBAR"},
+  // Each section with the code ranges that default to it (at most ten).
+  struct DefaultSection {
+    std::wstring_view section;
+    CodeRange ranges[10];
   };
-  for (const auto& [ranges, section] : table)
-    if (InRanges(coc, ranges)) return section;
+  static constexpr DefaultSection table[] = {
+      {L"EDIT",
+       {{2, 8}, {10, 10}, {41, 41}, {76, 76}, {78, 78}, {83, 85}, {96, 96}, {131, 131}, {140, 140}, {227, 227}}},
+      {L"COMBOBOX", {{11, 18}, {81, 82}}},
+      {L"BAR", {{19, 19}}},
+      {L"BARTITLE", {{20, 20}}},
+      {L"CHECKBOX", {{32, 33}, {152, 152}}},
+      {L"PANEL", {{51, 51}, {59, 59}, {68, 68}, {73, 73}}},
+      {L"PANEL_LOW", {{52, 52}, {58, 58}}},
+      {L"TOOLBAR", {{53, 54}, {60, 60}}},
+      {L"DRAGBAR", {{56, 56}}},
+      {L"TABSHEET", {{57, 57}}},
+      {L"GROUPBOX", {{74, 74}, {226, 226}}},
+      {L"SPLITTER", {{75, 75}}},
+      {L"SPEEDBUTTON", {{92, 92}, {95, 95}}},
+      {L"BUTTON", {{93, 94}}},
+      {L"TOOLBUTTON", {{98, 98}}},
+      {L"PAGECONTROL", {{141, 141}, {143, 143}}},
+      {L"STATUSBAR", {{151, 151}}},
+      {L"GAUGE", {{161, 161}}},
+      {L"TRACKBAR", {{165, 165}}},
+  };
+  for (const DefaultSection& entry : table)
+    for (const CodeRange& r : entry.ranges)
+      if (r.first != 0 && coc >= r.first && coc <= r.last) return entry.section;
   return {};
 }
 
