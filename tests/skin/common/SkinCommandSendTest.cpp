@@ -7,6 +7,7 @@
 #include "SkinStateFixture.h"
 #include "classlib/controls/Panel.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/ControlUtils.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
 #include "skin/controls/sStandardControls.h"
@@ -152,9 +153,63 @@ TEST_F(SkinCommandSendTest, PointersAbove4GBSurviveTheRoundTrip) {
 }
 
 TEST_F(SkinCommandSendTest, WindowsOfAnotherProcessAreNotAsked) {
-  const HWND desktop = GetDesktopWindow();  // not ours
+  const HWND desktop = GetDesktopWindow();
+  DWORD process = 0;
+  GetWindowThreadProcessId(desktop, &process);
+  ASSERT_NE(process, GetCurrentProcessId());
   EXPECT_EQ(SendSkinCommandToWnd(desktop, scIsSkinned, 0), 0);
   EXPECT_FALSE(SendBoolSkinCommand(desktop, scIsSkinned));
+}
+
+TEST_F(SkinCommandSendTest, EndOfUpdateGoesToShowingChildrenUnlessAnAnimationRuns) {
+  TsPanel* panel = Add<TsPanel>(nullptr, 0, 0, 200, 100);
+  TsEdit* shown = Add<TsEdit>(panel);
+  TsEdit* hidden = Add<TsEdit>(panel, 10, 50);
+  hidden->Hide();
+  form_->Show();
+  CommandCounter atShown(shown, scEndUpdate);
+  CommandCounter atHidden(hidden, scEndUpdate);
+  SetAnimationRunning(true);
+  SendEndUpdateToChildren(panel);
+  SetAnimationRunning(false);
+  EXPECT_EQ(atShown.count, 0);
+  SendEndUpdateToChildren(panel);
+  EXPECT_EQ(atShown.count, 1);
+  EXPECT_EQ(atHidden.count, 0);
+  // By window: every child window, hidden or not, and only children.
+  CommandCounter atPanel(panel, scEndUpdate);
+  SendEndUpdateToChildWnds(panel->Handle());
+  EXPECT_EQ(atShown.count, 2);
+  EXPECT_EQ(atHidden.count, 1);
+  SendToChildWindows(form_->Handle(), SkinCommand(scEndUpdate));
+  EXPECT_EQ(atPanel.count, 1);
+  EXPECT_EQ(atShown.count, 2);
+}
+
+TEST_F(SkinCommandSendTest, FocusAndHoverMakeAControlHot) {
+  TsEdit* edit = Add<TsEdit>(nullptr);
+  edit->SetTabStop(true);
+  form_->Show();
+  TsCommonData& data = *edit->SkinData();
+  EXPECT_FALSE(data.IsHot());
+  edit->Perform(CM_MOUSEENTER);
+  EXPECT_TRUE(data.FMouseAbove);
+  EXPECT_TRUE(data.IsHot());
+  edit->Perform(CM_MOUSELEAVE);
+  EXPECT_FALSE(data.IsHot());
+  edit->Perform(WM_SETFOCUS);
+  EXPECT_TRUE(data.FFocused);
+  EXPECT_TRUE(data.IsHot());
+  edit->Perform(WM_KILLFOCUS);
+  EXPECT_FALSE(data.FFocused);
+  // A panel never shows a hot state, also with the mouse above it.
+  TsPanel* panel = Add<TsPanel>(nullptr, 0, 100, 100, 50);
+  panel->Perform(CM_MOUSEENTER);
+  EXPECT_FALSE(panel->SkinData()->IsHot());
+  // Disabled: not hot.
+  edit->Perform(CM_MOUSEENTER);
+  edit->SetEnabled(false);
+  EXPECT_FALSE(data.IsHot());
 }
 
 }  // namespace skin_test
