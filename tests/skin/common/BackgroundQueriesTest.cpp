@@ -5,6 +5,7 @@
 #include "SkinStateFixture.h"
 #include "classlib/controls/Label.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/controls/sEdit.h"
 #include "skin/controls/sStandardControls.h"
 
 namespace skin_test {
@@ -133,6 +134,31 @@ TEST_F(BackgroundQueriesTest, HwndCacheSkipsChildWindowsAndCopiesGroupBoxInsides
   ReleaseDC(nullptr, screen);
   DestroyWindow(group);
   DestroyWindow(other);
+}
+
+TEST_F(BackgroundQueriesTest, ControlCacheLeavesOutGraphicChildrenButNotWindowedOnes) {
+  TsPanel* panel = WithSection(Add<TsPanel>(nullptr, 0, 0, 200, 100), L"WHITE");
+  TLabel* label = Add<TLabel>(panel);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 40, 20);
+  Add<TsEdit>(panel, 100, 10, 40, 20)->HandleNeeded();  // not opaque
+  TsCommonData& data = *panel->SkinData();
+  FillCache(data, RGB(10, 200, 30));
+  HDC screen = GetDC(nullptr);
+  HDC target = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
+  HGDIOBJ old = SelectObject(target, bitmap);
+  const RECT all{0, 0, 200, 100};
+  FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  const TRect area{0, 0, 200, 100};
+  CopyWinControlCache(panel, &data, area, 0, 0, false, target, area);
+  EXPECT_EQ(GetPixel(target, 20, 15), RGB(0, 0, 0));       // under the label
+  EXPECT_EQ(GetPixel(target, 110, 15), RGB(10, 200, 30));  // under the child window, which clips itself
+  EXPECT_EQ(GetPixel(target, 60, 80), RGB(10, 200, 30));
+  SelectObject(target, old);
+  DeleteObject(bitmap);
+  DeleteDC(target);
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace skin_test
