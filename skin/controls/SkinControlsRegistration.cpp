@@ -11,6 +11,7 @@
 #include "skin/controls/sGauge.h"
 #include "skin/controls/sLabels.h"
 #include "skin/controls/sStandardControls.h"
+#include "skin/manager/sSkinManager.h"
 
 namespace skin {
 
@@ -23,7 +24,9 @@ void RegisterSkinStateClasses() {
   Properties<TsCommonData, TPersistent>()
       .String(L"SkinSection", &TsCommonData::SkinSection, &TsCommonData::SetSkinSection)
       .Boolean(L"CustomColor", &TsCommonData::CustomColor, &TsCommonData::SetCustomColor, false)
-      .Boolean(L"CustomFont", &TsCommonData::CustomFont, &TsCommonData::SetCustomFont, false);
+      .Boolean(L"CustomFont", &TsCommonData::CustomFont, &TsCommonData::SetCustomFont, false)
+      .Component(L"SkinManager", &TsCommonData::SkinManager, &TsCommonData::SetSkinManager)
+      .Stored(&TsCommonData::SkinManagerStored);
   Properties<TsCtrlSkinData, TsCommonData>()
       .Integer(L"HUEOffset", &TsCtrlSkinData::HUEOffset, &TsCtrlSkinData::SetHUEOffset, 0)
       .Integer(L"Saturation", &TsCtrlSkinData::Saturation, &TsCtrlSkinData::SetSaturation, 0);

@@ -3,6 +3,8 @@
 // by its layout and indent, wrapped by its maximum width, and safe whichever
 // of edit and label goes first.
 #include "SkinStateFixture.h"
+#include "classlib/core/ComponentReader.h"
+#include "classlib/core/ComponentWriter.h"
 #include "skin/controls/sEdit.h"
 
 namespace skin_test {
@@ -108,6 +110,25 @@ TEST_F(BoundLabelTest, EditOrLabelMayGoFirst) {
   TsEdit* second = Edit();
   second->BoundLabel()->SetActive(true);
   form_.reset();
+}
+
+TEST_F(BoundLabelTest, SkinStateAndBoundLabelComeFromTheFormDescription) {
+  const std::wstring text =
+      L"object Edit7: TsEdit\n  Left = 200\n  Top = 100\n  Width = 120\n  Height = 24\n"
+      L"  SkinData.SkinSection = 'white'\n  SkinData.CustomColor = True\n"
+      L"  BoundLabel.Active = True\n  BoundLabel.Caption = 'Model:'\n  BoundLabel.Indent = 2\n"
+      L"  BoundLabel.Layout = sclTopLeft\nend\n";
+  std::unique_ptr<TComponent> root(CreateComponentFromText(text, nullptr));
+  auto& edit = dynamic_cast<TsEdit&>(*root);
+  EXPECT_EQ(edit.SkinData()->SkinSection(), L"WHITE");
+  EXPECT_TRUE(edit.SkinData()->CustomColor());
+  EXPECT_TRUE(edit.BoundLabel()->Active());
+  EXPECT_EQ(edit.BoundLabel()->Caption(), L"Model:");
+  EXPECT_EQ(edit.BoundLabel()->Layout(), sclTopLeft);
+  // Written back: the own settings, not the default manager.
+  const std::wstring written = WriteComponentToText(&edit);
+  EXPECT_NE(written.find(L"SkinData.SkinSection = 'WHITE'"), std::wstring::npos) << written;
+  EXPECT_EQ(written.find(L"SkinManager"), std::wstring::npos) << written;
 }
 
 }  // namespace skin_test
