@@ -3,12 +3,15 @@
 #include "classlib/controls/ControlsRegistration.h"
 #include "classlib/core/PropertyRegistry.h"
 #include "skin/controls/sAlphaImageList.h"
+#include "skin/common/SkinBroadcasts.h"
 #include "skin/controls/sBitBtn.h"
+#include "skin/controls/sBoundLabel.h"
 #include "skin/controls/sButton.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
 #include "skin/controls/sLabels.h"
 #include "skin/controls/sStandardControls.h"
+#include "skin/manager/sSkinManager.h"
 
 namespace skin {
 
@@ -16,28 +19,61 @@ namespace {
 
 using namespace classlib;
 
+// The skin state and the bound label, published by every skinned control.
+void RegisterSkinStateClasses() {
+  Properties<TsCommonData, TPersistent>()
+      .String(L"SkinSection", &TsCommonData::SkinSection, &TsCommonData::SetSkinSection)
+      .Boolean(L"CustomColor", &TsCommonData::CustomColor, &TsCommonData::SetCustomColor, false)
+      .Boolean(L"CustomFont", &TsCommonData::CustomFont, &TsCommonData::SetCustomFont, false)
+      .Component(L"SkinManager", &TsCommonData::SkinManager, &TsCommonData::SetSkinManager)
+      .Stored(&TsCommonData::SkinManagerStored);
+  Properties<TsCtrlSkinData, TsCommonData>()
+      .Integer(L"HUEOffset", &TsCtrlSkinData::HUEOffset, &TsCtrlSkinData::SetHUEOffset, 0)
+      .Integer(L"Saturation", &TsCtrlSkinData::Saturation, &TsCtrlSkinData::SetSaturation, 0);
+  RegisterEnum<TsCaptionLayout>({L"sclLeft", L"sclTopLeft", L"sclTopCenter", L"sclTopRight", L"sclLeftTop",
+                                 L"sclBottomLeft", L"sclBottomCenter", L"sclBottomRight"});
+  Properties<TsBoundLabel, TPersistent>()
+      .Boolean(L"Active", &TsBoundLabel::Active, &TsBoundLabel::SetActive, false)
+      .String(L"Caption", &TsBoundLabel::Caption, &TsBoundLabel::SetCaption)
+      .Integer(L"Indent", &TsBoundLabel::Indent, &TsBoundLabel::SetIndent, 0)
+      .Object(L"Font", &TsBoundLabel::Font, &TsBoundLabel::SetFont)
+      .Enum(L"Layout", &TsBoundLabel::Layout, &TsBoundLabel::SetLayout, sclLeft)
+      .Integer(L"MaxWidth", &TsBoundLabel::MaxWidth, &TsBoundLabel::SetMaxWidth, 0)
+      .Boolean(L"UseSkinColor", &TsBoundLabel::UseSkinColor, &TsBoundLabel::SetUseSkinColor, true);
+}
+
 void RegisterAll() {
   RegisterControlsClasses();
-  Properties<TsButton, TButton>().Boolean(L"Down", &TsButton::Down, &TsButton::SetDown, false);
+  RegisterSkinStateClasses();
+  InstallSkinBroadcast();
+  Properties<TsButton, TButton>()
+      .Object(L"SkinData", &TsButton::SkinData).Boolean(L"Down", &TsButton::Down, &TsButton::SetDown, false);
   RegisterComponentClass<TsButton, TButton>();
   Properties<TsBitBtn, TBitBtn>()
+      .Object(L"SkinData", &TsBitBtn::SkinData)
       .Boolean(L"Down", &TsBitBtn::Down, &TsBitBtn::SetDown, false)
       .Integer(L"ImageIndex", &TsBitBtn::ImageIndex, &TsBitBtn::SetImageIndex, -1)
       .Component(L"Images", &TsBitBtn::Images, &TsBitBtn::SetImages);
   RegisterComponentClass<TsBitBtn, TBitBtn>();
   Properties<TsGauge, TGraphicControl>()
+      .Object(L"SkinData", &TsGauge::SkinData)
       .Integer(L"MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue, 0)
       .Integer(L"MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue, 100)
       .Integer(L"Progress", &TsGauge::Progress, &TsGauge::SetProgress, 0)
       .Boolean(L"ShowText", &TsGauge::ShowText, &TsGauge::SetShowText, true);
   RegisterComponentClass<TsGauge, TGraphicControl>();
-  Properties<TsEdit, TEdit>();
+  Properties<TsEdit, TEdit>()
+      .Object(L"SkinData", &TsEdit::SkinData)
+      .Object(L"BoundLabel", &TsEdit::BoundLabel);
   RegisterComponentClass<TsEdit, TEdit>();
-  Properties<TsCheckBox, TCheckBox>();
+  Properties<TsCheckBox, TCheckBox>()
+      .Object(L"SkinData", &TsCheckBox::SkinData);
   RegisterComponentClass<TsCheckBox, TCheckBox>();
-  Properties<TsComboBox, TComboBox>();
+  Properties<TsComboBox, TComboBox>()
+      .Object(L"SkinData", &TsComboBox::SkinData);
   RegisterComponentClass<TsComboBox, TComboBox>();
-  Properties<TsPanel, TPanel>();
+  Properties<TsPanel, TPanel>()
+      .Object(L"SkinData", &TsPanel::SkinData);
   RegisterComponentClass<TsPanel, TPanel>();
   Properties<TsLabel, TLabel>();
   RegisterComponentClass<TsLabel, TLabel>();

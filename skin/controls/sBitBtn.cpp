@@ -4,7 +4,8 @@ namespace skin {
 
 using namespace classlib;
 
-TsBitBtn::TsBitBtn(TComponent* owner) : TBitBtn(owner), glyphCanvas_(std::make_unique<TCanvas>()) {}
+TsBitBtn::TsBitBtn(TComponent* owner)
+    : TsSkinnedControl(owner), glyphCanvas_(std::make_unique<TCanvas>()) {}
 
 TsBitBtn::~TsBitBtn() = default;
 
@@ -29,14 +30,14 @@ void TsBitBtn::SetImages(TCustomImageList* value) {
 }
 
 void TsBitBtn::Notification(TComponent* component, TOperation operation) {
-  TBitBtn::Notification(component, operation);
+  TsSkinnedControl::Notification(component, operation);
   if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 void TsBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   DRAWITEMSTRUCT shown = item;
   if (down_) shown.itemState |= ODS_SELECTED;
-  TBitBtn::DrawItem(shown);
+  TsSkinnedControl::DrawItem(shown);
   if (!images_ || imageIndex_ < 0 || imageIndex_ >= images_->Count()) return;
   // A glyph-only button centres its glyph; a captioned one keeps it at the left.
   const int buttonWidth = item.rcItem.right - item.rcItem.left;

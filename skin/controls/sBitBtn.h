@@ -6,10 +6,12 @@
 #include "classlib/controls/BitBtn.h"
 #include "classlib/graphics/Canvas.h"
 #include "classlib/menus/ImageList.h"
+#include "skin/controls/SkinnedControl.h"
+#include "skin/core/ControlClassCodes.h"
 
 namespace skin {
 
-class TsBitBtn : public classlib::TBitBtn {
+class TsBitBtn : public TsSkinnedControl<classlib::TBitBtn, COC_TsBitBtn> {
  public:
   explicit TsBitBtn(classlib::TComponent* owner);
   ~TsBitBtn() override;

@@ -9,7 +9,7 @@ void TsButton::SetDown(bool value) {
 }
 
 void TsButton::CreateWindowDone() {
-  TButton::CreateWindowDone();
+  TsSkinnedControl::CreateWindowDone();
   ShowDownState();
 }
 

@@ -2,12 +2,14 @@
 // The skinned push button: a button that can stay pressed (the card editor's
 // page tabs).
 #include "classlib/controls/Button.h"
+#include "skin/controls/SkinnedControl.h"
+#include "skin/core/ControlClassCodes.h"
 
 namespace skin {
 
-class TsButton : public classlib::TButton {
+class TsButton : public TsSkinnedControl<classlib::TButton, COC_TsButton> {
  public:
-  explicit TsButton(classlib::TComponent* owner) : TButton(owner) {}
+  using TsSkinnedControl::TsSkinnedControl;
 
   bool Down() const { return down_; }
   // Repaints in the pressed or the normal look when the value changes.

@@ -1,39 +1,28 @@
 #pragma once
-// The skinned single-line edit.
+// The skinned single-line edit: it takes its colours from the skin's EDIT
+// section (unless its skin state keeps a custom colour or font) and can
+// carry a bound caption label.
+#include <memory>
+
 #include "classlib/controls/Edit.h"
+#include "skin/controls/SkinnedControl.h"
+#include "skin/controls/sBoundLabel.h"
+#include "skin/core/ControlClassCodes.h"
 
 namespace skin {
 
-class TsEdit;
-
-// What a skinned edit keeps of its skin state so far: whether it paints with
-// its own font colour instead of the skin's.
-class TsEditSkinData {
+class TsEdit : public TsSkinnedControl<classlib::TEdit, COC_TsEdit> {
  public:
-  explicit TsEditSkinData(TsEdit& edit) : edit_(edit) {}
-  bool CustomFont() const { return customFont_; }
-  // Repaints the edit when the value changes.
-  void SetCustomFont(bool value);
+  explicit TsEdit(classlib::TComponent* owner);
+  ~TsEdit() override;
+
+  TsBoundLabel* BoundLabel() const { return boundLabel_.get(); }
+  // The colour the text is painted in: the skin's font colour, or the
+  // edit's own with a custom font (also while no skin is active).
+  classlib::TColor TextColor() const { return Font()->Color(); }
 
  private:
-  TsEdit& edit_;
-  bool customFont_ = false;
-};
-
-class TsEdit : public classlib::TEdit {
- public:
-  explicit TsEdit(classlib::TComponent* owner) : TEdit(owner), skinData_(*this) {}
-
-  TsEditSkinData* SkinData() { return &skinData_; }
-  // The colour the text is painted in: Font.Color with a custom font, else
-  // the skin's text colour (the system's window text until skins are drawn).
-  classlib::TColor TextColor() const;
-
- protected:
-  void WndProc(classlib::TMessage& message) override;
-
- private:
-  TsEditSkinData skinData_;
+  std::unique_ptr<TsBoundLabel> boundLabel_;
 };
 
 }  // namespace skin

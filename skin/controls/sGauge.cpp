@@ -7,7 +7,7 @@ namespace skin {
 
 using namespace classlib;
 
-TsGauge::TsGauge(TComponent* owner) : TGraphicControl(owner) { SetBounds(Left(), Top(), 100, 20); }
+TsGauge::TsGauge(TComponent* owner) : TsSkinnedControl(owner) { SetBounds(Left(), Top(), 100, 20); }
 
 void TsGauge::SetMinValue(int value) {
   if (minValue_ == value) return;

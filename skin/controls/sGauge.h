@@ -2,10 +2,12 @@
 // The skinned progress bar: a bar filled in proportion to Progress within
 // MinValue..MaxValue, with the percentage as text when ShowText is on.
 #include "classlib/controls/GraphicControl.h"
+#include "skin/controls/SkinnedControl.h"
+#include "skin/core/ControlClassCodes.h"
 
 namespace skin {
 
-class TsGauge : public classlib::TGraphicControl {
+class TsGauge : public TsSkinnedControl<classlib::TGraphicControl, COC_TsGauge> {
  public:
   explicit TsGauge(classlib::TComponent* owner);
 

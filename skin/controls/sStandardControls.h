@@ -1,26 +1,29 @@
 #pragma once
-// Skinned check box, combo box, panel and label: for now they behave and draw
-// exactly as the class library's controls they stand on.
+// Skinned check box, combo box, panel and label: for now they draw as the
+// class library's controls they stand on; all but the label carry their
+// skin state.
 #include "classlib/controls/CheckBox.h"
 #include "classlib/controls/ComboBox.h"
 #include "classlib/controls/Label.h"
 #include "classlib/controls/Panel.h"
+#include "skin/controls/SkinnedControl.h"
+#include "skin/core/ControlClassCodes.h"
 
 namespace skin {
 
-class TsCheckBox : public classlib::TCheckBox {
+class TsCheckBox : public TsSkinnedControl<classlib::TCheckBox, COC_TsCheckBox> {
  public:
-  explicit TsCheckBox(classlib::TComponent* owner) : TCheckBox(owner) {}
+  using TsSkinnedControl::TsSkinnedControl;
 };
 
-class TsComboBox : public classlib::TComboBox {
+class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> {
  public:
-  explicit TsComboBox(classlib::TComponent* owner) : TComboBox(owner) {}
+  using TsSkinnedControl::TsSkinnedControl;
 };
 
-class TsPanel : public classlib::TPanel {
+class TsPanel : public TsSkinnedControl<classlib::TPanel, COC_TsPanel> {
  public:
-  explicit TsPanel(classlib::TComponent* owner) : TPanel(owner) {}
+  using TsSkinnedControl::TsSkinnedControl;
 };
 
 class TsLabel : public classlib::TLabel {

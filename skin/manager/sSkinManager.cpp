@@ -108,6 +108,8 @@ TsSkinManager::TsSkinManager(TComponent* owner)
 }
 
 TsSkinManager::~TsSkinManager() {
+  // Controls told that the skin goes drop their reference to a dying manager.
+  Destroying();
   // The skin goes without the deactivation event: its handler's form may be
   // going too.
   if (active_) {
@@ -320,6 +322,7 @@ void TsSkinManager::BuildSkin(const TsSkinOptions& options, const TsSkinFiles& i
   ChangeSkinHue(*skin, hueOffset_);
   ChangeSkinSaturation(*skin, saturation_);
   skin_ = std::move(skin);
+  ++skinGeneration_;
 }
 
 void TsSkinManager::CheckSkinVersion(double version) {
@@ -387,6 +390,7 @@ void TsSkinManager::SendRemoveSkin() {
   if (skin_) skin_->SkinData.Active = false;
   if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::RemoveSkin, false);
   skin_.reset();
+  ++skinGeneration_;
 }
 
 void TsSkinManager::RepaintForms() {

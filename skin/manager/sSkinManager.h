@@ -93,6 +93,9 @@ class TsSkinManager : public classlib::TComponent {
   // master bitmap through it.
   const TsSkinModel* Skin() const { return skin_.get(); }
   TsSkinModel* Skin() { return skin_.get(); }
+  // Counts the skins this manager has held: indexes resolved under another
+  // number point into a skin that is gone.
+  std::uint64_t SkinGeneration() const { return skinGeneration_; }
   // The skin-wide values (an inactive record when no skin is loaded).
   const TsSkinData& SkinData() const;
   const TsConstData& ConstData() const;
@@ -159,6 +162,7 @@ class TsSkinManager : public classlib::TComponent {
   std::wstring skinName_;
   std::wstring skinDirectory_;
   std::unique_ptr<TsSkinModel> skin_;
+  std::uint64_t skinGeneration_ = 0;
   int mainWindowHook_ = 0;  // the id of the hook this manager installed
 };
 

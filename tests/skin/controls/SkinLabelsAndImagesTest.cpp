@@ -77,24 +77,24 @@ TEST(SkinAlphaImageList, KeepsTheAlphaOfItsImagesOrMakesPlainOnesOpaque) {
   EXPECT_EQ(list->Count(), 2);
 }
 
-TEST(SkinEdit, CustomFontPaintsInTheEditsOwnColour) {
+TEST(SkinEdit, WithoutASkinTheEditsOwnFontColourIsPainted) {
   Application->Initialize();
   std::unique_ptr<TsEdit> edit(New<TsEdit>(nullptr));
   edit->Font()->SetColor(RGB(255, 155, 55));
-  EXPECT_EQ(edit->TextColor(), clWindowText);
-  edit->SkinData()->SetCustomFont(true);
   EXPECT_EQ(edit->TextColor(), RGB(255, 155, 55));
   // The colour reaches the system edit's paint through its parent's
-  // colour message.
+  // colour message, custom font or not: no skin takes it over.
   std::unique_ptr<TForm> form(New<TForm>(nullptr));
   edit->SetParent(form.get());
   form->HandleNeeded();
   HDC dc = GetDC(edit->Handle());
-  SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit->Handle()));
-  EXPECT_EQ(GetTextColor(dc), RGB(255, 155, 55));
-  edit->SkinData()->SetCustomFont(false);
-  SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit->Handle()));
-  EXPECT_EQ(GetTextColor(dc), static_cast<COLORREF>(ColorToRGB(clWindowText)));
+  for (const bool custom : {true, false}) {
+    edit->SkinData()->SetCustomFont(custom);
+    SetTextColor(dc, 0);
+    SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(edit->Handle()));
+    EXPECT_EQ(GetTextColor(dc), RGB(255, 155, 55)) << custom;
+  }
   ReleaseDC(edit->Handle(), dc);
   edit->SetParent(nullptr);
 }

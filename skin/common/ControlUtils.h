@@ -1,0 +1,19 @@
+#pragma once
+// Small control utilities of the skinning library.
+#include "classlib/controls/WinControl.h"
+
+namespace skin {
+
+// Tells the control's parent form that a child was created or shown
+// (code 25); nothing while designing or loading, or without a parent form.
+void NotifyParentForm(classlib::TWinControl* control);
+// False for no control, a windowed one without a window, one being
+// created, read, loaded or destroyed, and one without a parent.
+bool ControlIsReady(const classlib::TControl* control);
+
+// Set while an animation or a skin change runs: controls skip repainting
+// and end-of-update notices are not sent.
+bool AnimationRunning();
+void SetAnimationRunning(bool value);
+
+}  // namespace skin
