@@ -12,21 +12,15 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
 #include <vector>
 
-#include "classlib/core/FileUtilsPath.h"
-#include "classlib/core/Utf8.h"
+#include "FixtureSkin.h"
 #include "png/PngObject.h"
 #include "skin/core/CacheInfo.h"
-#include "skin/manager/SkinManagerPlatform.h"
-#include "skin/manager/sSkinManager.h"
 #include "skin/paint/LayeredPush_Gdi.h"
 #include "skin/paint/MaskPaint_Gdi.h"
 #include "skin/paint/PixelView_Gdi.h"
-#include "tests/skin/core/SkinTestImages.h"
 
 namespace skin::paint {
 namespace {
@@ -74,19 +68,8 @@ std::vector<std::uint32_t> PixelsOf(HDC dc, POINT origin, SIZE size) {
 class GlowWindows : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("tessarilo-glow-" + std::to_string(std::random_device()()));
-    fs::create_directories(root_ / "Glowing");
-    std::ofstream(root_ / "Glowing" / "Options.dat", std::ios::binary) << kOptions;
-    std::ofstream(root_ / "Glowing" / "MASTER.BMP", std::ios::binary) << skin::testing::Bmp24(12, 24, MasterPixel);
-    saved_ = SkinManagerPlatform();
-    auto& platform = SkinManagerPlatform();
-    platform.ShowError = [](const std::wstring& text) { ADD_FAILURE() << classlib::WideToUtf8(text); };
-    platform.HookMainWindow = [](TsMainWindowHook) { return 1; };
-    platform.UnhookMainWindow = [](int) {};
-    classlib::SetProgramFolderSource([this] { return classlib::FromFsPath(root_) + L"\\"; });
-    manager_.reset(classlib::New<TsSkinManager>(nullptr));
-    manager_->SetSkinDirectory(classlib::FromFsPath(root_));
-    manager_->SetSkinName(L"Glowing");
+    skin_ = std::make_unique<testing::TFixtureSkin>(kOptions, 12, 24, MasterPixel);
+    manager_ = skin_->Manager();
     ASSERT_NE(manager_->Skin(), nullptr);
     // The control's top-level window covers the glow's place; a button in it is the control.
     top_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 50, 50, 300, 200, nullptr, nullptr,
@@ -103,17 +86,13 @@ class GlowWindows : public ::testing::Test {
     CloseAllGlows(true);
     SetLayeredPushHandler(savedPush_);
     DestroyWindow(top_);
-    manager_.reset();
-    classlib::SetProgramFolderSource(nullptr);
-    SkinManagerPlatform() = saved_;
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
+    skin_.reset();
   }
 
   // The control at (100, 100, 180, 130) with its visible part ClipRect.
   std::int32_t Open(const TRect& clip = TRect{0, 0, 80, 30}, const wchar_t* section = L"BUTTON",
                     const wchar_t* mask = L"GLOW") {
-    return OpenGlow(TRect{100, 100, 180, 130}, clip, section, manager_.get(), control_, 255, 3, mask);
+    return OpenGlow(TRect{100, 100, 180, 130}, clip, section, manager_, control_, 255, 3, mask);
   }
 
   // The whole glow picture as the painter makes it: state 0 of the mask over
@@ -126,7 +105,7 @@ class GlowWindows : public ::testing::Test {
     for (std::int32_t y = 0; y < h; ++y) std::fill_n(view.Row32(y), w, 0u);
     const int index = manager_->FindMaskIndex(L"BUTTON", L"GLOW0");
     PaintMaskRect(&bmp, TRect{0, 0, w, h}, false, EmptyCacheInfo, manager_->Skin()->Masks[index], 0, false,
-                  manager_.get());
+                  manager_);
     return PixelsOf(bmp.Canvas()->Handle(), origin, size);
   }
 
@@ -136,9 +115,8 @@ class GlowWindows : public ::testing::Test {
     POINT origin;
     std::vector<std::uint32_t> pixels;
   };
-  fs::path root_;
-  TsSkinManagerPlatform saved_;
-  std::unique_ptr<TsSkinManager> manager_;
+  std::unique_ptr<testing::TFixtureSkin> skin_;
+  TsSkinManager* manager_ = nullptr;
   HWND top_ = nullptr, control_ = nullptr;
   TLayeredPushHandler savedPush_;
   std::vector<Push> pushed_;
@@ -231,7 +209,7 @@ TEST_F(GlowWindows, TheWindowShowsThePaintedMaskWholeOrTheVisiblePart) {
 
 TEST_F(GlowWindows, AGlowUnderOnePixelMakesNoWindow) {
   // A margin that eats the control and its borders.
-  EXPECT_EQ(OpenGlow(TRect{100, 100, 104, 104}, TRect{0, 0, 4, 4}, L"BUTTON", manager_.get(), control_, 0, 10,
+  EXPECT_EQ(OpenGlow(TRect{100, 100, 104, 104}, TRect{0, 0, 4, 4}, L"BUTTON", manager_, control_, 0, 10,
                      L"GLOW"),
             -1);
   EXPECT_TRUE(pushed_.empty());
