@@ -1,6 +1,7 @@
 #pragma once
 // A folder skin made by the test, loaded by a manager of its own: the
-// description text and a 24-bit master bitmap drawn by a function. While it
+// description text, a 24-bit master bitmap drawn by a function and any
+// further files (name, bytes). While it
 // lives the manager hooks no window and its error boxes fail the test.
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "classlib/core/FileUtilsPath.h"
 #include "classlib/core/Object.h"
@@ -23,7 +26,8 @@ namespace skin::paint::testing {
 class TFixtureSkin {
  public:
   TFixtureSkin(const std::string& options, int masterWidth, int masterHeight,
-               const std::function<std::uint32_t(int, int)>& masterPixel)
+               const std::function<std::uint32_t(int, int)>& masterPixel,
+               const std::vector<std::pair<std::string, std::string>>& files = {})
       : root_(std::filesystem::temp_directory_path() /
               ("tessarilo-fixture-skin-" + std::to_string(std::random_device()()))),
         saved_(SkinManagerPlatform()) {
@@ -31,6 +35,7 @@ class TFixtureSkin {
     std::ofstream(root_ / "Fixture" / "Options.dat", std::ios::binary) << options;
     std::ofstream(root_ / "Fixture" / "MASTER.BMP", std::ios::binary)
         << skin::testing::Bmp24(masterWidth, masterHeight, masterPixel);
+    for (const auto& [name, bytes] : files) std::ofstream(root_ / "Fixture" / name, std::ios::binary) << bytes;
     auto& platform = SkinManagerPlatform();
     platform.ShowError = [](const std::wstring& text) { ADD_FAILURE() << classlib::WideToUtf8(text); };
     platform.HookMainWindow = [](TsMainWindowHook) { return 1; };

@@ -32,7 +32,8 @@ constexpr char kOptions[] =
     "[BUTTON]\r\nCOLOR=33023\r\nGLOW=1\r\nGLOWMARGIN=3\r\n"
     "GLOW0=^0000,0000,0012,0024,0004,0004,0004,0004,1,1,0,0\r\n"
     "[EDIT]\r\nCOLOR=33023\r\nHALO=^0000,0000,0012,0024,0004,0004,0004,0004,1,1,0,0\r\n"
-    "[CHILD]\r\nPARENTCLASS=BUTTON\r\nCOLOR=33023\r\n";
+    "[CHILD]\r\nPARENTCLASS=BUTTON\r\nCOLOR=33023\r\n"
+    "[PANEL]\r\nCOLOR=33023\r\nGLOW0=!GLOW.BMP!1!0!0!4!4!4!4!0\r\n";
 
 // The glow picture: warm colours by position; its mask clear at the rim
 // (255) and solid from 4 pixels in (0).
@@ -42,6 +43,33 @@ std::uint32_t MasterPixel(int x, int y) {
   const int in = std::min({x, 11 - x, y, 11 - y});
   const std::uint32_t m = static_cast<std::uint32_t>(std::max(0, 255 - 64 * in));
   return m << 16 | m << 8 | m;
+}
+
+// A glow with alpha of its own (a 32-bit BMP, premultiplied as layered
+// windows take it): orange, fading out over 4 pixels toward the rim.
+std::string GlowBmp32() {
+  constexpr int n = 12;
+  std::string b(54 + n * n * 4, '\0');
+  const auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(b.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, n);
+  put32(22, n);
+  b[26] = 1;
+  b[28] = 32;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const int in = std::min({x, n - 1 - x, y, n - 1 - y});
+      const std::uint32_t a = static_cast<std::uint32_t>(std::min(255, 40 + 60 * in));
+      put32(54 + static_cast<std::size_t>((n - 1 - y) * n + x) * 4,
+            a << 24 | (255 * a / 255) << 16 | (160 * a / 255) << 8 | (32 * a / 255));
+    }
+  return b;
 }
 
 // 32-bit pixels of Part (origin, size) of the bitmap selected into DC, rows top down.
@@ -68,7 +96,9 @@ std::vector<std::uint32_t> PixelsOf(HDC dc, POINT origin, SIZE size) {
 class GlowWindows : public ::testing::Test {
  protected:
   void SetUp() override {
-    skin_ = std::make_unique<testing::TFixtureSkin>(kOptions, 12, 24, MasterPixel);
+    skin_ = std::make_unique<testing::TFixtureSkin>(kOptions, 12, 24, MasterPixel,
+                                                   std::vector<std::pair<std::string, std::string>>{
+                                                       {"GLOW.BMP", GlowBmp32()}});
     manager_ = skin_->Manager();
     ASSERT_NE(manager_->Skin(), nullptr);
     // The control's top-level window covers the glow's place; a button in it is the control.
@@ -97,13 +127,13 @@ class GlowWindows : public ::testing::Test {
 
   // The whole glow picture as the painter makes it: state 0 of the mask over
   // a transparent bitmap of that size.
-  std::vector<std::uint32_t> Painted(std::int32_t w, std::int32_t h, POINT origin, SIZE size) {
+  std::vector<std::uint32_t> Painted(const wchar_t* section, std::int32_t w, std::int32_t h, POINT origin, SIZE size) {
     classlib::TBitmap bmp;
     bmp.SetPixelFormat(classlib::pf32bit);
     bmp.SetSize(w, h);
     const TPixelView view = ViewOf(&bmp);
     for (std::int32_t y = 0; y < h; ++y) std::fill_n(view.Row32(y), w, 0u);
-    const int index = manager_->FindMaskIndex(L"BUTTON", L"GLOW0");
+    const int index = manager_->FindMaskIndex(section, L"GLOW0");
     PaintMaskRect(&bmp, TRect{0, 0, w, h}, false, EmptyCacheInfo, manager_->Skin()->Masks[index], 0, false,
                   manager_);
     return PixelsOf(bmp.Canvas()->Handle(), origin, size);
@@ -126,9 +156,10 @@ TEST_F(GlowWindows, ASectionWithoutItsOwnMaskUnderTheNameAndZeroGetsNoGlow) {
   EXPECT_EQ(Open(TRect{0, 0, 80, 30}, L"EDIT", L"HALO"), -1);   // only "HALO", no "HALO0"
   EXPECT_EQ(Open(TRect{0, 0, 80, 30}, L"CHILD", L"GLOW"), -1);  // its parent's is not taken
   EXPECT_EQ(Open(TRect{0, 0, 80, 30}, L"NOSUCH", L"GLOW"), -1);
-  EXPECT_EQ(OpenGlow(TRect{100, 100, 180, 130}, TRect{0, 0, 80, 30}, L"BUTTON", nullptr, control_, 0, 3, L"GLOW"),
-            -1);  // no default manager
   EXPECT_TRUE(pushed_.empty());
+  // No manager given: the default one (the fixture's, the first made) has the mask.
+  ASSERT_EQ(TsSkinManager::DefaultManager(), manager_);
+  EXPECT_GE(OpenGlow(TRect{100, 100, 180, 130}, TRect{0, 0, 80, 30}, L"BUTTON", nullptr, control_, 0, 3, L"GLOW"), 0);
 }
 
 TEST_F(GlowWindows, TheWindowLiesDirectlyAboveTheTopLevelWindowUnactivatedAndClickThrough) {
@@ -177,19 +208,25 @@ TEST_F(GlowWindows, ClosingMinusOneAnIndexBeyondTheListOrTwiceDoesNothing) {
   EXPECT_EQ(Open(), 0);  // the list starts again
 }
 
+// BUTTON's glow has mask rows in the master bitmap: premultiplied colours
+// with alpha 0 (light added to what lies below). PANEL's has an image with
+// alpha of its own, copied as it is.
 TEST_F(GlowWindows, TheWindowShowsThePaintedMaskWholeOrTheVisiblePart) {
   struct Case {
+    const wchar_t* section;
     TRect clip;
     RECT window;
     POINT origin;
   } cases[] = {
-      {TRect{0, 0, 80, 30}, RECT{99, 99, 181, 131}, POINT{0, 0}},
-      {TRect{20, 0, 80, 30}, RECT{120, 99, 181, 131}, POINT{21, 0}},  // left 20 hidden
-      {TRect{0, 0, 50, 30}, RECT{99, 99, 150, 131}, POINT{0, 0}},     // right 30 hidden
+      {L"BUTTON", TRect{0, 0, 80, 30}, RECT{99, 99, 181, 131}, POINT{0, 0}},
+      {L"BUTTON", TRect{20, 0, 80, 30}, RECT{120, 99, 181, 131}, POINT{21, 0}},  // left 20 hidden
+      {L"BUTTON", TRect{0, 0, 50, 30}, RECT{99, 99, 150, 131}, POINT{0, 0}},     // right 30 hidden
+      {L"PANEL", TRect{0, 0, 80, 30}, RECT{99, 99, 181, 131}, POINT{0, 0}},
+      {L"PANEL", TRect{0, 10, 80, 30}, RECT{99, 110, 181, 131}, POINT{0, 11}},  // top 10 hidden
   };
   for (const Case& c : cases) {
     pushed_.clear();
-    const std::int32_t index = Open(c.clip);
+    const std::int32_t index = Open(c.clip, c.section);
     ASSERT_GE(index, 0);
     ASSERT_EQ(pushed_.size(), 1u);
     const Push& p = pushed_.front();
@@ -198,11 +235,15 @@ TEST_F(GlowWindows, TheWindowShowsThePaintedMaskWholeOrTheVisiblePart) {
     EXPECT_EQ(p.size.cx, c.window.right - c.window.left);
     EXPECT_EQ(p.size.cy, c.window.bottom - c.window.top);
     EXPECT_EQ(p.origin.x, c.origin.x);
-    EXPECT_EQ(p.pixels, Painted(82, 32, p.origin, p.size));
+    EXPECT_EQ(p.origin.y, c.origin.y);
+    EXPECT_EQ(p.pixels, Painted(c.section, 82, 32, p.origin, p.size));
     EXPECT_NE(std::count(p.pixels.begin(), p.pixels.end(), 0u), static_cast<std::ptrdiff_t>(p.pixels.size()));
     RECT r{};
     GetWindowRect(GlowWindow(index), &r);
     EXPECT_TRUE(EqualRect(&r, &c.window));
+    // The own image's alpha reaches the window: 40 + 60 x 3 on the row next to the control.
+    if (c.section == std::wstring_view(L"PANEL") && c.origin.y == 0)
+      EXPECT_EQ(p.pixels[static_cast<std::size_t>(3) * 82 + 40] >> 24, 220u);
     CloseGlow(index);
   }
 }
@@ -218,7 +259,7 @@ TEST_F(GlowWindows, AGlowUnderOnePixelMakesNoWindow) {
 TEST_F(GlowWindows, PictureOnTheScreen) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
   if (dir == nullptr || GetSystemMetrics(SM_CXSCREEN) < 400) GTEST_SKIP() << "no pictures folder or display";
-  const std::int32_t index = Open();
+  const std::int32_t index = Open(TRect{0, 0, 80, 30}, L"PANEL");
   ASSERT_GE(index, 0);
   for (int i = 0; i < 20; ++i) {
     MSG msg;
