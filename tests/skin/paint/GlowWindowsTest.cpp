@@ -49,27 +49,11 @@ std::uint32_t MasterPixel(int x, int y) {
 // windows take it): orange, fading out over 4 pixels toward the rim.
 std::string GlowBmp32() {
   constexpr int n = 12;
-  std::string b(54 + n * n * 4, '\0');
-  const auto put32 = [&](std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, static_cast<std::uint32_t>(b.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, n);
-  put32(22, n);
-  b[26] = 1;
-  b[28] = 32;
-  for (int y = 0; y < n; ++y)
-    for (int x = 0; x < n; ++x) {
-      const int in = std::min({x, n - 1 - x, y, n - 1 - y});
-      const std::uint32_t a = static_cast<std::uint32_t>(std::min(255, 40 + 60 * in));
-      put32(54 + static_cast<std::size_t>((n - 1 - y) * n + x) * 4,
-            a << 24 | (255 * a / 255) << 16 | (160 * a / 255) << 8 | (32 * a / 255));
-    }
-  return b;
+  return skin::testing::BmpFile(n, n, 32, [](int x, int y) {
+    const int in = std::min({x, n - 1 - x, y, n - 1 - y});
+    const std::uint32_t a = static_cast<std::uint32_t>(std::min(255, 40 + 60 * in));
+    return a << 24 | (255 * a / 255) << 16 | (160 * a / 255) << 8 | (32 * a / 255);
+  });
 }
 
 // 32-bit pixels of Part (origin, size) of the bitmap selected into DC, rows top down.
