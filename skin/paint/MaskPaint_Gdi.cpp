@@ -1,6 +1,8 @@
 #include "skin/paint/MaskPaint_Gdi.h"
 
 #include "skin/manager/sSkinManager.h"
+#include "skin/paint/Gradient.h"
+#include "skin/paint/Gradient_Gdi.h"
 #include "skin/paint/MaskCopy32.h"
 #include "skin/paint/MaskGlyph.h"
 #include "skin/paint/MaskRect.h"
@@ -16,6 +18,19 @@ namespace {
 const TsSkinModel* SkinOf(TsSkinManager* manager) {
   if (manager == nullptr) manager = TsSkinManager::DefaultManager();
   return manager != nullptr ? manager->Skin() : nullptr;
+}
+
+// The skin's fills, with the triangle gradient (drawn by the system) when it
+// goes straight into Bmp; into a scratch layer it paints nothing.
+TSectionFills FillsFor(classlib::TBitmap* bmp) {
+  TSectionFills fills = StandardSectionFills();
+  fills.PaintGradient = [bmp](const TPixelView& view, const TRect& r, const TsGradientArray& steps) {
+    if (GradientMode(steps) == gmTriangles && view.Bits == ViewOf(bmp).Bits)
+      PaintGradient(bmp, r, steps);
+    else
+      PaintGradient(view, r, steps);
+  };
+  return fills;
 }
 
 }  // namespace
@@ -43,13 +58,13 @@ void CopyGlyphByMask(const TRect& dstRect, const TRect& srcRect, classlib::TBitm
 
 void PaintSectionItem32(std::int32_t sectionIndex, bool /*filling*/, std::int32_t state, const TRect& r,
                         const TPoint& /*offset*/, classlib::TBitmap* bmp, TsSkinManager* skinManager) {
-  PaintSectionItem32(sectionIndex, state, r, ViewOf(bmp), SkinOf(skinManager));
+  PaintSectionItem32(sectionIndex, state, r, ViewOf(bmp), SkinOf(skinManager), FillsFor(bmp));
 }
 
 void PaintSectionBackground32(std::int32_t sectionIndex, std::int32_t state, const TRect& r, const TPoint& /*offset*/,
                               classlib::TBitmap* bmp, TsSkinManager* skinManager, std::int32_t /*reserved1*/,
                               std::int32_t /*reserved2*/, TColor customColor) {
-  PaintSectionBackground32(sectionIndex, state, r, ViewOf(bmp), SkinOf(skinManager), customColor);
+  PaintSectionBackground32(sectionIndex, state, r, ViewOf(bmp), SkinOf(skinManager), customColor, FillsFor(bmp));
 }
 
 void PaintMaskRect32(classlib::TBitmap* bmp, const TRect& r, bool /*filling*/, const TacCacheInfo& ci,

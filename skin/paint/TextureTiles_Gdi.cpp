@@ -4,6 +4,8 @@
 
 #include "bitmap/Bmp32.h"
 #include "skin/paint/PixelView_Gdi.h"
+#include "skin/paint/MaskedTexture.h"
+#include "skin/paint/PixelCopies_Gdi.h"
 #include "skin/paint/TextureTiles.h"
 
 namespace skin::paint {
@@ -14,6 +16,14 @@ void TileTexture(classlib::TBitmap* dst, TRect& r, const bmp32::TCustomBitmap32*
   if (!view.Valid()) return;
   GdiFlush();  // the tiles are written directly after any drawing still queued
   TileTexture(view, r, ViewOf(image), mask, ViewOf(mask.Bmp ? mask.Bmp.get() : master), mode);
+}
+
+void TileMaskedTexture(classlib::TBitmap* dst, TRect& r, const TacCacheInfo& ci, const TsMaskData& mask,
+                       std::uint8_t mode) {
+  const TPixelView view = ViewOf(dst);
+  if (!view.Is32()) return;
+  GdiFlush();
+  TileMaskedTexture(view, r, CacheViewOf(ci), mask, mode);
 }
 
 }  // namespace skin::paint

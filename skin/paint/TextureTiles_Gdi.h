@@ -2,6 +2,7 @@
 // The texture tiler over the class library's bitmaps.
 #include <cstdint>
 
+#include "skin/core/CacheInfo.h"
 #include "skin/core/SkinData.h"
 #include "skin/core/SkinTypes.h"
 
@@ -20,5 +21,10 @@ namespace skin::paint {
 // master image.
 void TileTexture(classlib::TBitmap* dst, TRect& r, const bmp32::TCustomBitmap32* image, const TsMaskData& mask,
                  std::uint8_t mode, const bmp32::TCustomBitmap32* master);
+
+// TileMaskedTexture (MaskedTexture.h) into a pf32bit Dst; other formats are
+// left as they are, and so is R.
+void TileMaskedTexture(classlib::TBitmap* dst, TRect& r, const TacCacheInfo& ci, const TsMaskData& mask,
+                       std::uint8_t mode);
 
 }  // namespace skin::paint

@@ -9,9 +9,11 @@
 
 namespace skin::testing {
 
-// A bottom-up 24-bit BMP file; `color(x, y)` gives 0x00RRGGBB for each pixel.
-inline std::string Bmp24(int w, int h, const std::function<std::uint32_t(int, int)>& color) {
-  const int stride = (w * 3 + 3) & ~3;
+// A bottom-up BMP file of 24 or 32 bits per pixel; `color(x, y)` gives
+// 0x00RRGGBB (24 bits) or 0xAARRGGBB (32 bits) for each pixel.
+inline std::string BmpFile(int w, int h, int bits, const std::function<std::uint32_t(int, int)>& color) {
+  const int bytes = bits / 8;
+  const int stride = (w * bytes + 3) & ~3;
   std::string b(54 + static_cast<std::size_t>(stride) * h, '\0');
   const auto put32 = [&](std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
@@ -24,16 +26,18 @@ inline std::string Bmp24(int w, int h, const std::function<std::uint32_t(int, in
   put32(18, static_cast<std::uint32_t>(w));
   put32(22, static_cast<std::uint32_t>(h));
   b[26] = 1;
-  b[28] = 24;
+  b[28] = static_cast<char>(bits);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const std::uint32_t c = color(x, y);
-      char* p = b.data() + 54 + static_cast<std::size_t>(h - 1 - y) * stride + x * 3;
-      p[0] = static_cast<char>(c);
-      p[1] = static_cast<char>(c >> 8);
-      p[2] = static_cast<char>(c >> 16);
+      char* p = b.data() + 54 + static_cast<std::size_t>(h - 1 - y) * stride + x * bytes;
+      for (int i = 0; i < bytes; ++i) p[i] = static_cast<char>(c >> (8 * i));
     }
   return b;
+}
+
+inline std::string Bmp24(int w, int h, const std::function<std::uint32_t(int, int)>& color) {
+  return BmpFile(w, h, 24, color);
 }
 
 inline std::string PlainBmp(int w, int h, std::uint32_t color = 0x808080) {
