@@ -1,11 +1,14 @@
 // The shared pre-handler of every skinned window procedure, and the glow of
 // a hot control.
+#include <algorithm>
+
 #include "classlib/controls/Forms.h"
 #include "skin/common/ControlUtils.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/common/sCommonData.h"
 #include "skin/core/ControlClassCodes.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/paint/GlowWindows_Gdi.h"
 
 namespace skin {
 
@@ -13,8 +16,8 @@ using namespace classlib;
 
 namespace {
 
-void CloseGlow(TsCommonData* skinData) {
-  if (skinData->GlowID != -1 && GlowWindows().Close) GlowWindows().Close(skinData->GlowID);
+void CloseControlGlow(TsCommonData* skinData) {
+  if (skinData->GlowID != -1) paint::CloseGlow(skinData->GlowID);
   skinData->GlowID = -1;
 }
 
@@ -53,7 +56,7 @@ void MouseLeave(TsCommonData* skinData) {
   if (Designing(skinData) || !skinData->Skinned(false)) return;
   TControl* owner = skinData->OwnerControl();
   if (!InNoHotState(skinData->COC)) skinData->FMouseAbove = false;
-  if (ShowsGlow(skinData->COC)) CloseGlow(skinData);
+  if (ShowsGlow(skinData->COC)) CloseControlGlow(skinData);
   auto* windowed = dynamic_cast<TWinControl*>(owner);
   if (owner && owner->Visible() && InEditFamily(skinData->COC)) {
     skinData->BGChanged = true;
@@ -110,7 +113,7 @@ bool CommonWndProc(TMessage& message, TsCommonData* skinData) {
         skinData->BGChanged = true;
         PerformSkinCommand(owner, scParentChanged, 0, 1);
       }
-      CloseGlow(skinData);
+      CloseControlGlow(skinData);
       return false;
     case WM_SIZE:
       if (skinData->Skinned(false)) {
@@ -124,7 +127,7 @@ bool CommonWndProc(TMessage& message, TsCommonData* skinData) {
                 !anchors.Contains(akBottom))
               PerformSkinCommand(child, scParentChanged, 0, 1);
           }
-        CloseGlow(skinData);
+        CloseControlGlow(skinData);
       }
       return false;
     case WM_PARENTNOTIFY:
@@ -143,7 +146,7 @@ bool CommonWndProc(TMessage& message, TsCommonData* skinData) {
     case WM_FONTCHANGE:
       skinData->FMouseAbove = false;
       skinData->FFocused = false;
-      if (owner && !owner->Enabled()) CloseGlow(skinData);
+      if (owner && !owner->Enabled()) CloseControlGlow(skinData);
       return false;
     case CM_SHOWINGCHANGED:
       if (owner && owner->Visible()) skinData->Loaded();
@@ -159,35 +162,52 @@ void UpdateGlow(TsCommonData* skinData, bool force, HWND wnd) {
   const TsGeneralData* section = skinData->Section();
   if (!manager || !manager->Effects()->AllowGlowing() || !section || section->GlowCount < 1) return;
   TControl* owner = skinData->OwnerControl();
-  const auto open = [&](const RECT& r, HWND ownerWnd) {
-    if (GlowWindows().Open)
-      skinData->GlowID = GlowWindows().Open(TRect{r.left, r.top, r.right, r.bottom}, skinData->SkinIndex, *manager,
-                                            ownerWnd, section->GlowMargin);
+  // R is the control on screen, the clip its visible part in its own
+  // coordinates; OpenGlow cuts the glow to match.
+  const auto open = [&](const RECT& r, const RECT& clip, HWND anchor) {
+    if (clip.right <= clip.left || clip.bottom <= clip.top) return;
+    skinData->GlowID = paint::OpenGlow(TRect{r.left, r.top, r.right, r.bottom},
+                                TRect{clip.left, clip.top, clip.right, clip.bottom}, section->ClassName, manager,
+                                anchor, 255, section->GlowMargin, L"GLOW");
   };
   if (!owner) {
     if (!wnd) return;
     RECT r;
     GetWindowRect(wnd, &r);
-    open(r, GetAncestor(wnd, GA_ROOT));
+    open(r, RECT{0, 0, r.right - r.left, r.bottom - r.top}, GetAncestor(wnd, GA_ROOT));
     return;
   }
   const bool pressed = (GetKeyState(VK_LBUTTON) & 0x8000) != 0 && owner->MouseInControl();
   if (skinData->FMouseAbove && !pressed && (!force || skinData->GlowID == -1)) {
     if (skinData->GlowID != -1) return;
     TCustomForm* form = owner->GetParentForm();
-    HWND ownerWnd = nullptr;
-    if (form) ownerWnd = form->Parent() ? form->Parent()->Handle() : form->Handle();
+    HWND anchor = nullptr;
+    if (form) anchor = form->Parent() ? form->Parent()->Handle() : form->Handle();
     RECT r;
+    RECT clip;
     if (auto* windowed = dynamic_cast<TWinControl*>(owner); windowed && windowed->HandleAllocated()) {
       GetWindowRect(windowed->Handle(), &r);
+      HDC dc = GetWindowDC(windowed->Handle());
+      if (GetClipBox(dc, &clip) == ERROR) clip = RECT{0, 0, r.right - r.left, r.bottom - r.top};
+      ReleaseDC(windowed->Handle(), dc);
     } else {
       const TPoint origin = owner->ClientOrigin();
       r = RECT{origin.X, origin.Y, origin.X + owner->Width(), origin.Y + owner->Height()};
+      clip = RECT{0, 0, owner->Width(), owner->Height()};
+      // A graphic control is seen through its parent's client area only.
+      if (TWinControl* parent = owner->Parent(); parent && parent->HandleAllocated()) {
+        RECT client;
+        GetClientRect(parent->Handle(), &client);
+        clip.left = std::max<LONG>(0, client.left - owner->Left());
+        clip.top = std::max<LONG>(0, client.top - owner->Top());
+        clip.right = std::min<LONG>(clip.right, client.right - owner->Left());
+        clip.bottom = std::min<LONG>(clip.bottom, client.bottom - owner->Top());
+      }
     }
-    open(r, ownerWnd);
+    open(r, clip, anchor);
     return;
   }
-  CloseGlow(skinData);
+  CloseControlGlow(skinData);
 }
 
 }  // namespace skin

@@ -11,6 +11,7 @@
 #include "skin/core/ControlClassCodes.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/ColorAdjust.h"
+#include "skin/paint/GlowWindows_Gdi.h"
 
 namespace skin {
 
@@ -34,7 +35,7 @@ TsCommonData::TsCommonData(TObject* owner, bool createCacheBmp)
 
 TsCommonData::~TsCommonData() {
   ClearIndexes();
-  if (GlowID != -1 && GlowWindows().Close) GlowWindows().Close(GlowID);
+  if (GlowID != -1) paint::CloseGlow(GlowID);
   GlowID = -1;
   ownerControl_ = nullptr;
   ownerObject_ = nullptr;
@@ -120,7 +121,7 @@ void TsCommonData::SetSkinSection(const std::wstring& value) {
     return;
   }
   if (!updating_) TellOwnerAboutSection(manager);
-  if (GlowID != -1 && GlowWindows().Close) GlowWindows().Close(GlowID);
+  if (GlowID != -1) paint::CloseGlow(GlowID);
   GlowID = -1;
 }
 
@@ -366,11 +367,6 @@ void TsCommonData::EmptyCache() {
 std::wstring& RepaintSectionName() {
   static std::wstring name;
   return name;
-}
-
-TsGlowWindows& GlowWindows() {
-  static TsGlowWindows glows;
-  return glows;
 }
 
 }  // namespace skin

@@ -160,13 +160,6 @@ bool CommonWndProc(classlib::TMessage& message, TsCommonData* skinData);
 // The section name code 13 repaints; nothing in this program sets it.
 std::wstring& RepaintSectionName();
 
-// Glow windows come with the painting layer; until one is installed a
-// control opens none. Open answers the glow's id (-1 none).
-struct TsGlowWindows {
-  std::function<int(const TRect& screenRect, int sectionIndex, TsSkinManager& manager, HWND ownerWnd, int margin)> Open;
-  std::function<void(int id)> Close;
-};
-TsGlowWindows& GlowWindows();
 
 void RegisterCommonDataClasses();
 

@@ -4,6 +4,7 @@
 #include "SkinStateFixture.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sStandardControls.h"
+#include "skin/paint/GlowWindows_Gdi.h"
 
 namespace skin_test {
 
@@ -139,6 +140,26 @@ TEST_F(CommonDataTest, LockAndStateAnswers) {
   ReleaseDC(nullptr, dc);
   // Codes above the shared range are left to the window.
   EXPECT_EQ(SendSkinCommand(panel, scRepaintFrame, 0), 0);
+}
+
+TEST_F(CommonDataTest, AGlowOpensAroundAWindowAndClosesWithItsSkinState) {
+  manager_->Effects()->SetAllowGlowing(true);
+  int id = -1;
+  {
+    skin::TsCommonData data(nullptr, false);
+    data.SetSkinSection(L"GLOWY");
+    ASSERT_NE(data.Section(), nullptr);
+    skin::UpdateGlow(&data, false, form_->Handle());
+    id = data.GlowID;
+    ASSERT_GE(id, 0);
+    EXPECT_NE(skin::paint::GlowWindow(id), nullptr);
+  }
+  EXPECT_EQ(skin::paint::GlowWindow(id), nullptr);
+
+  skin::TsCommonData plain(nullptr, false);
+  plain.SetSkinSection(L"WHITE");  // no glow mask: nothing opens
+  skin::UpdateGlow(&plain, false, form_->Handle());
+  EXPECT_EQ(plain.GlowID, -1);
 }
 
 }  // namespace skin_test

@@ -31,7 +31,9 @@ inline std::string StateTestSkin() {
                              "[BLACKHALF]\r\nCOLOR=0\r\nTRANSPARENCY=50\r\nSTATES=1\r\n"
                              "[REDTHIRTY]\r\nCOLOR=255\r\nTRANSPARENCY=30\r\nSTATES=1\r\n"
                              "[CLEAR]\r\nTRANSPARENCY=100\r\nSTATES=1\r\n"
-                             "[NOSTATES]\r\nCOLOR=65280\r\nSTATES=0\r\nGIVEOWNFONT=1\r\n");
+                             "[NOSTATES]\r\nCOLOR=65280\r\nSTATES=0\r\nGIVEOWNFONT=1\r\n"
+                             "[GLOWY]\r\nCOLOR=255\r\nGLOW=1\r\nGLOWMARGIN=2\r\n"
+                             "GLOW0=^0000,0000,0012,0020,0004,0004,0004,0004,1,1,0,0\r\n");
 }
 
 class SkinStateFixture : public SkinManagerFixture {
