@@ -41,6 +41,7 @@ class TFadingBox : public TCustomControl {
   std::uint8_t NewGrey = 0;
   std::vector<int> Frames;  // red byte of a middle pixel of each frame
   int Ended = 0;
+  bool TakesFrames = true;  // false: the fade code puts frames on the window
 
  protected:
   void WndProc(TMessage& message) override {
@@ -52,7 +53,7 @@ class TFadingBox : public TCustomControl {
         case scPaintFadeFrame: {
           auto* frame = reinterpret_cast<TBitmap*>(message.LParam);
           Frames.push_back(frame->ScanLine(frame->Height() / 2)[frame->Width() / 2 * 4 + 2]);
-          message.Result = 1;
+          message.Result = TakesFrames ? 1 : 0;
           return;
         }
         case scFadeStep:
@@ -205,6 +206,16 @@ TEST_F(FadeTimerTest, RealTicksShowEveryFrameWhateverTheClockDoes) {
   EXPECT_EQ(box_->Frames, (std::vector<int>{203, 152, 101, 50, 0}));
   EXPECT_EQ(box_->Ended, 1);
   EXPECT_EQ(box_->Fade, nullptr);
+}
+
+TEST_F(FadeTimerTest, AFrameTheControlDoesNotTakeGoesOntoItsWindow) {
+  box_->TakesFrames = false;
+  Change(255, 0, paint::fdIn);
+  Tick(1);
+  HDC dc = GetWindowDC(box_->Handle());
+  const COLORREF shown = GetPixel(dc, 20, 10);
+  ReleaseDC(box_->Handle(), dc);
+  EXPECT_EQ(shown, RGB(203, 203, 203));
 }
 
 TEST_F(FadeTimerTest, GlobalDefaultEventsDeferToTheManagersButtonEvents) {
