@@ -26,6 +26,11 @@ std::vector<TsFadeTimer*>& LiveFadeTimers() {
   return timers;
 }
 
+bool IsLive(const TsFadeTimer* timer) {
+  const auto& timers = LiveFadeTimers();
+  return std::find(timers.begin(), timers.end(), timer) != timers.end();
+}
+
 bool applicationClosing = false;
 
 bool BeingDestroyed(const TComponent* component) { return component->ComponentState().Contains(csDestroying); }
@@ -169,7 +174,8 @@ void DoFadeStep(TsFadeTimer* timer) {
   if (TBitmap* cache = skinData->CacheBmp())
     paint::BlendEqualBitmaps(mix.get(), cache, paint::FadeAlpha(timer->Step, timer->Iterations));
   ShowFrame(control, mix.get());
-  ++timer->Step;
+  // The control may have stopped its fade while showing the frame.
+  if (IsLive(timer)) ++timer->Step;
 }
 
 void SetDirection(TsFadeTimer* timer, std::uint8_t direction) {

@@ -41,7 +41,8 @@ class TFadingBox : public TCustomControl {
   std::uint8_t NewGrey = 0;
   std::vector<int> Frames;  // red byte of a middle pixel of each frame
   int Ended = 0;
-  bool TakesFrames = true;  // false: the fade code puts frames on the window
+  bool TakesFrames = true;
+  bool StopsOnFrame = false;  // false: the fade code puts frames on the window
 
  protected:
   void WndProc(TMessage& message) override {
@@ -54,6 +55,7 @@ class TFadingBox : public TCustomControl {
           auto* frame = reinterpret_cast<TBitmap*>(message.LParam);
           Frames.push_back(frame->ScanLine(frame->Height() / 2)[frame->Width() / 2 * 4 + 2]);
           message.Result = TakesFrames ? 1 : 0;
+          if (StopsOnFrame) StopFade(Fade);
           return;
         }
         case scFadeStep:
@@ -216,6 +218,15 @@ TEST_F(FadeTimerTest, AFrameTheControlDoesNotTakeGoesOntoItsWindow) {
   const COLORREF shown = GetPixel(dc, 20, 10);
   ReleaseDC(box_->Handle(), dc);
   EXPECT_EQ(shown, RGB(203, 203, 203));
+}
+
+TEST_F(FadeTimerTest, AControlMayStopItsFadeWhileShowingAFrame) {
+  Change(255, 0, paint::fdIn);
+  box_->StopsOnFrame = true;
+  TsFadeTimer* timer = box_->Fade;
+  DoFadeStep(timer);  // the timer is gone when the frame has been shown
+  EXPECT_EQ(box_->Fade, nullptr);
+  EXPECT_EQ(box_->Frames, (std::vector<int>{203}));
 }
 
 TEST_F(FadeTimerTest, GlobalDefaultEventsDeferToTheManagersButtonEvents) {
