@@ -46,11 +46,4 @@ void CopyWinControlCache(classlib::TWinControl* control, TsCommonData* skinData,
 void CopyHwndCache(HWND wnd, TsCommonData* skinData, const TRect& srcRect, int offsetY, int offsetX,
                    bool updateCorners, HDC dc, const TRect& destRect);
 
-// Asking for a background: a control (skinned ones through code 34, others
-// answer their colour) or a window (code 34; no answer leaves Kind 0).
-void AskControlBackground(TacBGInfo& info, classlib::TControl* control, bool pleaseDraw);
-void AskWindowBackground(TacBGInfo& info, HWND wnd, bool pleaseDraw);
-// The painting form of an answer.
-TacCacheInfo CacheInfoOf(const TacBGInfo& info);
-
 }  // namespace skin
