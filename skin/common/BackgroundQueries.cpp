@@ -143,19 +143,20 @@ TColor GetWndColor(HWND wnd) {
   return ColorToRGB(static_cast<TColor>(SendSkinCommandToWnd(wnd, scGetBGColor, kSkinKeyColor)));
 }
 
+int SkinIndexOf(TControl* control) {
+  if (!control) return -1;
+  const std::optional<TObject*> published = GetObjectProp(control, L"SkinData");
+  const auto* data = published ? dynamic_cast<const TsCommonData*>(*published) : nullptr;
+  if (data && data->SkinIndex >= 0) return data->SkinIndex;
+  std::int32_t answer = -1;
+  PerformSkinCommand(control, scGetSkinIndex, reinterpret_cast<LPARAM>(&answer));
+  return answer;
+}
+
 int GetFontIndex(TControl* control, int defIndex, TsSkinManager* manager, int state) {
   if (!control || !control->Parent() || !manager || !manager->Skin()) return defIndex;
   TWinControl* parent = control->Parent();
-  int sectionIndex = -1;
-  const std::optional<TObject*> published = GetObjectProp(parent, L"SkinData");
-  const auto* parentData = published ? dynamic_cast<const TsCommonData*>(*published) : nullptr;
-  if (parentData && parentData->SkinIndex >= 0) {
-    sectionIndex = parentData->SkinIndex;
-  } else {
-    std::int32_t answer = -1;
-    PerformSkinCommand(parent, scGetSkinIndex, reinterpret_cast<LPARAM>(&answer));
-    sectionIndex = answer;
-  }
+  const int sectionIndex = SkinIndexOf(parent);
   if (!manager->IsValidSkinIndex(sectionIndex)) return defIndex;
   const TsGeneralData& section = manager->Skin()->Sections[static_cast<std::size_t>(sectionIndex)];
   const TsGenState& props = section.Props[static_cast<std::size_t>(SectionStateIndex(state, section.States))];

@@ -32,6 +32,9 @@ TColor GetBGColor(const TsCommonData* skinData, int state, HWND wnd);
 // The colour behind a control or a window, as RGB; 0xFF00FF for none.
 TColor GetControlColor(classlib::TControl* control);
 TColor GetWndColor(HWND wnd);
+// The section a control paints with: its published skin data's, else its
+// answer to the skin-index query; -1 for none.
+int SkinIndexOf(classlib::TControl* control);
 // The section whose font colour the control's text takes: the nearest
 // parent section that gives its own font, passing over parents more than
 // half transparent; DefIndex when none.
