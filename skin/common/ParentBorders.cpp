@@ -16,6 +16,7 @@
 #include "skin/paint/PixelOps.h"
 #include "skin/paint/PixelRows.h"
 #include "skin/paint/PixelView_Gdi.h"
+#include "skin/paint/SectionBackground_Gdi.h"
 
 namespace skin {
 
@@ -113,7 +114,7 @@ void PaintBorderFromParent(HDC dc, const TRect& r, std::int32_t borderWidth, TsC
     return;
   }
   if (const TsGeneralData* section = skinData.Section())
-    state = std::clamp(state, 0, std::max(section->States - 1, 0));
+    state = paint::ClampSectionState(*section, state);
   skinData.InitCacheBmp();
   TBitmap* cache = skinData.CacheBmp();
   if (!cache) return;

@@ -24,10 +24,6 @@ const TsGeneralData* PaintableSection(TsCommonData& skinData, TsSkinManager*& ma
   return &manager->Skin()->Sections[static_cast<std::size_t>(skinData.SkinIndex)];
 }
 
-std::int32_t ClampState(const TsGeneralData& section, std::int32_t state) {
-  return std::clamp(state, 0, std::max(section.States - 1, 0));
-}
-
 // The border is left out in the normal state of a mask drawn only when hot.
 const TsMaskData* BorderToDraw(const TsSkinManager& manager, std::int32_t borderIndex, std::int32_t state) {
   if (!manager.IsValidImgIndex(borderIndex)) return nullptr;
@@ -54,8 +50,8 @@ void PaintSkinDataBackground(TsCommonData& skinData, const TacCacheInfo& ci, std
   TsSkinManager* manager = nullptr;
   const TsGeneralData* section = PaintableSection(skinData, manager);
   if (!section) return;
-  paint::PaintSectionBackground(skinData.SkinIndex, skinData.SkinSection(), ci, ClampState(*section, state), r, offset,
-                                bmp, manager, paint::TStateTextures{skinData.Texture, skinData.HotTexture},
+  paint::PaintSectionBackground(skinData.SkinIndex, skinData.SkinSection(), ci, paint::ClampSectionState(*section, state),
+                                r, offset, bmp, manager, paint::TStateTextures{skinData.Texture, skinData.HotTexture},
                                 CustomColorOf(skinData));
 }
 
@@ -64,7 +60,7 @@ void PaintSectionItem(TsCommonData& skinData, const TacCacheInfo& ci, bool /*fil
   TsSkinManager* manager = nullptr;
   const TsGeneralData* section = PaintableSection(skinData, manager);
   if (!section || !paint::ItemRectFits(itemBmp, r)) return;
-  state = ClampState(*section, state);
+  state = paint::ClampSectionState(*section, state);
   PaintSkinDataBackground(skinData, ci, state, r, offset, itemBmp);
   TacCacheInfo shifted = ci;
   shifted.X += offset.X;
@@ -83,7 +79,7 @@ void PaintSectionItemOnParent(TsCommonData& skinData, TControl* parent, bool /*f
   TsSkinManager* manager = nullptr;
   const TsGeneralData* section = PaintableSection(skinData, manager);
   if (!section || !paint::ItemRectFits(itemBmp, r)) return;
-  state = ClampState(*section, state);
+  state = paint::ClampSectionState(*section, state);
   TacBGInfo bg;
   bg.PleaseDraw = false;
   QueryControlBackground(bg, parent, false);

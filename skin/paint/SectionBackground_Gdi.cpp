@@ -186,6 +186,10 @@ void FindTexture(const TsSkinManager& manager, std::int32_t sectionIndex, const 
 
 }  // namespace
 
+std::int32_t ClampSectionState(const TsGeneralData& section, std::int32_t state) {
+  return std::clamp(state, 0, std::max(section.States - 1, 0));
+}
+
 std::uint8_t TransparencyAlpha(std::int32_t transparency) {
   const std::int32_t product = std::clamp(transparency, 0, 100) * 255;
   std::int32_t a = product / 100;
@@ -200,7 +204,7 @@ void PaintSectionBackground(std::int32_t sectionIndex, const std::wstring& secti
   TsSkinManager* manager = skinManager ? skinManager : TsSkinManager::DefaultManager();
   if (!manager || !bmp || !manager->IsValidSkinIndex(sectionIndex) || r.IsEmpty()) return;
   const TsGeneralData& section = manager->Skin()->Sections[static_cast<std::size_t>(sectionIndex)];
-  state = std::clamp(state, 0, std::max(section.States - 1, 0));
+  state = ClampSectionState(section, state);
   TFill f;
   if (!IsNoColor(customColor)) {
     f.Color = customColor;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "skin/core/CacheInfo.h"
+#include "skin/core/SkinData.h"
 #include "skin/core/SkinTypes.h"
 
 namespace classlib {
@@ -42,6 +43,9 @@ void PaintSectionBackground(std::int32_t sectionIndex, const std::wstring& secti
 void PaintSmallItemBackground(std::int32_t sectionIndex, TStateTextures textures, const TacCacheInfo& ci,
                               std::int32_t state, const TRect& r, const TPoint& offset, classlib::TBitmap* bmp,
                               TsSkinManager* skinManager);
+
+// State limited to the states the section has (0 for a section without).
+std::int32_t ClampSectionState(const TsGeneralData& section, std::int32_t state);
 
 // Transparency percent as the parent's share of 256: T x 2.55 rounded,
 // halves to even (10 gives 26, 50 gives 128), limited to 0..255.

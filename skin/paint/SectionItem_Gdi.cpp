@@ -19,10 +19,6 @@ const TsMaskData& MaskOf(const TsSkinManager& manager, std::int32_t index) {
   return manager.Skin()->Masks[static_cast<std::size_t>(index)];
 }
 
-std::int32_t ClampState(const TsGeneralData& section, std::int32_t state) {
-  return std::clamp(state, 0, std::max(section.States - 1, 0));
-}
-
 }  // namespace
 
 bool ItemRectFits(const TBitmap* bmp, const TRect& r) {
@@ -51,7 +47,7 @@ void PaintSectionItemByIndex(std::int32_t sectionIndex, const std::wstring& sect
   TsSkinManager* manager = skinManager ? skinManager : TsSkinManager::DefaultManager();
   if (!manager || !manager->IsValidSkinIndex(sectionIndex) || !ItemRectFits(itemBmp, r)) return;
   const TsGeneralData& section = manager->Skin()->Sections[static_cast<std::size_t>(sectionIndex)];
-  state = ClampState(section, state);
+  state = ClampSectionState(section, state);
   PaintSectionBackground(sectionIndex, sectionName, ci, state, r, offset, itemBmp, manager, textures, kSkinKeyColor);
   PaintCornerImages(*manager, section, state, r, itemBmp);
   TacCacheInfo shifted = ci;
@@ -108,7 +104,7 @@ void PaintSmallItem(std::int32_t sectionIndex, std::int32_t maskIndex, TStateTex
                     TsSkinManager* skinManager) {
   TsSkinManager* manager = skinManager ? skinManager : TsSkinManager::DefaultManager();
   if (!manager || !manager->IsValidSkinIndex(sectionIndex) || !ItemRectFits(itemBmp, r)) return;
-  state = ClampState(manager->Skin()->Sections[static_cast<std::size_t>(sectionIndex)], state);
+  state = ClampSectionState(manager->Skin()->Sections[static_cast<std::size_t>(sectionIndex)], state);
   PaintSmallItemBackground(sectionIndex, textures, ci, state, r, offset, itemBmp, manager);
   if (!manager->IsValidImgIndex(maskIndex)) return;
   TacCacheInfo shifted = ci;  // the caller's record stays as it came
