@@ -4,9 +4,11 @@
 
 #include "classlib/core/PublishedProps.h"
 #include "classlib/graphics/Colors.h"
+#include "skin/common/ParentBackground.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/ColorAdjust.h"
+#include "skin/paint/DcHelpers_Gdi.h"
 
 namespace skin {
 
@@ -46,13 +48,6 @@ void AnswerWithCache(TsCommonData* skinData, TacBGInfo& info) {
   }
 }
 
-void FillColor(HDC dc, const TRect& r, TColor color) {
-  HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(color)));
-  const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-}
-
 // Cuts a rectangle out of the DC's clip.
 void Exclude(HDC dc, const TRect& r) { ExcludeClipRect(dc, r.Left, r.Top, r.Right, r.Bottom); }
 
@@ -67,34 +62,6 @@ void BlitCache(TsCommonData* skinData, HDC dc, const TRect& srcRect, const TRect
 }
 
 }  // namespace
-
-void AskControlBackground(TacBGInfo& info, TControl* control, bool pleaseDraw) {
-  info.PleaseDraw = pleaseDraw;
-  info.Kind = bgNone;
-  if (!control) return;
-  if (SendSkinCommand(control, scIsSkinned, 0) == 1) {
-    PerformSkinCommand(control, scGetBGInfo, reinterpret_cast<LPARAM>(&info));
-    if (info.Kind != bgNone) return;
-  }
-  info.Kind = bgColor;
-  info.Color = ColorToRGB(control->Color());
-  if (pleaseDraw) FillColor(info.DC, info.R, info.Color);
-}
-
-void AskWindowBackground(TacBGInfo& info, HWND wnd, bool pleaseDraw) {
-  info.PleaseDraw = pleaseDraw;
-  info.Kind = bgNone;
-  if (wnd) SendSkinCommandToWnd(wnd, scGetBGInfo, reinterpret_cast<LPARAM>(&info));
-}
-
-TacCacheInfo CacheInfoOf(const TacBGInfo& info) {
-  if (info.Kind == bgImage && info.Bmp) return MakeCacheInfo(info.Bmp, info.Offset.X, info.Offset.Y);
-  TacCacheInfo result;
-  result.X = info.Offset.X;
-  result.Y = info.Offset.Y;
-  result.FillColor = info.Kind == bgColor ? ColorToRGB(info.Color) : kSkinKeyColor;
-  return result;
-}
 
 void FillBGInfo(TsCommonData* skinData, TacBGInfo& info, int state, HWND wnd) {
   if (!skinData) return;
@@ -112,7 +79,7 @@ void FillBGInfo(TsCommonData* skinData, TacBGInfo& info, int state, HWND wnd) {
     info.Kind = bgColor;
     info.Bmp = skinData->CacheBmp();
     info.Color = GetBGColor(skinData, state, nullptr);
-    if (info.PleaseDraw) FillColor(info.DC, info.R, info.Color);
+    if (info.PleaseDraw) paint::FillRectColor(info.DC, info.R, info.Color);
     return;
   }
   if (transparency == 0) info.Color = skinData->SkinManager()->GetGlobalColor();
@@ -125,11 +92,11 @@ void FillBGInfo(TsCommonData* skinData, TacBGInfo& info, int state, HWND wnd) {
       TWinControl* parent = owner ? owner->Parent() : form ? form->Parent() : nullptr;
       if (parent) {
         const TPoint offset = owner ? TPoint{owner->Left(), owner->Top()} : TPoint{form->Left(), form->Top()};
-        AskControlBackground(info, parent, info.PleaseDraw);
+        QueryControlBackground(info, parent, info.PleaseDraw);
         if (info.Kind == bgImage) info.Offset = TPoint{info.Offset.X + offset.X, info.Offset.Y + offset.Y};
       } else if (wnd) {
         HWND parentWnd = GetParent(wnd);
-        AskWindowBackground(info, parentWnd, false);
+        QueryParentBackground(info, parentWnd, false);
         if (info.Kind == bgImage) {
           RECT r;
           GetWindowRect(wnd, &r);
@@ -176,19 +143,20 @@ TColor GetWndColor(HWND wnd) {
   return ColorToRGB(static_cast<TColor>(SendSkinCommandToWnd(wnd, scGetBGColor, kSkinKeyColor)));
 }
 
+int SkinIndexOf(TControl* control) {
+  if (!control) return -1;
+  const std::optional<TObject*> published = GetObjectProp(control, L"SkinData");
+  const auto* data = published ? dynamic_cast<const TsCommonData*>(*published) : nullptr;
+  if (data && data->SkinIndex >= 0) return data->SkinIndex;
+  std::int32_t answer = -1;
+  PerformSkinCommand(control, scGetSkinIndex, reinterpret_cast<LPARAM>(&answer));
+  return answer;
+}
+
 int GetFontIndex(TControl* control, int defIndex, TsSkinManager* manager, int state) {
   if (!control || !control->Parent() || !manager || !manager->Skin()) return defIndex;
   TWinControl* parent = control->Parent();
-  int sectionIndex = -1;
-  const std::optional<TObject*> published = GetObjectProp(parent, L"SkinData");
-  const auto* parentData = published ? dynamic_cast<const TsCommonData*>(*published) : nullptr;
-  if (parentData && parentData->SkinIndex >= 0) {
-    sectionIndex = parentData->SkinIndex;
-  } else {
-    std::int32_t answer = -1;
-    PerformSkinCommand(parent, scGetSkinIndex, reinterpret_cast<LPARAM>(&answer));
-    sectionIndex = answer;
-  }
+  const int sectionIndex = SkinIndexOf(parent);
   if (!manager->IsValidSkinIndex(sectionIndex)) return defIndex;
   const TsGeneralData& section = manager->Skin()->Sections[static_cast<std::size_t>(sectionIndex)];
   const TsGenState& props = section.Props[static_cast<std::size_t>(SectionStateIndex(state, section.States))];
@@ -201,9 +169,9 @@ void GetParentCache(TsCommonData* skinData, TacCacheInfo& cacheInfo) {
   auto* windowed = dynamic_cast<TWinControl*>(owner);
   if (owner && skinData->Skinned(false) && (owner->Parent() || (windowed && windowed->HandleAllocated()))) {
     TacBGInfo info;
-    if (owner->Parent()) AskControlBackground(info, owner->Parent(), false);
-    else AskWindowBackground(info, GetParent(windowed->Handle()), false);
-    cacheInfo = CacheInfoOf(info);
+    if (owner->Parent()) QueryControlBackground(info, owner->Parent(), false);
+    else QueryParentBackground(info, GetParent(windowed->Handle()), false);
+    BgInfoToCacheInfo(info, cacheInfo);
     return;
   }
   cacheInfo.X = cacheInfo.Y = 0;
@@ -219,8 +187,8 @@ void GetParentCacheHwnd(HWND wnd, TacCacheInfo& cacheInfo) {
     return;
   }
   TacBGInfo info;
-  AskWindowBackground(info, parent, false);
-  cacheInfo = CacheInfoOf(info);
+  QueryParentBackground(info, parent, false);
+  BgInfoToCacheInfo(info, cacheInfo);
 }
 
 void CopyWinControlCache(TWinControl* control, TsCommonData* skinData, const TRect& srcRect, int offsetY,

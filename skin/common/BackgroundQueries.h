@@ -32,6 +32,9 @@ TColor GetBGColor(const TsCommonData* skinData, int state, HWND wnd);
 // The colour behind a control or a window, as RGB; 0xFF00FF for none.
 TColor GetControlColor(classlib::TControl* control);
 TColor GetWndColor(HWND wnd);
+// The section a control paints with: its published skin data's, else its
+// answer to the skin-index query; -1 for none.
+int SkinIndexOf(classlib::TControl* control);
 // The section whose font colour the control's text takes: the nearest
 // parent section that gives its own font, passing over parents more than
 // half transparent; DefIndex when none.
@@ -45,12 +48,5 @@ void CopyWinControlCache(classlib::TWinControl* control, TsCommonData* skinData,
                          int offsetX, bool updateCorners, HDC dc, const TRect& destRect);
 void CopyHwndCache(HWND wnd, TsCommonData* skinData, const TRect& srcRect, int offsetY, int offsetX,
                    bool updateCorners, HDC dc, const TRect& destRect);
-
-// Asking for a background: a control (skinned ones through code 34, others
-// answer their colour) or a window (code 34; no answer leaves Kind 0).
-void AskControlBackground(TacBGInfo& info, classlib::TControl* control, bool pleaseDraw);
-void AskWindowBackground(TacBGInfo& info, HWND wnd, bool pleaseDraw);
-// The painting form of an answer.
-TacCacheInfo CacheInfoOf(const TacBGInfo& info);
 
 }  // namespace skin
