@@ -184,6 +184,20 @@ void FindTexture(const TsSkinManager& manager, std::int32_t sectionIndex, const 
   }
 }
 
+// A normal face whose texture has a mask image and mode 10 gets that texture
+// over whatever was painted, its strips showing the parent.
+void TileMaskedStrips(const TsSkinManager& manager, const TStateTextures& textures, const TacCacheInfo& ci,
+                      const TRect& r, const TPoint& offset, TBitmap* bmp) {
+  const std::int32_t t = textures.Normal != -1 ? textures.Normal : textures.Hot;
+  const TsMaskData* mask = MaskAt(manager, t);
+  if (!mask || mask->MaskType <= 0 || mask->DrawMode != 10) return;
+  TacCacheInfo shifted = ci;
+  shifted.X += offset.X;
+  shifted.Y += offset.Y;
+  TRect rest = r;
+  TileMaskedTexture(bmp, rest, shifted, *mask, 10);
+}
+
 }  // namespace
 
 std::int32_t ClampSectionState(const TsGeneralData& section, std::int32_t state) {
@@ -218,9 +232,7 @@ void PaintSectionBackground(std::int32_t sectionIndex, const std::wstring& secti
   if (parent.Ready && !parent.Bmp) parent.Ready = false;
   if (!parent.Ready && IsNoColor(parent.FillColor)) {
     PaintOpaque(*manager, f, parent, bmp, r);
-    return;
-  }
-  if (f.Transparency == 0) {
+  } else if (f.Transparency == 0) {
     PaintOpaque(*manager, f, parent, bmp, r);
   } else if (f.Transparency == 100) {
     if (parent.Ready)
@@ -232,6 +244,7 @@ void PaintSectionBackground(std::int32_t sectionIndex, const std::wstring& secti
   } else {
     FillColor(bmp, r, MixColors(parent.FillColor, f.Color, f.Transparency / 100.0));
   }
+  if (state == 0) TileMaskedStrips(*manager, textures, ci, r, offset, bmp);
 }
 
 void PaintSmallItemBackground(std::int32_t sectionIndex, TStateTextures textures, const TacCacheInfo& ci,

@@ -31,7 +31,8 @@ std::string PaintTestSkin() {
                          "[SOLID]\r\nCOLOR=255\r\nSTATES=2\r\nHOTCOLOR=65280\r\n"
                          "[HALF]\r\nCOLOR=16777215\r\nTRANSPARENCY=50\r\nSTATES=2\r\nHOTCOLOR=16777215\r\n"
                          "HOTTRANSPARENCY=50\r\n"
-                         "[CLEAR]\r\nCOLOR=255\r\nTRANSPARENCY=100\r\nSTATES=1\r\n");
+                         "[CLEAR]\r\nCOLOR=255\r\nTRANSPARENCY=100\r\nSTATES=1\r\n"
+                         "[STRIPED]\r\nCOLOR=255\r\nSTATES=1\r\nPATTERN=~0030,0000,0034,0010,10,1\r\n");
 }
 
 std::uint32_t Rgb(TBitmap* bmp, int x, int y) { return GetBmpPixel32(bmp, x, y) & 0xFFFFFF; }
@@ -86,6 +87,24 @@ TEST_F(SectionPaintTest, TransparencyDecidesHowMuchOfTheParentShows) {
     ByIndex(c.section, c.ci);
     EXPECT_EQ(Rgb(item_.get(), 5, 5), c.expected) << static_cast<const void*>(c.section);
   }
+}
+
+TEST_F(SectionPaintTest, AMaskedModeTenTextureLeavesItsStripsToTheParent) {
+  const int index = Index(L"STRIPED");
+  const std::int32_t texture = manager_->Skin()->Sections[static_cast<std::size_t>(index)].TextureIndex;
+  ASSERT_GE(texture, 0);
+  // 4 x 5 tiles over 22 x 12: whole tiles up to (20, 10), the rest is the parent's.
+  item_.reset(NewBitmap32(22, 12));
+  const TacCacheInfo ready = MakeCacheInfo(parent_.get(), 3, 4);
+  PaintSectionItemByIndex(index, L"STRIPED", ready, true, 0, TRect{0, 0, 22, 12}, TPoint{0, 0}, item_.get(),
+                          nullptr, TStateTextures{texture, -1});
+  EXPECT_EQ(Rgb(item_.get(), 21, 3), kParentPixel);
+  EXPECT_EQ(Rgb(item_.get(), 3, 11), kParentPixel);
+  EXPECT_NE(Rgb(item_.get(), 3, 3), kParentPixel);
+  // Hot faces and faces without the texture keep the section's colour there.
+  PaintSectionItemByIndex(index, L"STRIPED", ready, true, 0, TRect{0, 0, 22, 12}, TPoint{0, 0}, item_.get(),
+                          nullptr, TStateTextures{});
+  EXPECT_EQ(Rgb(item_.get(), 21, 3), 0xFF0000u);
 }
 
 TEST_F(SectionPaintTest, SmallItemsWeighTheParentOneStepLess) {
