@@ -10,6 +10,10 @@ void NotifyParentForm(classlib::TWinControl* control);
 // False for no control, a windowed one without a window, one being
 // created, read, loaded or destroyed, and one without a parent.
 bool ControlIsReady(const classlib::TControl* control);
+// The component is on its way out (its destructor has begun).
+inline bool Destroying(const classlib::TComponent* component) {
+  return component->ComponentState().Contains(classlib::csDestroying);
+}
 
 // Set while an animation or a skin change runs: controls skip repainting
 // and end-of-update notices are not sent.

@@ -9,6 +9,7 @@
 #include "classlib/controls/WinControl.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/common/sCommonData.h"
+#include "skin/common/ControlUtils.h"
 #include "skin/core/AppHooks.h"
 #include "skin/core/MessageUtils.h"
 #include "skin/core/SkinCommand.h"
@@ -33,7 +34,6 @@ bool IsLive(const TsFadeTimer* timer) {
 
 bool applicationClosing = false;
 
-bool BeingDestroyed(const TComponent* component) { return component->ComponentState().Contains(csDestroying); }
 
 // The frame goes onto the control's whole window (its cache includes the
 // borders); a graphic control's onto its parent's window at its place.
@@ -75,9 +75,9 @@ TsFadeTimer::~TsFadeTimer() {
 }
 
 void TsFadeTimer::Timer() {
-  if (!SkinData || BeingDestroyed(this)) return;
+  if (!SkinData || skin::Destroying(this)) return;
   TControl* control = SkinData->OwnerControl();
-  if (control && !BeingDestroyed(control)) {
+  if (control && !skin::Destroying(control)) {
     if (!ApplicationTerminating() && !paint::FadeGoesOn(Step, Iterations)) {
       // Stopped before telling the control, which may free this timer: an
       // ended fade that the control keeps neither ticks nor counts as running.
@@ -149,7 +149,7 @@ void StartFade(TsFadeTimer*& timer, TsCommonData* skinData, bool quick, std::uin
 
 void StopFade(TsFadeTimer*& timer) {
   if (!timer) return;
-  if (!BeingDestroyed(timer)) {
+  if (!Destroying(timer)) {
     timer->SetEnabled(false);
     timer->Direction = paint::fdIdle;
     delete timer;
@@ -161,7 +161,7 @@ void DoFadeStep(TsFadeTimer* timer) {
   if (!timer || !timer->SkinData) return;
   TsCommonData* skinData = timer->SkinData;
   TControl* control = skinData->OwnerControl();
-  if (!control || BeingDestroyed(control) || timer->Iterations == 0) return;
+  if (!control || Destroying(control) || timer->Iterations == 0) return;
   if (!control->Enabled()) {
     timer->SetEnabled(false);
     timer->Iterations = 0;

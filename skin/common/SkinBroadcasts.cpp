@@ -19,7 +19,6 @@ std::vector<TCustomForm*>& SkinnedForms() {
   return forms;
 }
 
-bool Destroying(const TComponent* component) { return component->ComponentState().Contains(csDestroying); }
 
 void ServeForm(TCustomForm* form, const TMessage& message) {
   if (form->HandleAllocated()) SendSkinMessage(form->Handle(), message);

@@ -24,7 +24,6 @@ bool Loading(const TComponent* component) {
   return state.Contains(csLoading) || state.Contains(csReading);
 }
 
-bool Destroying(const TComponent* component) { return component->ComponentState().Contains(csDestroying); }
 
 }  // namespace
 
