@@ -28,6 +28,33 @@ void FillCache(TsCommonData& data, COLORREF colour) {
   DeleteObject(brush);
 }
 
+// A black screen-compatible memory DC of the given size that the copies
+// paint into.
+class TBlackTarget {
+ public:
+  TBlackTarget(int width, int height)
+      : screen_(GetDC(nullptr)), dc_(CreateCompatibleDC(screen_)),
+        bitmap_(CreateCompatibleBitmap(screen_, width, height)), old_(SelectObject(dc_, bitmap_)) {
+    const RECT all{0, 0, width, height};
+    FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
+  ~TBlackTarget() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+    ReleaseDC(nullptr, screen_);
+  }
+  TBlackTarget(const TBlackTarget&) = delete;
+  TBlackTarget& operator=(const TBlackTarget&) = delete;
+  HDC Dc() const { return dc_; }
+
+ private:
+  HDC screen_;
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ old_;
+};
+
 TEST_F(BackgroundQueriesTest, PartlyTransparentSectionsMixWithTheParentsColour) {
   TsPanel* white = WithSection(Add<TsPanel>(nullptr, 0, 0, 300, 200), L"WHITE");
   TsPanel* black = WithSection(Add<TsPanel>(white), L"BLACKHALF");
@@ -116,22 +143,14 @@ TEST_F(BackgroundQueriesTest, HwndCacheSkipsChildWindowsAndCopiesGroupBoxInsides
   ClientToScreen(parent, &origin);
   const int dx = origin.x - window.left, dy = origin.y - window.top;
 
-  HDC screen = GetDC(nullptr);
-  HDC target = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 300, 200);
-  HGDIOBJ old = SelectObject(target, bitmap);
-  const RECT all{0, 0, 300, 200};
-  FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  const TBlackTarget black(300, 200);
+  HDC target = black.Dc();
   const TRect area{0, 0, 300, 200};
   CopyHwndCache(parent, &data, area, dy, dx, false, target, area);
   // Child rectangles are in client coordinates here.
   EXPECT_EQ(GetPixel(target, 60, 50), RGB(10, 200, 30));   // inside the group box
   EXPECT_EQ(GetPixel(target, 175, 35), RGB(0, 0, 0));      // the other child is left out
   EXPECT_EQ(GetPixel(target, 250, 150), RGB(10, 200, 30)); // the form itself
-  SelectObject(target, old);
-  DeleteObject(bitmap);
-  DeleteDC(target);
-  ReleaseDC(nullptr, screen);
   DestroyWindow(group);
   DestroyWindow(other);
 }
@@ -144,21 +163,13 @@ TEST_F(BackgroundQueriesTest, ControlCacheLeavesOutGraphicChildrenButNotWindowed
   Add<TsEdit>(panel, 100, 10, 40, 20)->HandleNeeded();  // not opaque
   TsCommonData& data = *panel->SkinData();
   FillCache(data, RGB(10, 200, 30));
-  HDC screen = GetDC(nullptr);
-  HDC target = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
-  HGDIOBJ old = SelectObject(target, bitmap);
-  const RECT all{0, 0, 200, 100};
-  FillRect(target, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  const TBlackTarget black(200, 100);
+  HDC target = black.Dc();
   const TRect area{0, 0, 200, 100};
   CopyWinControlCache(panel, &data, area, 0, 0, false, target, area);
   EXPECT_EQ(GetPixel(target, 20, 15), RGB(0, 0, 0));       // under the label
   EXPECT_EQ(GetPixel(target, 110, 15), RGB(10, 200, 30));  // under the child window, which clips itself
   EXPECT_EQ(GetPixel(target, 60, 80), RGB(10, 200, 30));
-  SelectObject(target, old);
-  DeleteObject(bitmap);
-  DeleteDC(target);
-  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace skin_test
