@@ -65,7 +65,7 @@ TEST(GdiObjectsReleased, HelpersLeaveTheCountAsTheyFoundIt) {
     PaintTextGlow(bmp.get(), glowMask,
                   TTextGlowParams{L"Glow", Rect(4, 4, 40 + round % 2, 28), DT_SINGLELINE, 0x00FFFF, 2, 15});
     PaintWhiteHighlight(bmp.get(), Rect(0, 0, 64, 32), 60, 0xFF0000, 3, 2);
-    ApplyDisabledKind(bmp.get(), 3, nullptr, fill, classlib::Point(0, 0));
+    ApplyDisabledKind(bmp.get(), 3, kSkinKeyColor, fill, classlib::Point(0, 0));
   };
   everything(0);  // canvases select their objects once, on first use
   const DWORD before = GdiObjects();

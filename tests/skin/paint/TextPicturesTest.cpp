@@ -126,7 +126,7 @@ TEST_F(TextPictures, CaptionsDisabledKindsAndFrames) {
   for (int i = 0; i < 4; ++i) {
     auto g = Glyph();
     const int x = 10 + i * 50, y = 84;
-    ApplyDisabledKind(g.get(), kinds[i], nullptr, MakeCacheInfo(back.get(), x, y), Point(0, 0));
+    ApplyDisabledKind(g.get(), kinds[i], kSkinKeyColor, MakeCacheInfo(back.get(), x, y), Point(0, 0));
     BitBlt(c->Handle(), x, y, 32, 32, g->Canvas()->Handle(), 0, 0, SRCCOPY);
   }
 
