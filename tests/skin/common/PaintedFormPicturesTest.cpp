@@ -9,8 +9,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "classlib/controls/Application.h"
@@ -20,7 +18,6 @@
 #include "classlib/controls/Forms.h"
 #include "classlib/controls/Label.h"
 #include "classlib/controls/Panel.h"
-#include "png/PngObject.h"
 #include "skin/common/BackgroundQueries.h"
 #include "skin/common/ParentBorders.h"
 #include "skin/common/SectionItemPaint.h"
@@ -38,6 +35,7 @@
 #include "skin/paint/Text32_Gdi.h"
 #include "skin/paint/TextGlow_Gdi.h"
 #include "tests/skin/paint/InternalSkinFixture.h"
+#include "tests/skin/paint/PictureFiles.h"
 
 namespace skin_test {
 
@@ -47,18 +45,10 @@ using namespace skin::paint;
 
 namespace {
 
+using skin::paint::testing::PicturesDir;
+using skin::paint::testing::SavePng;
+
 constexpr int kWidth = 460, kHeight = 300;
-
-std::wstring PicturesDir() {
-  const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
-  return dir ? std::filesystem::path(dir).wstring() : std::wstring();
-}
-
-void SavePng(TBitmap* bmp, const std::wstring& file) {
-  png::TPNGObject image;
-  image.Assign(bmp);
-  image.SaveToFile(file);
-}
 
 // Diagonal stripes in two browns, opaque.
 void Pattern(TBitmap* bmp) {
