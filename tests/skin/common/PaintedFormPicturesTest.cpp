@@ -178,6 +178,8 @@ TEST_F(PaintedFormPictures, ControlsOverAPatternedFormAndALayeredFace) {
   PaintBorderFromParent(editBmp->Canvas()->Handle(), Rect(0, 0, 200, 26), 0, editFace.data, 0, client);
   PaintSkinDataText(editBmp->Canvas(), L"Omega Seamaster 1962", true, false, editFace.data,
                     DT_SINGLELINE | DT_VCENTER, Rect(client.Left + 3, client.Top, client.Right, client.Bottom));
+  GdiFlush();
+  EXPECT_EQ(GetBmpPixel32(editBmp, 0, 0), GetBmpPixel32(face.get(), 236, 108));  // a round corner shows the stripes
   editFace.CopyTo(face.get());
 
   // Buttons: enabled, disabled over the parent image, disabled greyed.
