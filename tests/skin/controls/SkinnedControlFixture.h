@@ -175,6 +175,17 @@ class SkinnedControlFixture : public ::testing::Test {
     return PaletteColour(argb & 0xFFFFFF);
   }
 
+  // The process's live GDI objects. Wine answers GetGuiResources with 0; its
+  // handle table takes a bare index for an object of any generation, so the
+  // live objects are the indexes GetObjectType knows.
+  static DWORD LiveGdiObjects() {
+    if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return reported;
+    DWORD live = 0;
+    for (std::uintptr_t index = 1; index < 0x10000; ++index)
+      live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
+    return live;
+  }
+
   // Mouse messages to a control, at client point P.
   static void Mouse(classlib::TWinControl* control, UINT msg, classlib::TPoint p, WPARAM keys = 0) {
     SendMessageW(control->Handle(), msg, keys, MAKELPARAM(p.X, p.Y));
