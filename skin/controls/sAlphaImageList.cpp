@@ -276,6 +276,16 @@ bool IconBitmap32(HIMAGELIST handle, int index, TBitmap* bmp) {
   return done;
 }
 
+// Dst takes Src's pixels: row by row into a 32-bit bitmap of the same size.
+void CopyPixels32(TBitmap& src, TBitmap& dst) {
+  if (dst.PixelFormat() != pf32bit || dst.Width() != src.Width() || dst.Height() != src.Height()) {
+    dst.Assign(&src);
+    return;
+  }
+  for (int y = 0; y < src.Height(); ++y)
+    std::memcpy(dst.ScanLine(y), src.ScanLine(y), static_cast<size_t>(src.Width()) * 4);
+}
+
 }  // namespace
 
 void FixAlpha(TBitmap* bmp) {
@@ -295,7 +305,7 @@ bool TsAlphaImageList::GetBitmap32(int index, TBitmap* bmp) {
   TsImgListItem* item = index < items_->Count() ? items_->Items(index) : nullptr;
   if (item && item->imageFormat_ == ifPNG && item->imgData_.Size() > 0 && item->origWidth_ > 0) {
     if (item->cacheBmp_ && item->cacheBmp_->Width() == width && item->cacheBmp_->Height() == height) {
-      bmp->Assign(item->cacheBmp_.get());
+      CopyPixels32(*item->cacheBmp_, *bmp);
       return true;
     }
     std::unique_ptr<TGraphic> picture;

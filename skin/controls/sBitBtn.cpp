@@ -44,6 +44,7 @@ void TsBitBtn::SetDown(bool value) {
   if (down_ == value) return;
   down_ = value;
   stateChanged_ = true;
+  StopFadeNow();
   SkinData()->BGChanged = true;
   Repaint();
 }

@@ -55,7 +55,9 @@ void TsButton::SetDown(bool value) {
   if (down_ == value) return;
   down_ = value;
   stateChanged_ = true;
-  if (!ComponentState().Contains(csLoading)) SkinData()->Invalidate(false);
+  if (ComponentState().Contains(csLoading)) return;
+  StopFadeNow();
+  SkinData()->Invalidate(false);
 }
 
 void TsButton::SetStyle(TButtonStyle value) {

@@ -339,6 +339,8 @@ void TsButtonBase<Base, C>::WndProc(TMessage& m) {
         return;
       case scFadeStep:
         StopFade(fadeTimer_);
+        // A change that came while the fade ran shows now.
+        if (skinData->BGChanged && !Destroying(this)) this->Repaint();
         return;
       case scPrepareCache:
         if (Skinned()) PrepareCache();

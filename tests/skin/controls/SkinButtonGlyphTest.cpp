@@ -1,0 +1,265 @@
+#ifdef _WIN32
+// Button pictures: the alpha image list's renderings (resampled once, then
+// cached; damaged items), which image and which frame a button shows in
+// each state, and blending only in the normal state.
+#include <memory>
+#include <string>
+
+#include "SkinnedControlFixture.h"
+#include "classlib/core/ComponentReader.h"
+#include "skin/controls/ButtonGlyph.h"
+#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/sBitBtn.h"
+#include "skin/controls/sButton.h"
+#include "tests/png/core/PngTestFiles.h"
+
+namespace skin_test {
+namespace {
+
+using namespace classlib;
+using namespace skin;
+using pngtest::Bytes;
+
+// A w x h opaque RGBA PNG of one colour (0xRRGGBB).
+Bytes SolidPng(uint32_t w, uint32_t h, uint32_t rgb) {
+  Bytes raw;
+  for (uint32_t y = 0; y < h; ++y) {
+    raw.push_back(0);
+    for (uint32_t x = 0; x < w; ++x)
+      raw.insert(raw.end(), {uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb), uint8_t(255)});
+  }
+  return pngtest::PngFile().Chunk("IHDR", pngtest::Ihdr(w, h, 8, 6)).Idat(pngtest::Zlib(raw)).End().bytes;
+}
+
+int AddPng(TsAlphaImageList& list, const Bytes& png) {
+  TMemoryStream file;
+  file.WriteBuffer(png.data(), static_cast<int64_t>(png.size()));
+  file.SetPosition(0);
+  return list.AddImageFile(file, ifPNG);
+}
+
+// The pixel as 0xAARRGGBB.
+uint32_t Argb(TBitmap& bmp, int x, int y) { return reinterpret_cast<const uint32_t*>(bmp.ScanLine(y))[x]; }
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+TEST(SkinAlphaImageListRendering, ASmallerPngIsResampledOnceAndThenServedFromTheCache) {
+  std::unique_ptr<TsAlphaImageList> list(New<TsAlphaImageList>(nullptr));
+  list->SetSize(24, 24);
+  ASSERT_EQ(AddPng(*list, SolidPng(16, 16, 0x3060C0)), 0);
+  TBitmap first, second;
+  second.SetPixelFormat(pf32bit);
+  second.SetSize(24, 24);
+  LARGE_INTEGER t0, t1, t2;
+  QueryPerformanceCounter(&t0);
+  ASSERT_TRUE(list->GetBitmap32(0, &first));
+  QueryPerformanceCounter(&t1);
+  ASSERT_TRUE(list->GetBitmap32(0, &second));
+  QueryPerformanceCounter(&t2);
+  ASSERT_EQ(first.Width(), 24);
+  ASSERT_EQ(first.Height(), 24);
+  EXPECT_EQ(Argb(first, 12, 12), 0xFF3060C0u);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x) ASSERT_EQ(Argb(second, x, y), Argb(first, x, y)) << x << "," << y;
+  EXPECT_GE(Seconds(t0, t1), 10 * Seconds(t1, t2)) << Seconds(t0, t1) << " s then " << Seconds(t1, t2) << " s";
+  // Outside the list, or without a bitmap: nothing.
+  EXPECT_FALSE(list->GetBitmap32(1, &first));
+  EXPECT_FALSE(list->GetBitmap32(-1, &first));
+  EXPECT_FALSE(list->GetBitmap32(0, nullptr));
+}
+
+std::wstring Hex(const Bytes& bytes) {
+  static const wchar_t kHex[] = L"0123456789ABCDEF";
+  std::wstring out;
+  for (uint8_t b : bytes) out += {kHex[b >> 4], kHex[b & 15]};
+  return out;
+}
+
+TEST(SkinAlphaImageListRendering, ADamagedItemLeavesABlankImageAndTheLaterImagesInPlace) {
+  RegisterSkinControlsClasses();
+  const std::wstring text = L"object List: TsAlphaImageList\n  Width = 8\n  Height = 8\n  Items = <\n"
+                            L"    item\n      ImgData = {" + Hex(SolidPng(8, 8, 0xFF0000)) + L"}\n    end\n"
+                            L"    item\n      ImgData = {89504E470D0A1A0A0000DEADBEEF}\n    end\n"
+                            L"    item\n      ImgData = {" + Hex(SolidPng(8, 8, 0x0000FF)) + L"}\n    end>\nend\n";
+  std::unique_ptr<TComponent> root(CreateComponentFromText(text, nullptr));
+  auto& list = dynamic_cast<TsAlphaImageList&>(*root);
+  ASSERT_EQ(list.Count(), 3);
+  TBitmap image;
+  ASSERT_TRUE(list.GetBitmap32(0, &image));
+  EXPECT_EQ(Argb(image, 4, 4), 0xFFFF0000u);
+  ASSERT_TRUE(list.GetBitmap32(1, &image));
+  EXPECT_EQ(Argb(image, 4, 4) >> 24, 0u);
+  ASSERT_TRUE(list.GetBitmap32(2, &image));
+  EXPECT_EQ(Argb(image, 4, 4), 0xFF0000FFu);
+  // Still usable: a new image goes to the end.
+  EXPECT_EQ(AddPng(list, SolidPng(8, 8, 0x00FF00)), 3);
+  ASSERT_TRUE(list.GetBitmap32(2, &image));
+  EXPECT_EQ(Argb(image, 4, 4), 0xFF0000FFu);
+}
+
+TEST(SkinAlphaImageListRendering, AssignBringsTheFilesAlongAndNilDropsTheSystemList) {
+  std::unique_ptr<TsAlphaImageList> from(New<TsAlphaImageList>(nullptr)), to(New<TsAlphaImageList>(nullptr));
+  from->SetSize(8, 8);
+  AddPng(*from, SolidPng(8, 8, 0x102030));
+  to->Assign(from.get());
+  ASSERT_EQ(to->Count(), 1);
+  ASSERT_EQ(to->Items()->Count(), 1);
+  EXPECT_EQ(to->Items()->Items(0)->ImgData().Bytes(), from->Items()->Items(0)->ImgData().Bytes());
+  TBitmap image;
+  ASSERT_TRUE(to->GetBitmap32(0, &image));
+  EXPECT_EQ(Argb(image, 1, 1), 0xFF102030u);
+  to->Assign(nullptr);
+  EXPECT_FALSE(to->HandleAllocated());
+}
+
+TEST(SkinAlphaImageListRendering, AlphaFixUpKeysTheBottomLeftColourOnlyWhenNoPixelHasAlpha) {
+  struct Case {
+    uint32_t corner, other;
+    uint32_t expectedCorner, expectedOther;
+  } cases[] = {
+      {0x00FF00FF, 0x00123456, 0x00FF00FF, 0xFF123456},  // no alpha anywhere: the corner colour is clear
+      {0x00FF00FF, 0x80123456, 0x00FF00FF, 0x80123456},  // some alpha: left as it is
+  };
+  for (const Case& c : cases) {
+    TBitmap bmp;
+    bmp.SetPixelFormat(pf32bit);
+    bmp.SetSize(3, 2);
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 3; ++x) reinterpret_cast<uint32_t*>(bmp.ScanLine(y))[x] = c.other;
+    reinterpret_cast<uint32_t*>(bmp.ScanLine(1))[0] = c.corner;
+    reinterpret_cast<uint32_t*>(bmp.ScanLine(0))[2] = c.corner;
+    FixAlpha(&bmp);
+    EXPECT_EQ(Argb(bmp, 0, 1), c.expectedCorner);
+    EXPECT_EQ(Argb(bmp, 2, 0), c.expectedCorner);
+    EXPECT_EQ(Argb(bmp, 1, 0), c.expectedOther);
+  }
+}
+
+TEST(SkinButtonImages, EachStateTakesItsImageAndFallsBackToTheNormalOne) {
+  const std::array<int, 5> indexes{0, 99, 2, -1, 3};  // normal, hot, pressed, selected, disabled
+  struct Case {
+    bool enabled;
+    int state;
+    bool focused;
+    int expected;
+  } cases[] = {
+      {true, 0, false, 0},  {true, 1, false, 0},  // hot index out of range
+      {true, 2, false, 2},  {true, 2, true, 2},   // pressed wins over focus
+      {true, 0, true, 0},   {true, 3, false, 0},  // selected unset
+      {false, 2, true, 3},                        // disabled wins over everything
+  };
+  for (const Case& c : cases) {
+    const int state = PushButtonImageState(c.enabled, c.state, c.focused);
+    EXPECT_EQ(PushButtonImageIndex(indexes, state, 4), c.expected) << c.enabled << c.state << c.focused;
+  }
+}
+
+class SkinButtonGlyphTest : public SkinnedControlFixture {
+ protected:
+  void SetUp() override {
+    SkinnedControlFixture::SetUp();
+    images_ = classlib::New<TsAlphaImageList>(form_.get());
+    images_->SetSize(24, 24);
+    for (uint32_t rgb : {0xFF0000u, 0x00FF00u, 0x0000FFu, 0xFFFF00u}) AddPng(*images_, SolidPng(24, 24, rgb));
+    ShowForm();
+  }
+  // Buttons here change their look at once.
+  template <class T>
+  T* AddButton(int width) {
+    T* button = Add<T>(nullptr, 20, 20, width, 40);
+    button->SetAnimatEvents(paint::TacAnimatEvents{});
+    return button;
+  }
+  static TColor Centre(TsCommonData* skinData, const TRect& r) {
+    return CachePixel(skinData, TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+  }
+  TsAlphaImageList* images_ = nullptr;
+};
+
+TEST_F(SkinButtonGlyphTest, APushButtonShowsTheImageOfItsStateAndAHotIndexOutOfRangeFallsBack) {
+  auto* button = AddButton<TsButton>(160);
+  button->SetCaption(L"OK");
+  button->SetImages(images_);
+  button->SetImageIndex(0);
+  button->SetPressedImageIndex(2);
+  button->SetHotImageIndex(99);
+  button->Repaint();
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clRed, 2);
+  button->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_EQ(button->CurrentImageIndex(), 0);
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clRed, 2);
+  button->SetHotImageIndex(1);
+  button->Repaint();
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clLime, 2);
+  button->SetDown(true);
+  button->Repaint();
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clBlue, 2);
+}
+
+TEST_F(SkinButtonGlyphTest, ABitmapButtonsGlyphFrameFollowsItsState) {
+  // Four opaque 32-bit frames of 10 x 10: red, green, blue, yellow. Each
+  // frame is told by its first column.
+  TBitmap glyph;
+  glyph.SetPixelFormat(pf32bit);
+  glyph.SetSize(40, 10);
+  const uint32_t frames[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFF00};
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 40; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = frames[x / 10];
+  auto* button = AddButton<TsBitBtn>(140);
+  button->SetCaption(L"Raport");
+  button->SetGlyph(&glyph);
+  struct Case {
+    int numGlyphs;
+    bool hot, down;
+    TColor expected;
+  } cases[] = {
+      {4, false, false, clRed}, {4, true, false, clLime}, {4, false, true, clBlue},
+      {2, false, true, clBlue},  // beyond the last frame: the last one (its first column blue)
+      {1, true, false, clRed},
+  };
+  for (const Case& c : cases) {
+    button->SetNumGlyphs(c.numGlyphs);
+    button->Perform(c.hot ? CM_MOUSEENTER : CM_MOUSELEAVE, 0, 0);
+    button->SetDown(c.down);
+    button->SkinData()->Invalidate(true);
+    const TRect r = button->GlyphRect();
+    EXPECT_COLOUR_NEAR(CachePixel(button->SkinData(), TPoint{r.Left + 2, (r.Top + r.Bottom) / 2}), c.expected, 2)
+        << c.numGlyphs << " hot " << c.hot << " down " << c.down;
+  }
+}
+
+TEST_F(SkinButtonGlyphTest, BlendLightensTheImageOnlyInTheNormalState) {
+  auto* button = AddButton<TsBitBtn>(140);
+  button->SetCaption(L"Dokument");
+  button->SetImages(images_);
+  button->SetImageIndex(0);
+  button->SetBlend(150);
+  EXPECT_EQ(button->Blend(), 100);
+  button->SetBlend(-5);
+  EXPECT_EQ(button->Blend(), 0);
+  button->SetBlend(60);
+  button->SkinData()->Invalidate(true);
+  const TColor normal = Centre(button->SkinData(), button->GlyphRect());
+  EXPECT_GT(ChannelDistance(normal, clRed), 40);
+  EXPECT_GT(GetGValue(normal), 0);
+  button->Perform(CM_MOUSEENTER, 0, 0);
+  button->SkinData()->Invalidate(true);
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clRed, 2);
+  button->SetDown(true);
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clRed, 2);
+}
+
+TEST(SkinButtonGlyph, FormClassesTheDialogHookLeavesAlone) {
+  EXPECT_TRUE(IsExcludedFormClass(L"TApplication"));
+  EXPECT_TRUE(IsExcludedFormClass(L"TfcPopup"));
+  EXPECT_FALSE(IsExcludedFormClass(L"TForm1"));
+  EXPECT_EQ(ImageListCount(nullptr), 0);
+}
+
+}  // namespace
+}  // namespace skin_test
+#endif
