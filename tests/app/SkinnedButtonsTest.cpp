@@ -3,7 +3,11 @@
 // button's glyphs, "Raport" held down and the page tabs.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "AppTestFolder.h"
+#include "classlib/controls/Application.h"
+#include "png/PngObject.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/paint/PixelFills_Gdi.h"
@@ -104,6 +108,36 @@ TEST_F(SkinnedButtonsTest, ExactlyOneTabIsPressedAfterEachTabClick) {
       EXPECT_EQ(face, PaletteColour(pressed ? palette::kPanel : palette::kPanelLow)) << tab->Tag();
     }
   }
+}
+
+// A picture to look at, taken only when TESSARILO_PICTURES_DIR names a
+// folder: the main window on a card, page "Główne", as its window shows it.
+TEST_F(SkinnedButtonsTest, PictureOfTheMainWindowOnACard) {
+  const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
+  if (!dir) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
+  app::TForm1& form = FormOnCard();
+  form.SetBounds(20, 20, form.Width(), form.Height());
+  form.Show();
+  form.sButton1->Click();
+  form.sBitBtn11->Click();  // "Raport" held down
+  form.sBitBtn11->Click();
+  form.sBitBtn11->Click();
+  for (int i = 0; i < 20; ++i) {
+    Application->ProcessMessages();
+    Sleep(20);
+  }
+  RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const int w = form.ClientWidth(), h = form.ClientHeight();
+  TBitmap shot;
+  shot.SetPixelFormat(pf24bit);
+  shot.SetSize(w, h);
+  HDC dc = GetDC(form.Handle());
+  BitBlt(shot.Canvas()->Handle(), 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  ReleaseDC(form.Handle(), dc);
+  png::TPNGObject image;
+  image.Assign(&shot);
+  image.SaveToFile(fs::path(dir).wstring() + L"\\main-window-card.png");
+  form.Hide();
 }
 
 }  // namespace app_test
