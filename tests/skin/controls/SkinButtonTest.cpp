@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "SkinnedControlFixture.h"
+#include "classlib/menus/Menus.h"
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sButton.h"
 #include "skin/core/SkinCommand.h"
@@ -110,6 +111,71 @@ TEST_F(SkinButtonTest, SpaceShowsThePressBetweenDownAndUpAndClicksOnce) {
   SendMessageW(tab_->Handle(), WM_KEYUP, VK_SPACE, 0xC0390001);
   EXPECT_EQ(clicks_, 1);
   EXPECT_NE(Shown(), PaletteColour(palette::kPanel));
+}
+
+TEST_F(SkinButtonTest, ThePressOnTheSplitPartOpensTheMenuPressedAndIsNoClick) {
+  auto* menu = New<TPopupMenu>(form_.get());
+  auto* item = New<TMenuItem>(menu);
+  item->SetCaption(L"Raport");
+  menu->Items()->Add(item);
+  tab_->SetStyle(skin::bsSplitButton);
+  tab_->SetDropDownMenu(menu);
+  int popups = 0;
+  bool pressedWhileOpen = false;
+  TPoint openedAt;
+  menu->SetOnPopup([&](TObject*) {
+    ++popups;
+    pressedWhileOpen = tab_->DroppedDown() && tab_->CurrentState() == skin::kButtonPressed &&
+                       CachePixel(tab_->SkinData(), inner_) == PaletteColour(palette::kPanel);
+    openedAt = menu->PopupPoint();
+    // The menu's loop ends at the first timer tick.
+    SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR id, DWORD) {
+      KillTimer(nullptr, id);
+      EndMenu();
+    });
+  });
+  const TPoint split{tab_->Width() - 8, tab_->Height() / 2};
+  Mouse(tab_, WM_LBUTTONDOWN, split, MK_LBUTTON);
+  Mouse(tab_, WM_LBUTTONUP, split);
+  EXPECT_EQ(popups, 1);
+  EXPECT_TRUE(pressedWhileOpen);
+  EXPECT_EQ(openedAt, tab_->ClientToScreen(TPoint{0, tab_->Height()}));
+  EXPECT_EQ(clicks_, 0);
+  EXPECT_FALSE(tab_->DroppedDown());
+  EXPECT_EQ(Shown(), PaletteColour(palette::kPanelLow));
+  // The rest of the button clicks as ever.
+  Mouse(tab_, WM_LBUTTONDOWN, inner_, MK_LBUTTON);
+  Mouse(tab_, WM_LBUTTONUP, inner_);
+  EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(SkinButtonTest, AReleaseDuringThePressFadeShowsThePressAtOnceThenFadesOut) {
+  auto* button = Add<TsButton>(nullptr, 20, 70, 150, 30);  // "BUTTON" fades
+  button->SetCaption(L"Zapisz");
+  button->SetAnimatEvents({skin::paint::aeMouseDown, skin::paint::aeMouseUp});
+  UpdateWindow(button->Handle());
+  const TPoint inner = InnerPoint(button, button->SkinData());
+  const TColor normal = WindowPixel(button, inner);
+  const auto pressedLook = [](TColor c) {
+    return ChannelsBetween(c, PaletteColour(palette::kButtonDownTop), PaletteColour(palette::kButtonDownBottom));
+  };
+  Mouse(button, WM_LBUTTONDOWN, inner, MK_LBUTTON);
+  ASSERT_NE(button->FadeTimer(), nullptr);
+  EXPECT_TRUE(pressedLook(CachePixel(button->SkinData(), inner)));  // the picture faded to
+  Mouse(button, WM_LBUTTONUP, inner);
+  // The press was shown whole before the release's fade began from it.
+  skin::TsFadeTimer* fade = button->FadeTimer();
+  ASSERT_NE(fade, nullptr);
+  EXPECT_EQ(fade->Direction, skin::paint::fdOut);
+  const TColor from = PaletteColour(skin::paint::GetBmpPixel32(&fade->Bitmap, inner.X, inner.Y) & 0xFFFFFF);
+  EXPECT_TRUE(pressedLook(from)) << ColourText(from);
+  for (int frames = 0; button->FadeTimer() && frames < 100; ++frames) button->FadeTimer()->Timer();
+  EXPECT_EQ(button->FadeTimer(), nullptr);
+  // Released (focused now, so in the hot look), the window shows the cache.
+  const TColor released = WindowPixel(button, inner);
+  EXPECT_FALSE(pressedLook(released)) << ColourText(released);
+  EXPECT_NE(released, normal);
+  EXPECT_EQ(released, CachePixel(button->SkinData(), inner));
 }
 
 TEST_F(SkinButtonTest, TheOwnerDrawMessageNeverPaintsTheSystemLook) {
