@@ -19,6 +19,7 @@ namespace {
 using namespace classlib;
 using namespace skin;
 using pngtest::Bytes;
+using classlib::TButtonLayout;
 
 // A w x h opaque RGBA PNG of one colour (0xRRGGBB).
 Bytes SolidPng(uint32_t w, uint32_t h, uint32_t rgb) {
@@ -251,6 +252,108 @@ TEST_F(SkinButtonGlyphTest, BlendLightensTheImageOnlyInTheNormalState) {
   EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clRed, 2);
   button->SetDown(true);
   EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), clRed, 2);
+}
+
+TEST(SkinPushButtonLayout, CommandLinksMakeRoomForAGlyphAndCentredContentSharesTheMiddle) {
+  TPushButtonLayout l;
+  l.Width = 200;
+  l.Height = 60;
+  l.TextSize = TPoint{50, 14};
+  struct Case {
+    TButtonStyle style;
+    bool glyph;
+    TImageAlignment alignment;
+    TRect caption, image;
+  } cases[] = {
+      // Without images a command link keeps 32 x 32 for the glyph: 32 + 6 + 6.
+      {bsCommandLink, false, iaLeft, {44, 6, 194, 20}, {}},
+      {bsCommandLink, true, iaLeft, {36, 6, 194, 20}, {6, 6, 30, 30}},
+      {bsPushButton, true, iaCenter, {74, 23, 126, 37}, {88, 18, 112, 42}},
+      {bsPushButton, true, iaLeft, {30, 23, 194, 37}, {6, 18, 30, 42}},
+      {bsPushButton, true, iaRight, {6, 23, 170, 37}, {170, 18, 194, 42}},
+      {bsPushButton, false, iaLeft, {74, 23, 126, 37}, {}},
+      // A split button lays out in the width left of its arrow part.
+      {bsSplitButton, false, iaLeft, {66, 23, 118, 37}, {}},
+  };
+  for (const Case& c : cases) {
+    l.Style = c.style;
+    l.HasGlyph = c.glyph;
+    l.ImageSize = c.glyph ? TPoint{24, 24} : TPoint{};
+    l.Alignment = c.alignment;
+    EXPECT_EQ(PushButtonCaptionRect(l), c.caption) << c.style << " " << c.alignment;
+    EXPECT_EQ(PushButtonGlyphRect(l), c.image) << c.style << " " << c.alignment;
+  }
+  l.Style = bsPushButton;
+  l.HasGlyph = true;
+  l.ImageSize = TPoint{24, 24};
+  l.Alignment = iaLeft;
+  l.Pressed = true;  // pressed: both move by one pixel
+  EXPECT_EQ(PushButtonGlyphRect(l), (TRect{7, 19, 31, 43}));
+  EXPECT_EQ(PushButtonCaptionRect(l), (TRect{31, 24, 195, 38}));
+}
+
+TEST_F(SkinButtonGlyphTest, ABitmapButtonUsesItsListOnlyForAnIndexInsideIt) {
+  auto* button = AddButton<TsBitBtn>(140);
+  TBitmap glyph;
+  glyph.SetPixelFormat(pf32bit);
+  glyph.SetSize(16, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = 0xFF00FFFF;  // cyan
+  button->SetGlyph(&glyph);
+  button->SetImages(images_);
+  button->SetImageIndex(3);
+  EXPECT_TRUE(button->ImageListUsable());
+  EXPECT_EQ(button->GlyphSize(), (TPoint{24, 24}));
+  button->SetImageIndex(4);  // four images: index 4 is outside, the glyph stands
+  EXPECT_FALSE(button->ImageListUsable());
+  EXPECT_EQ(button->GlyphSize(), (TPoint{16, 16}));
+  button->SkinData()->Invalidate(true);
+  EXPECT_COLOUR_NEAR(Centre(button->SkinData(), button->GlyphRect()), static_cast<TColor>(RGB(0, 255, 255)), 2);
+  // No caption (or none shown): no text area, whatever the layout.
+  for (const TButtonLayout layout : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
+    button->SetLayout(layout);
+    button->SetCaption(L"");
+    EXPECT_EQ(button->TextAreaWidth(), 0);
+    button->SetCaption(L"Zapisz");
+    button->SetShowCaption(false);
+    EXPECT_EQ(button->TextAreaWidth(), 0);
+    button->SetShowCaption(true);
+    EXPECT_GT(button->TextAreaWidth(), 0);
+  }
+}
+
+TEST_F(SkinButtonGlyphTest, WithDrawOverBorderOffTheBorderLiesOverAGlyphThatFillsTheButton) {
+  auto* button = Add<TsBitBtn>(nullptr, 20, 20, 48, 32);
+  button->SetAnimatEvents(paint::TacAnimatEvents{});
+  TBitmap glyph;
+  glyph.SetPixelFormat(pf32bit);
+  glyph.SetSize(48, 32);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 48; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = 0xFFFF0000;  // red
+  button->SetGlyph(&glyph);
+  button->SetMargin(0);
+  const TPoint edge{0, 16};  // on the mask's outline, under the glyph
+  button->SkinData()->Invalidate(true);
+  EXPECT_COLOUR_NEAR(CachePixel(button->SkinData(), edge), clRed, 2);
+  button->SetDrawOverBorder(false);
+  button->SkinData()->Invalidate(true);
+  EXPECT_GT(ChannelDistance(CachePixel(button->SkinData(), edge), clRed), 100)
+      << ColourText(CachePixel(button->SkinData(), edge));
+}
+
+TEST_F(SkinButtonGlyphTest, ADisabledGlyphWithoutAlphaIsDrawnOpaque) {
+  auto* button = AddButton<TsBitBtn>(140);
+  TBitmap glyph;
+  glyph.SetPixelFormat(pf32bit);
+  glyph.SetSize(16, 16);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = 0x0000FF00;  // green, alpha 0
+  reinterpret_cast<uint32_t*>(glyph.ScanLine(15))[0] = 0x00FF00FF;  // the key colour in the corner
+  button->SetGlyph(&glyph);
+  button->SetEnabled(false);
+  button->SkinData()->Invalidate(true);
+  const TColor shown = Centre(button->SkinData(), button->GlyphRect());
+  EXPECT_GT(GetGValue(shown), GetRValue(shown) + 60) << ColourText(shown);
 }
 
 TEST(SkinButtonGlyph, FormClassesTheDialogHookLeavesAlone) {
