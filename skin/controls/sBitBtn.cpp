@@ -21,18 +21,11 @@ std::uint32_t AlignmentFlag(TAlignment alignment) {
 }  // namespace
 
 TsBitBtn::TsBitBtn(TComponent* owner)
-    : TsButtonBase(owner),
-      imageChangeLink_(std::make_unique<TChangeLink>()),
-      drawCanvas_(std::make_unique<TCanvas>()) {
+    : TsButtonBase(owner), drawCanvas_(std::make_unique<TCanvas>()) {
   SetWordWrap(true);
-  imageChangeLink_->SetOnChange([this](TObject*) {
-    if (images_) SkinData()->Invalidate(false);
-  });
 }
 
-TsBitBtn::~TsBitBtn() {
-  if (images_) images_->UnRegisterChanges(imageChangeLink_.get());
-}
+TsBitBtn::~TsBitBtn() = default;
 
 void TsBitBtn::Loaded() {
   TsButtonBase::Loaded();
@@ -52,20 +45,6 @@ void TsBitBtn::SetDown(bool value) {
 void TsBitBtn::SetImageIndex(int value) {
   if (imageIndex_ == value) return;
   imageIndex_ = value;
-  SkinData()->Invalidate(false);
-}
-
-void TsBitBtn::SetImages(TCustomImageList* value) {
-  if (images_ == value) return;
-  if (images_) {
-    images_->UnRegisterChanges(imageChangeLink_.get());
-    images_->RemoveFreeNotification(this);
-  }
-  images_ = value;
-  if (images_) {
-    images_->RegisterChanges(imageChangeLink_.get());
-    images_->FreeNotification(this);
-  }
   SkinData()->Invalidate(false);
 }
 
@@ -92,14 +71,6 @@ void TsBitBtn::SetTextAlignment(TAlignment value) {
   if (textAlignment_ == value) return;
   textAlignment_ = value;
   SkinData()->Invalidate(false);
-}
-
-void TsBitBtn::Notification(TComponent* component, TOperation operation) {
-  TsButtonBase::Notification(component, operation);
-  if (operation == opRemove && component == images_) {
-    images_->UnRegisterChanges(imageChangeLink_.get());
-    images_ = nullptr;
-  }
 }
 
 void TsBitBtn::Invalidate() {

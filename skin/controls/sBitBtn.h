@@ -27,8 +27,6 @@ class TsBitBtn : public TsButtonBase<classlib::TBitBtn, COC_TsBitBtn> {
   // -1: no glyph from Images.
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int value);
-  classlib::TCustomImageList* Images() const { return images_; }
-  void SetImages(classlib::TCustomImageList* value);
   // The picture's transparency in the normal state, 0..100.
   int Blend() const { return blend_; }
   void SetBlend(int value);
@@ -62,7 +60,6 @@ class TsBitBtn : public TsButtonBase<classlib::TBitBtn, COC_TsBitBtn> {
  protected:
   void Loaded() override;
   void WndProc(classlib::TMessage& message) override;
-  void Notification(classlib::TComponent* component, classlib::TOperation operation) override;
   void PrepareCache() override;
   void DrawUnskinned(const DRAWITEMSTRUCT& item) override;
   bool RepaintsUnskinnedHover() const override { return false; }
@@ -72,7 +69,6 @@ class TsBitBtn : public TsButtonBase<classlib::TBitBtn, COC_TsBitBtn> {
   void DrawCaption(classlib::TCanvas* canvas, int skinState);
 
   int imageIndex_ = -1;
-  classlib::TCustomImageList* images_ = nullptr;
   int blend_ = 0;
   bool grayed_ = false;
   std::uint8_t disabledGlyphKind_ = 1;
@@ -85,7 +81,6 @@ class TsBitBtn : public TsButtonBase<classlib::TBitBtn, COC_TsBitBtn> {
   classlib::TButtonLayout lastLayout_ = classlib::blGlyphLeft;
   TPoint glyphPos_;
   TRect captionRect_;
-  std::unique_ptr<classlib::TChangeLink> imageChangeLink_;
   std::unique_ptr<classlib::TCanvas> drawCanvas_;
 };
 

@@ -35,21 +35,14 @@ void TImageMargins::Assign(const TPersistent* source) {
 }
 
 TsButton::TsButton(TComponent* owner)
-    : TsButtonBase(owner),
-      imageMargins_(std::make_unique<TImageMargins>()),
-      imageChangeLink_(std::make_unique<TChangeLink>()),
-      drawCanvas_(std::make_unique<TCanvas>()) {
+    : TsButtonBase(owner), imageMargins_(std::make_unique<TImageMargins>()), drawCanvas_(std::make_unique<TCanvas>()) {
   SetWordWrap(true);
-  const auto invalidate = [this](TObject*) {
+  imageMargins_->OnChange = [this](TObject*) {
     if (images_) SkinData()->Invalidate(false);
   };
-  imageMargins_->OnChange = invalidate;
-  imageChangeLink_->SetOnChange(invalidate);
 }
 
-TsButton::~TsButton() {
-  if (images_) images_->UnRegisterChanges(imageChangeLink_.get());
-}
+TsButton::~TsButton() = default;
 
 void TsButton::SetDown(bool value) {
   if (down_ == value) return;
@@ -85,20 +78,6 @@ void TsButton::SetDropDownMenu(TPopupMenu* value) {
   if (dropDownMenu_) dropDownMenu_->FreeNotification(this);
 }
 
-void TsButton::SetImages(TCustomImageList* value) {
-  if (images_ == value) return;
-  if (images_) {
-    images_->UnRegisterChanges(imageChangeLink_.get());
-    images_->RemoveFreeNotification(this);
-  }
-  images_ = value;
-  if (images_) {
-    images_->RegisterChanges(imageChangeLink_.get());
-    images_->FreeNotification(this);
-  }
-  SkinData()->Invalidate(false);
-}
-
 void TsButton::SetImageAlignment(TImageAlignment value) {
   if (imageAlignment_ == value) return;
   imageAlignment_ = value;
@@ -114,12 +93,7 @@ void TsButton::SetIndex(int which, int value) {
 
 void TsButton::Notification(TComponent* component, TOperation operation) {
   TsButtonBase::Notification(component, operation);
-  if (operation != opRemove) return;
-  if (component == images_) {
-    images_->UnRegisterChanges(imageChangeLink_.get());
-    images_ = nullptr;
-  }
-  if (component == dropDownMenu_) dropDownMenu_ = nullptr;
+  if (operation == opRemove && component == dropDownMenu_) dropDownMenu_ = nullptr;
 }
 
 bool TsButton::HasGlyph() const { return images_ && indexes_[0] >= 0 && indexes_[0] < images_->Count(); }

@@ -54,8 +54,6 @@ class TsButton : public TsButtonBase<classlib::TButton, COC_TsButton> {
   void SetDropDownMenu(classlib::TPopupMenu* value);
   bool DroppedDown() const { return droppedDown_; }
 
-  classlib::TCustomImageList* Images() const { return images_; }
-  void SetImages(classlib::TCustomImageList* value);
   TImageAlignment ImageAlignment() const { return imageAlignment_; }
   void SetImageAlignment(TImageAlignment value);
   int ImageIndex() const { return indexes_[0]; }
@@ -97,11 +95,9 @@ class TsButton : public TsButtonBase<classlib::TButton, COC_TsButton> {
   std::wstring commandLinkHint_;
   classlib::TPopupMenu* dropDownMenu_ = nullptr;
   bool droppedDown_ = false;
-  classlib::TCustomImageList* images_ = nullptr;
   TImageAlignment imageAlignment_ = iaLeft;
   std::array<int, 5> indexes_{-1, -1, -1, -1, -1};
   std::unique_ptr<TImageMargins> imageMargins_;
-  std::unique_ptr<classlib::TChangeLink> imageChangeLink_;
   std::unique_ptr<classlib::TCanvas> drawCanvas_;
 };
 

@@ -55,16 +55,45 @@ int ButtonSectionState(int buttonState, int sectionStates) {
 }
 
 template <class Base, int C>
-TsButtonBase<Base, C>::TsButtonBase(TComponent* owner) : TsSkinnedControl<Base, C>(owner) {
+TsButtonBase<Base, C>::TsButtonBase(TComponent* owner)
+    : TsSkinnedControl<Base, C>(owner), imageChangeLink_(std::make_unique<TChangeLink>()) {
   this->ControlStyle().Exclude(csOpaque);
   this->ControlStyle().Exclude(csDoubleClicks);
   this->SkinData()->InitCacheBmp();
+  imageChangeLink_->SetOnChange([this](TObject*) {
+    if (images_) this->SkinData()->Invalidate(false);
+  });
 }
 
 template <class Base, int C>
 TsButtonBase<Base, C>::~TsButtonBase() {
+  if (images_) images_->UnRegisterChanges(imageChangeLink_.get());
   StopFade(fadeTimer_);
   DropRegion();
+}
+
+template <class Base, int C>
+void TsButtonBase<Base, C>::SetImages(TCustomImageList* value) {
+  if (images_ == value) return;
+  if (images_) {
+    images_->UnRegisterChanges(imageChangeLink_.get());
+    images_->RemoveFreeNotification(this);
+  }
+  images_ = value;
+  if (images_) {
+    images_->RegisterChanges(imageChangeLink_.get());
+    images_->FreeNotification(this);
+  }
+  this->SkinData()->Invalidate(false);
+}
+
+template <class Base, int C>
+void TsButtonBase<Base, C>::Notification(TComponent* component, TOperation operation) {
+  TsSkinnedControl<Base, C>::Notification(component, operation);
+  if (operation == opRemove && component == images_) {
+    images_->UnRegisterChanges(imageChangeLink_.get());
+    images_ = nullptr;
+  }
 }
 
 template <class Base, int C>

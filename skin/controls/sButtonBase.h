@@ -7,9 +7,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "classlib/controls/Button.h"
 #include "classlib/controls/BitBtn.h"
+#include "classlib/menus/ImageList.h"
 #include "skin/common/FadeTimer.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/core/CacheInfo.h"
@@ -60,6 +62,9 @@ class TsButtonBase : public TsSkinnedControl<Base, ControlClassCode> {
   int SkinState() const;
   // The running fade, null when none.
   TsFadeTimer* FadeTimer() const { return fadeTimer_; }
+  // The image source; its changes repaint the button.
+  classlib::TCustomImageList* Images() const { return images_; }
+  void SetImages(classlib::TCustomImageList* value);
 
  protected:
   void CreateParams(classlib::TCreateParams& params) override;
@@ -69,6 +74,7 @@ class TsButtonBase : public TsSkinnedControl<Base, ControlClassCode> {
   void MouseDown(classlib::TMouseButton button, classlib::TShiftState shift, int x, int y) override;
   void MouseUp(classlib::TMouseButton button, classlib::TShiftState shift, int x, int y) override;
   void SetButtonStyle(bool isDefault) override;
+  void Notification(classlib::TComponent* component, classlib::TOperation operation) override;
 
   // The whole control image into the cache bitmap.
   virtual void PrepareCache() = 0;
@@ -104,6 +110,7 @@ class TsButtonBase : public TsSkinnedControl<Base, ControlClassCode> {
   bool down_ = false;
   bool stateChanged_ = true;
   bool mouseClicked_ = false;
+  classlib::TCustomImageList* images_ = nullptr;
 
  private:
   // Printing paints whatever the locks say (PaintTo, WM_PRINT).
@@ -125,6 +132,7 @@ class TsButtonBase : public TsSkinnedControl<Base, ControlClassCode> {
   bool reflected_ = false;
   TacAnimatEvents animatEvents_{paint::aeGlobalDef};
   TsFadeTimer* fadeTimer_ = nullptr;
+  std::unique_ptr<classlib::TChangeLink> imageChangeLink_;
   HRGN region_ = kNoRegionYet;
   TRect lastBounds_{};
   bool partlyHidden_ = false;

@@ -39,6 +39,14 @@ int AddPng(TsAlphaImageList& list, const Bytes& png) {
   return list.AddImageFile(file, ifPNG);
 }
 
+// A w x h 32-bit glyph of one pixel value (0xAARRGGBB).
+void FillGlyph(TBitmap& glyph, int w, int h, uint32_t argb) {
+  glyph.SetPixelFormat(pf32bit);
+  glyph.SetSize(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = argb;
+}
+
 // The pixel as 0xAARRGGBB.
 uint32_t Argb(TBitmap& bmp, int x, int y) { return reinterpret_cast<const uint32_t*>(bmp.ScanLine(y))[x]; }
 
@@ -295,10 +303,7 @@ TEST(SkinPushButtonLayout, CommandLinksMakeRoomForAGlyphAndCentredContentSharesT
 TEST_F(SkinButtonGlyphTest, ABitmapButtonUsesItsListOnlyForAnIndexInsideIt) {
   auto* button = AddButton<TsBitBtn>(140);
   TBitmap glyph;
-  glyph.SetPixelFormat(pf32bit);
-  glyph.SetSize(16, 16);
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = 0xFF00FFFF;  // cyan
+  FillGlyph(glyph, 16, 16, 0xFF00FFFF);  // cyan
   button->SetGlyph(&glyph);
   button->SetImages(images_);
   button->SetImageIndex(3);
@@ -326,10 +331,7 @@ TEST_F(SkinButtonGlyphTest, WithDrawOverBorderOffTheBorderLiesOverAGlyphThatFill
   auto* button = Add<TsBitBtn>(nullptr, 20, 20, 48, 32);
   button->SetAnimatEvents(paint::TacAnimatEvents{});
   TBitmap glyph;
-  glyph.SetPixelFormat(pf32bit);
-  glyph.SetSize(48, 32);
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 48; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = 0xFFFF0000;  // red
+  FillGlyph(glyph, 48, 32, 0xFFFF0000);  // red
   button->SetGlyph(&glyph);
   button->SetMargin(0);
   const TPoint edge{0, 16};  // on the mask's outline, under the glyph
@@ -344,10 +346,7 @@ TEST_F(SkinButtonGlyphTest, WithDrawOverBorderOffTheBorderLiesOverAGlyphThatFill
 TEST_F(SkinButtonGlyphTest, ADisabledGlyphWithoutAlphaIsDrawnOpaque) {
   auto* button = AddButton<TsBitBtn>(140);
   TBitmap glyph;
-  glyph.SetPixelFormat(pf32bit);
-  glyph.SetSize(16, 16);
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) reinterpret_cast<uint32_t*>(glyph.ScanLine(y))[x] = 0x0000FF00;  // green, alpha 0
+  FillGlyph(glyph, 16, 16, 0x0000FF00);  // green, alpha 0
   reinterpret_cast<uint32_t*>(glyph.ScanLine(15))[0] = 0x00FF00FF;  // the key colour in the corner
   button->SetGlyph(&glyph);
   button->SetEnabled(false);
