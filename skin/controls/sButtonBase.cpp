@@ -348,6 +348,8 @@ void TsButtonBase<Base, C>::WndProc(TMessage& m) {
         stateChanged_ = true;
         StopFade(fadeTimer_);
         CommonWndProc(m, skinData);
+        // The wait the removal of a skin began ends with the new one.
+        skinData->SetUpdating(false);
         skinData->Invalidate(false);
         return;
       case scRemoveSkin:

@@ -125,6 +125,19 @@ TEST(SkinAlphaImageListRendering, AssignBringsTheFilesAlongAndNilDropsTheSystemL
   EXPECT_FALSE(to->HandleAllocated());
 }
 
+TEST(SkinAlphaImageListRendering, DrawingWithNoGlyphCountDrawsTheWholeImage) {
+  std::unique_ptr<TsAlphaImageList> list(New<TsAlphaImageList>(nullptr));
+  list->SetSize(8, 8);
+  AddPng(*list, SolidPng(8, 8, 0x00FF00));
+  for (const int numGlyphs : {0, 1}) {
+    TBitmap target;
+    FillGlyph(target, 10, 10, 0xFF000000);
+    DrawImageToBitmap(list.get(), 0, &target, 1, 1, false, numGlyphs, 0, clNone, 0);
+    EXPECT_EQ(Argb(target, 8, 8) & 0xFFFFFF, 0x00FE00u) << numGlyphs;
+    EXPECT_EQ(Argb(target, 9, 9) & 0xFFFFFF, 0u) << numGlyphs;
+  }
+}
+
 TEST(SkinAlphaImageListRendering, AlphaFixUpKeysTheBottomLeftColourOnlyWhenNoPixelHasAlpha) {
   struct Case {
     uint32_t corner, other;

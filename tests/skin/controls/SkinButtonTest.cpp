@@ -178,6 +178,20 @@ TEST_F(SkinButtonTest, AReleaseDuringThePressFadeShowsThePressAtOnceThenFadesOut
   EXPECT_EQ(released, CachePixel(button->SkinData(), inner));
 }
 
+TEST_F(SkinButtonTest, WithTheSkinOffButtonsDrawTheSystemLookAndTakeTheSkinBack) {
+  auto* command = Add<TsBitBtn>(nullptr, 20, 70, 120, 32);
+  command->SetCaption(L"Raport");
+  UpdateWindow(command->Handle());
+  manager_->SetActive(false);
+  EXPECT_FALSE(tab_->SkinData()->Skinned(false));
+  const TColor face = ColorToRGB(clBtnFace);
+  EXPECT_EQ(WindowPixel(tab_, inner_), face);
+  EXPECT_EQ(WindowPixel(command, InnerPoint(command, nullptr)), face);
+  manager_->SetActive(true);
+  EXPECT_EQ(WindowPixel(tab_, inner_), PaletteColour(palette::kPanelLow));
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(SkinButtonTest, TheOwnerDrawMessageNeverPaintsTheSystemLook) {
   auto* command = Add<TsBitBtn>(nullptr, 20, 70, 120, 32);
   command->SetCaption(L"Raport");
