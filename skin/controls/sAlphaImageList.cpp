@@ -282,8 +282,10 @@ void CopyPixels32(TBitmap& src, TBitmap& dst) {
     dst.Assign(&src);
     return;
   }
-  for (int y = 0; y < src.Height(); ++y)
-    std::memcpy(dst.ScanLine(y), src.ScanLine(y), static_cast<size_t>(src.Width()) * 4);
+  if (src.Height() == 0) return;
+  // Bottom-up rows of equal stride lie in one block from the last row on.
+  const int last = src.Height() - 1;
+  std::memcpy(dst.ScanLine(last), src.ScanLine(last), static_cast<size_t>(src.Width()) * 4 * src.Height());
 }
 
 }  // namespace

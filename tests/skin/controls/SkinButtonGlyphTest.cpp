@@ -4,6 +4,7 @@
 // each state, and blending only in the normal state.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "SkinnedControlFixture.h"
 #include "classlib/core/ComponentReader.h"
@@ -57,27 +58,33 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }
 
 TEST(SkinAlphaImageListRendering, ASmallerPngIsResampledOnceAndThenServedFromTheCache) {
+  // Twenty images, so that one slow moment of the machine does not decide.
+  constexpr int kImages = 20;
   std::unique_ptr<TsAlphaImageList> list(New<TsAlphaImageList>(nullptr));
   list->SetSize(24, 24);
-  ASSERT_EQ(AddPng(*list, SolidPng(16, 16, 0x3060C0)), 0);
-  TBitmap first, second;
-  second.SetPixelFormat(pf32bit);
-  second.SetSize(24, 24);
+  for (int i = 0; i < kImages; ++i) ASSERT_EQ(AddPng(*list, SolidPng(16, 16, 0x3060C0 + static_cast<uint32_t>(i))), i);
+  std::vector<std::unique_ptr<TBitmap>> first(kImages), second(kImages);
+  for (int i = 0; i < kImages; ++i) {
+    first[i] = std::make_unique<TBitmap>();
+    second[i] = std::make_unique<TBitmap>();
+    second[i]->SetPixelFormat(pf32bit);
+    second[i]->SetSize(24, 24);
+  }
   LARGE_INTEGER t0, t1, t2;
   QueryPerformanceCounter(&t0);
-  ASSERT_TRUE(list->GetBitmap32(0, &first));
+  for (int i = 0; i < kImages; ++i) ASSERT_TRUE(list->GetBitmap32(i, first[i].get()));
   QueryPerformanceCounter(&t1);
-  ASSERT_TRUE(list->GetBitmap32(0, &second));
+  for (int i = 0; i < kImages; ++i) ASSERT_TRUE(list->GetBitmap32(i, second[i].get()));
   QueryPerformanceCounter(&t2);
-  ASSERT_EQ(first.Width(), 24);
-  ASSERT_EQ(first.Height(), 24);
-  EXPECT_EQ(Argb(first, 12, 12), 0xFF3060C0u);
-  for (int y = 0; y < 24; ++y)
-    for (int x = 0; x < 24; ++x) ASSERT_EQ(Argb(second, x, y), Argb(first, x, y)) << x << "," << y;
   EXPECT_GE(Seconds(t0, t1), 10 * Seconds(t1, t2)) << Seconds(t0, t1) << " s then " << Seconds(t1, t2) << " s";
+  ASSERT_EQ(first[0]->Width(), 24);
+  ASSERT_EQ(first[0]->Height(), 24);
+  EXPECT_EQ(Argb(*first[5], 12, 12), 0xFF3060C5u);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x) ASSERT_EQ(Argb(*second[5], x, y), Argb(*first[5], x, y)) << x << "," << y;
   // Outside the list, or without a bitmap: nothing.
-  EXPECT_FALSE(list->GetBitmap32(1, &first));
-  EXPECT_FALSE(list->GetBitmap32(-1, &first));
+  EXPECT_FALSE(list->GetBitmap32(kImages, first[0].get()));
+  EXPECT_FALSE(list->GetBitmap32(-1, first[0].get()));
   EXPECT_FALSE(list->GetBitmap32(0, nullptr));
 }
 
@@ -366,6 +373,43 @@ TEST_F(SkinButtonGlyphTest, ADisabledGlyphWithoutAlphaIsDrawnOpaque) {
   button->SkinData()->Invalidate(true);
   const TColor shown = Centre(button->SkinData(), button->GlyphRect());
   EXPECT_GT(GetGValue(shown), GetRValue(shown) + 60) << ColourText(shown);
+}
+
+TEST(SkinButtonGlyph, AToolButtonsImageComesFromItsStatesListAtItsPlace) {
+  std::unique_ptr<TsAlphaImageList> images(New<TsAlphaImageList>(nullptr)), hot(New<TsAlphaImageList>(nullptr));
+  images->SetSize(16, 16);
+  hot->SetSize(16, 16);
+  AddPng(*images, SolidPng(16, 16, 0xFF0000));
+  AddPng(*hot, SolidPng(16, 16, 0x0000FF));
+  TToolButtonGlyph button;
+  button.Images = images.get();
+  button.HotImages = hot.get();
+  button.ImageIndex = 0;
+  button.ButtonWidth = 40;
+  button.ButtonHeight = 30;
+  struct Case {
+    UINT itemState;
+    TPoint topLeft;
+    uint32_t colour;
+  } cases[] = {
+      {0, {13, 7}, 0xFE0000},             // normal: centred, one to the right
+      {CDIS_DISABLED, {13, 7}, 0xFE0000},  // disabled alone counts as normal
+      {CDIS_HOT, {13, 7}, 0x0000FE},       // hot: the hot list
+      {CDIS_SELECTED, {14, 8}, 0x0000FE},  // pressed: one down and right
+  };
+  for (const Case& c : cases) {
+    TBitmap bitmap;
+    FillGlyph(bitmap, 40, 30, 0xFF000000);
+    PaintToolButtonGlyph(&bitmap, button, c.itemState);
+    EXPECT_EQ(Argb(bitmap, c.topLeft.X, c.topLeft.Y) & 0xFFFFFF, c.colour) << c.itemState;
+    EXPECT_EQ(Argb(bitmap, c.topLeft.X - 1, c.topLeft.Y) & 0xFFFFFF, 0u) << c.itemState;
+  }
+  button.ListStyle = true;  // a list-style bar puts the image 5 from the left
+  TBitmap bitmap;
+  FillGlyph(bitmap, 40, 30, 0xFF000000);
+  PaintToolButtonGlyph(&bitmap, button, 0);
+  EXPECT_EQ(Argb(bitmap, 5, 7) & 0xFFFFFF, 0xFE0000u);
+  EXPECT_EQ(Argb(bitmap, 4, 7) & 0xFFFFFF, 0u);
 }
 
 TEST(SkinButtonGlyph, FormClassesTheDialogHookLeavesAlone) {
