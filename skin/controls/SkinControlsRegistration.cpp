@@ -46,14 +46,45 @@ void RegisterAll() {
   RegisterControlsClasses();
   RegisterSkinStateClasses();
   InstallSkinBroadcast();
+  RegisterEnum<TButtonStyle>({L"bsPushButton", L"bsCommandLink", L"bsSplitButton"});
+  RegisterEnum<TImageAlignment>({L"iaLeft", L"iaRight", L"iaTop", L"iaBottom", L"iaCenter"});
+  Properties<TImageMargins, TPersistent>()
+      .Integer(L"Left", &TImageMargins::Left, &TImageMargins::SetLeft, 0)
+      .Integer(L"Top", &TImageMargins::Top, &TImageMargins::SetTop, 0)
+      .Integer(L"Right", &TImageMargins::Right, &TImageMargins::SetRight, 0)
+      .Integer(L"Bottom", &TImageMargins::Bottom, &TImageMargins::SetBottom, 0);
   Properties<TsButton, TButton>()
-      .Object(L"SkinData", &TsButton::SkinData).Boolean(L"Down", &TsButton::Down, &TsButton::SetDown, false);
+      .Object(L"SkinData", &TsButton::SkinData)
+      .Boolean(L"Down", &TsButton::Down, &TsButton::SetDown, false)
+      .Enum(L"Style", &TsButton::Style, &TsButton::SetStyle, bsPushButton)
+      .Integer(L"ContentMargin", &TsButton::ContentMargin, &TsButton::SetContentMargin, 6)
+      .String(L"CommandLinkHint", &TsButton::CommandLinkHint, &TsButton::SetCommandLinkHint)
+      .Component(L"DropDownMenu", &TsButton::DropDownMenu, &TsButton::SetDropDownMenu)
+      .Component(L"Images", &TsButton::Images, &TsButton::SetImages)
+      .Enum(L"ImageAlignment", &TsButton::ImageAlignment, &TsButton::SetImageAlignment, iaLeft)
+      .Integer(L"ImageIndex", &TsButton::ImageIndex, &TsButton::SetImageIndex, -1)
+      .Integer(L"HotImageIndex", &TsButton::HotImageIndex, &TsButton::SetHotImageIndex, -1)
+      .Integer(L"PressedImageIndex", &TsButton::PressedImageIndex, &TsButton::SetPressedImageIndex, -1)
+      .Integer(L"SelectedImageIndex", &TsButton::SelectedImageIndex, &TsButton::SetSelectedImageIndex, -1)
+      .Integer(L"DisabledImageIndex", &TsButton::DisabledImageIndex, &TsButton::SetDisabledImageIndex, -1)
+      .Object(L"ImageMargins", &TsButton::ImageMargins, &TsButton::SetImageMargins)
+      .Boolean(L"ShowFocus", &TsButton::ShowFocus, &TsButton::SetShowFocus, true)
+      .Boolean(L"Reflected", &TsButton::Reflected, &TsButton::SetReflected, false)
+      .Integer(L"FocusMargin", &TsButton::FocusMargin, &TsButton::SetFocusMargin, 1);
   RegisterComponentClass<TsButton, TButton>();
   Properties<TsBitBtn, TBitBtn>()
       .Object(L"SkinData", &TsBitBtn::SkinData)
       .Boolean(L"Down", &TsBitBtn::Down, &TsBitBtn::SetDown, false)
       .Integer(L"ImageIndex", &TsBitBtn::ImageIndex, &TsBitBtn::SetImageIndex, -1)
-      .Component(L"Images", &TsBitBtn::Images, &TsBitBtn::SetImages);
+      .Component(L"Images", &TsBitBtn::Images, &TsBitBtn::SetImages)
+      .Integer(L"Blend", &TsBitBtn::Blend, &TsBitBtn::SetBlend, 0)
+      .Boolean(L"Grayed", &TsBitBtn::Grayed, &TsBitBtn::SetGrayed, false)
+      .Boolean(L"ShowCaption", &TsBitBtn::ShowCaption, &TsBitBtn::SetShowCaption, true)
+      .Boolean(L"ShowFocus", &TsBitBtn::ShowFocus, &TsBitBtn::SetShowFocus, true)
+      .Boolean(L"DrawOverBorder", &TsBitBtn::DrawOverBorder, &TsBitBtn::SetDrawOverBorder, true)
+      .Boolean(L"Reflected", &TsBitBtn::Reflected, &TsBitBtn::SetReflected, false)
+      .Integer(L"TextOffset", &TsBitBtn::TextOffset, &TsBitBtn::SetTextOffset, 0)
+      .Integer(L"FocusMargin", &TsBitBtn::FocusMargin, &TsBitBtn::SetFocusMargin, 1);
   RegisterComponentClass<TsBitBtn, TBitBtn>();
   Properties<TsGauge, TGraphicControl>()
       .Object(L"SkinData", &TsGauge::SkinData)

@@ -8,7 +8,10 @@
 #include "classlib/graphics/Icon.h"
 #include "classlib/graphics/Picture.h"
 #include "png/PngObject.h"
+#include "skin/core/CacheInfo.h"
+#include "skin/paint/PixelCopies_Gdi.h"
 #include "skin/paint/PngGraphic_Gdi.h"
+#include "skin/paint/Resample_Gdi.h"
 
 namespace skin {
 
@@ -29,6 +32,7 @@ void TsImgListItem::Assign(const TPersistent* source) {
   pixelFormat_ = item->pixelFormat_;
   origWidth_ = item->origWidth_;
   origHeight_ = item->origHeight_;
+  cacheBmp_.reset();
   imgData_.Clear();
   imgData_.WriteBuffer(item->imgData_.Memory(), static_cast<int64_t>(item->imgData_.Bytes().size()));
   Changed(false);
@@ -61,24 +65,31 @@ TsAlphaImageList::~TsAlphaImageList() {
   items_->list_ = nullptr;
 }
 
+namespace {
+
+// The item's file decoded by the reader of its format; raises its errors.
+std::unique_ptr<TGraphic> DecodeItemFile(TsImageFormat format, TStream& data) {
+  std::unique_ptr<TGraphic> graphic;
+  if (format == ifICO) graphic.reset(New<TIcon>());
+  else graphic.reset(New<TPNGGraphic>());  // the library's own PNG reader
+  data.SetPosition(0);
+  graphic->LoadFromStream(data);
+  return graphic;
+}
+
+}  // namespace
+
 int TsAlphaImageList::AddImageFile(TStream& file, TsImageFormat format) {
+  // A file the decoders refuse raises their error before anything is added.
+  TMemoryStream bytes;
+  bytes.CopyFrom(file, file.Size() - file.Position());
+  DecodeItemFile(format, bytes);
   const int count = items_->Count();
-  items_->BeginUpdate();
-  try {
-    auto* item = static_cast<TsImgListItem*>(items_->Add());
-    item->imageFormat_ = format;
-    item->imgData_.LoadFromStream(file);
-  } catch (...) {
-    items_->EndUpdate();
-    throw;
-  }
-  try {
-    items_->EndUpdate();
-  } catch (...) {
-    // A file the decoders refuse leaves the list as it was.
-    items_->Delete(count);
-    throw;
-  }
+  auto* item = static_cast<TsImgListItem*>(items_->Add());
+  item->imageFormat_ = format;
+  bytes.SetPosition(0);
+  item->imgData_.LoadFromStream(bytes);
+  RebuildImages();
   return count;
 }
 
@@ -93,15 +104,19 @@ void TsAlphaImageList::RebuildImages() {
   Clear();
   for (int i = 0; i < items_->Count(); ++i) {
     TsImgListItem& item = *items_->Items(i);
-    item.imgData_.SetPosition(0);
+    item.cacheBmp_.reset();
     std::unique_ptr<TGraphic> graphic;
-    if (item.imageFormat_ == ifICO) graphic.reset(New<TIcon>());
-    else graphic.reset(New<TPNGGraphic>());  // the library's own PNG reader
-    graphic->LoadFromStream(item.imgData_);
-    item.origWidth_ = graphic->Width();
-    item.origHeight_ = graphic->Height();
+    try {
+      graphic = DecodeItemFile(item.imageFormat_, item.imgData_);
+      item.origWidth_ = graphic->Width();
+      item.origHeight_ = graphic->Height();
+    } catch (const Exception&) {
+      // A damaged file must not shift the glyphs after it.
+      graphic.reset();
+      item.origWidth_ = item.origHeight_ = 0;
+    }
     // Keep indices in step with the items even for an image that shows nothing.
-    if (AddGraphic(*graphic) < 0) {
+    if (!graphic || AddGraphic(*graphic) < 0) {
       TBitmap blank;
       blank.SetPixelFormat(pf32bit);
       blank.SetSize(Width(), Height());
@@ -195,6 +210,176 @@ int TsAlphaImageList::AddFromFile(const std::wstring& fileName) {
   TPicture picture;
   picture.LoadFromFile(fileName);
   return picture.Graphic() ? AddGraphic(*picture.Graphic()) : -1;
+}
+
+TColor TsAlphaImageList::BkColor() const {
+  return bkColor_ != clNone ? bkColor_ : TCustomImageList::BkColor();
+}
+
+void TsAlphaImageList::SetBkColor(TColor value) {
+  bkColor_ = value;
+  TCustomImageList::SetBkColor(value);
+}
+
+void TsAlphaImageList::Assign(const TPersistent* source) {
+  const auto* list = dynamic_cast<const TsAlphaImageList*>(source);
+  TCustomImageList::Assign(source);
+  if (!list) return;
+  bkColor_ = list->bkColor_;
+  // The items come with their files; the images are made again from them.
+  items_->BeginUpdate();
+  items_->Assign(list->items_.get());
+  items_->EndUpdate();
+  if (items_->Count() > 0) RebuildImages();
+}
+
+namespace {
+
+bool HasAnyAlpha(TBitmap& bmp) {
+  for (int y = 0; y < bmp.Height(); ++y) {
+    const uint8_t* row = bmp.ScanLine(y);
+    for (int x = 0; x < bmp.Width(); ++x)
+      if (row[x * 4 + 3] != 0) return true;
+  }
+  return false;
+}
+
+// The system list's image as a 32-bit bitmap of the icon's colour bits.
+bool IconBitmap32(HIMAGELIST handle, int index, TBitmap* bmp) {
+  HICON icon = ImageList_GetIcon(handle, index, ILD_NORMAL);
+  if (!icon) return false;
+  ICONINFO info{};
+  const bool got = GetIconInfo(icon, &info) != 0;
+  bool done = false;
+  if (got && info.hbmColor) {
+    BITMAP b{};
+    GetObjectW(info.hbmColor, sizeof b, &b);
+    bmp->SetPixelFormat(pf32bit);
+    bmp->SetSize(b.bmWidth, b.bmHeight);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = b.bmWidth;
+    bi.bmiHeader.biHeight = -b.bmHeight;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    HDC screen = GetDC(nullptr);
+    std::vector<uint8_t> bits(static_cast<size_t>(b.bmWidth) * b.bmHeight * 4);
+    done = GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(b.bmHeight), bits.data(), &bi, DIB_RGB_COLORS) != 0;
+    ReleaseDC(nullptr, screen);
+    for (int y = 0; done && y < b.bmHeight; ++y)
+      std::memcpy(bmp->ScanLine(y), bits.data() + static_cast<size_t>(y) * b.bmWidth * 4,
+                  static_cast<size_t>(b.bmWidth) * 4);
+  }
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
+  return done;
+}
+
+// Dst takes Src's pixels: row by row into a 32-bit bitmap of the same size.
+void CopyPixels32(TBitmap& src, TBitmap& dst) {
+  if (dst.PixelFormat() != pf32bit || dst.Width() != src.Width() || dst.Height() != src.Height()) {
+    dst.Assign(&src);
+    return;
+  }
+  if (src.Height() == 0) return;
+  // Bottom-up rows of equal stride lie in one block from the last row on.
+  const int last = src.Height() - 1;
+  std::memcpy(dst.ScanLine(last), src.ScanLine(last), static_cast<size_t>(src.Width()) * 4 * src.Height());
+}
+
+}  // namespace
+
+void FixAlpha(TBitmap* bmp) {
+  if (!bmp || bmp->PixelFormat() != pf32bit || bmp->Empty() || HasAnyAlpha(*bmp)) return;
+  const uint32_t transparent = reinterpret_cast<const uint32_t*>(bmp->ScanLine(bmp->Height() - 1))[0] & 0xFFFFFF;
+  for (int y = 0; y < bmp->Height(); ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(bmp->ScanLine(y));
+    for (int x = 0; x < bmp->Width(); ++x)
+      if ((row[x] & 0xFFFFFF) != transparent) row[x] |= 0xFF000000u;
+  }
+}
+
+bool TsAlphaImageList::GetBitmap32(int index, TBitmap* bmp) {
+  if (!bmp || index < 0 || index >= Count() || !HandleAllocated()) return false;
+  const int width = bmp->Empty() ? Width() : bmp->Width();
+  const int height = bmp->Empty() ? Height() : bmp->Height();
+  TsImgListItem* item = index < items_->Count() ? items_->Items(index) : nullptr;
+  if (item && item->imageFormat_ == ifPNG && item->imgData_.Size() > 0 && item->origWidth_ > 0) {
+    if (item->cacheBmp_ && item->cacheBmp_->Width() == width && item->cacheBmp_->Height() == height) {
+      CopyPixels32(*item->cacheBmp_, *bmp);
+      return true;
+    }
+    std::unique_ptr<TGraphic> picture;
+    try {
+      picture = DecodeItemFile(ifPNG, item->imgData_);
+    } catch (const Exception&) {
+      picture.reset();
+    }
+    if (picture) {
+      auto* decoded = static_cast<TBitmap*>(picture.get());
+      if (decoded->Width() == width && decoded->Height() == height) {
+        bmp->Assign(decoded);
+      } else {
+        bmp->SetPixelFormat(pf32bit);
+        bmp->SetSize(width, height);
+        if (decoded->PixelFormat() != pf32bit) decoded->SetPixelFormat(pf32bit);
+        paint::ResampleBitmap(decoded, bmp, width, height, 6);
+      }
+      if (bmp->PixelFormat() != pf32bit) {
+        bmp->SetPixelFormat(pf32bit);
+        FixAlpha(bmp);
+      }
+      item->cacheBmp_ = std::make_unique<TBitmap>();
+      item->cacheBmp_->Assign(bmp);
+      return true;
+    }
+  }
+  if (!IconBitmap32(Handle(), index, bmp)) return false;
+  return true;
+}
+
+void TsAlphaImageList::DoDraw(int index, TCanvas& canvas, int x, int y, UINT style, bool enabled) {
+  TsImgListItem* item = index >= 0 && index < items_->Count() ? items_->Items(index) : nullptr;
+  if (!item || item->imageFormat_ != ifPNG || item->imgData_.Size() == 0) {
+    TCustomImageList::DoDraw(index, canvas, x, y, style, enabled);
+    return;
+  }
+  TBitmap image;
+  if (!GetBitmap32(index, &image)) return;
+  std::unique_ptr<TBitmap> area(paint::NewBitmap32(Width(), Height()));
+  BitBlt(area->Canvas()->Handle(), 0, 0, Width(), Height(), canvas.Handle(), x, y, SRCCOPY);
+  paint::CopyAlphaBitmap(TRect{0, 0, Width(), Height()}, TRect{0, 0, image.Width(), image.Height()}, area.get(),
+                         &image, MakeCacheInfo(area.get(), 0, 0), false, clNone, 0, false);
+  BitBlt(canvas.Handle(), x, y, Width(), Height(), area->Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
+void DrawImageToBitmap(TCustomImageList* list, int index, TBitmap* dst, int x, int y, bool reflected, int numGlyphs,
+                       int frame, TColor blendColor, int transparency) {
+  if (!list || !dst || dst->Width() <= 0 || index < 0 || index >= list->Count()) return;
+  auto* alphaList = dynamic_cast<TsAlphaImageList*>(list);
+  if (!alphaList) {
+    list->Draw(*dst->Canvas(), x, y, index, true);
+    return;
+  }
+  numGlyphs = std::max(1, numGlyphs);
+  const int frameWidth = list->Width() / numGlyphs;
+  frame = std::clamp(frame, 0, numGlyphs - 1);
+  TBitmap image;
+  if (frameWidth <= 0 || !alphaList->GetBitmap32(index, &image)) return;
+  paint::CopyAlphaBitmap(TRect{x, y, x + frameWidth, y + list->Height()},
+                         TRect{frame * frameWidth, 0, (frame + 1) * frameWidth, list->Height()}, dst, &image,
+                         EmptyCacheInfo, false, blendColor, std::clamp(transparency, 0, 100), reflected);
+}
+
+void DrawImageToDC(TCustomImageList* list, int index, HDC dc, int x, int y, bool reflected, int numGlyphs, int frame,
+                   TColor blendColor, int transparency) {
+  if (!list || !dc) return;
+  const int width = list->Width(), height = list->Height() + (reflected ? list->Height() / 2 : 0);
+  std::unique_ptr<TBitmap> area(paint::NewBitmap32(width, height));
+  BitBlt(area->Canvas()->Handle(), 0, 0, width, height, dc, x, y, SRCCOPY);
+  DrawImageToBitmap(list, index, area.get(), 0, 0, reflected, numGlyphs, frame, blendColor, transparency);
+  BitBlt(dc, x, y, width, height, area->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 }  // namespace skin

@@ -40,6 +40,8 @@ class TsImgListItem : public classlib::TCollectionItem {
   classlib::TPixelFormat pixelFormat_ = classlib::pf32bit;
   int origWidth_ = 0, origHeight_ = 0;
   classlib::TMemoryStream imgData_;
+  // The last 32-bit rendering of the file, in the size last asked for.
+  std::unique_ptr<classlib::TBitmap> cacheBmp_;
 };
 
 class TsAlphaImageList;
@@ -76,10 +78,25 @@ class TsAlphaImageList : public classlib::TCustomImageList {
   // The same for a picture file.
   int AddFromFile(const std::wstring& fileName);
 
-  // Replaces the system list's images by those of the items.
+  // Replaces the system list's images by those of the items. An item that
+  // does not decode becomes a blank image at its index.
   void RebuildImages();
 
+  // Own background colour; clNone reports the inherited one.
+  classlib::TColor BkColor() const override;
+  void SetBkColor(classlib::TColor value) override;
+  // Another alpha list brings its items (and their files) along.
+  void Assign(const classlib::TPersistent* source) override;
+
+  // A 32-bit rendering of image Index with its alpha into Bmp: in Bmp's
+  // size when it has one, else in the list's size. A stored PNG is decoded
+  // (and resampled when its size differs) once per size, then served from
+  // its item's cache. False without a bitmap or outside the list.
+  bool GetBitmap32(int index, classlib::TBitmap* bmp);
+
  protected:
+  void DoDraw(int index, classlib::TCanvas& canvas, int x, int y, UINT style, bool enabled) override;
+
   void Loaded() override;
   void FillDeferred() override;
   // All images travel in Items: the inherited "Bitmap" is stored empty.
@@ -88,6 +105,23 @@ class TsAlphaImageList : public classlib::TCustomImageList {
  private:
   std::unique_ptr<TsImgListItems> items_;
   bool rebuilding_ = false;
+  classlib::TColor bkColor_ = classlib::clNone;
 };
+
+// Frame Frame of NumGlyphs frames of image Index, composited by its alpha at
+// (X, Y) of the 32-bit Dst, with Reflected, Transparency (0..100) and a
+// BlendColor (clNone: none). Lists other than TsAlphaImageList draw their
+// image there the plain way. Nothing without a list, an empty Dst or an
+// index outside the list; NumGlyphs below 1 counts as 1.
+void DrawImageToBitmap(classlib::TCustomImageList* list, int index, classlib::TBitmap* dst, int x, int y,
+                       bool reflected, int numGlyphs, int frame, classlib::TColor blendColor, int transparency);
+// The same onto a device context, through a 32-bit copy of its area (taller
+// by half when Reflected).
+void DrawImageToDC(classlib::TCustomImageList* list, int index, HDC dc, int x, int y, bool reflected, int numGlyphs,
+                   int frame, classlib::TColor blendColor, int transparency);
+// A 32-bit bitmap whose alpha bytes are all 0: its bottom-left colour
+// becomes transparent and every other pixel opaque. Bitmaps with any alpha
+// are left as they are.
+void FixAlpha(classlib::TBitmap* bmp);
 
 }  // namespace skin

@@ -9,6 +9,7 @@
 #include "app/Unit2.h"
 #include "classlib/graphics/Bitmap.h"
 #include "tests/png/core/PngTestFiles.h"
+#include "tests/skin/controls/SkinnedControlColours.h"
 
 namespace app_test {
 
@@ -176,6 +177,26 @@ TEST_F(CardScreenshotTest, TilesHoldTheFourPagesTwoByTwo) {
   // Four different pictures, so a tile in the wrong place cannot pass.
   for (size_t i = 0; i < tileBytes.size(); ++i)
     for (size_t j = i + 1; j < tileBytes.size(); ++j) EXPECT_NE(tileBytes[i], tileBytes[j]) << i << " " << j;
+}
+
+// Skinned controls print their skinned image: the document button's tile
+// shows the skin's button face, not the system's.
+TEST_F(CardScreenshotTest, TheDocumentButtonsTileShowsTheSkin) {
+  TForm1& form = FormOnCard(L"Pilot");
+  Press(0x00000001);
+  const DecodedPng png = DecodeSubFilteredRgb(ReadBytes(Shot(L"Pilot")));
+  ASSERT_EQ(png.width, 1200);
+  // Page "Główne" is the top-left tile, one row up.
+  skin::TsBitBtn* button = form.sBitBtn6;
+  const TPoint origin = form.sPanel3->ScreenToClient(button->ClientToScreen(TPoint{0, 0}));
+  const skin::TsMaskData* mask = button->SkinData()->BorderMask();
+  ASSERT_NE(mask, nullptr);
+  const int x = origin.X + mask->WL + 2, y = origin.Y + button->Height() / 2 - 1;
+  const uint8_t* rgb = png.Pixel(x, y);
+  const TColor shown = RGB(rgb[0], rgb[1], rgb[2]);
+  EXPECT_TRUE(skin_test::ChannelsBetween(shown, skin_test::PaletteColour(skin_test::palette::kButtonTop),
+                                         skin_test::PaletteColour(skin_test::palette::kButtonBottom)))
+      << skin_test::ColourText(shown);
 }
 
 TEST_F(CardScreenshotTest, PageShownBeforeIsShownAfterAndAnyOtherNumberLeavesMechanizm) {

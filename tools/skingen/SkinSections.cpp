@@ -75,7 +75,8 @@ void WriteSkinSections(TOptionsFile& o) {
       // Only the caption's colours: its background is the title's.
       {.name = "CAPTION", .colour = kTitle, .fontColour = kTextDim, .hotColour = kTitle, .hotFontColour = kText,
        .transparency = 100, .hotTransparency = 100},
-      {.name = "BUTTON", .states = 3, .colour = kButtonBottom, .hotColour = kButtonHotBottom,
+      // Normal, hot, pressed and default: the four frames of its mask.
+      {.name = "BUTTON", .states = 4, .colour = kButtonBottom, .hotColour = kButtonHotBottom,
        .hotFontColour = kTextHot, .fading = true},
       {.name = "TABTOP", .states = 3, .colour = kPanelLow, .fontColour = kTextDim, .hotColour = kPanel,
        .hotFontColour = kTextHot},
