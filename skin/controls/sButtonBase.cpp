@@ -239,7 +239,7 @@ template <class Base, int C>
 void TsButtonBase<Base, C>::FinishCache(const TacCacheInfo& ci) {
   TsCtrlSkinData* skinData = this->SkinData();
   if (!this->Enabled())
-    paint::ApplyDisabledKind(skinData->CacheBmp(), disabledKind_, this->Parent(), ci,
+    paint::ApplyDisabledKind(skinData->CacheBmp(), disabledKind_, GetControlColor(this->Parent()), ci,
                              TPoint{this->Left(), this->Top()});
   skinData->BGChanged = false;
   skinData->CachePartial = false;
