@@ -14,11 +14,13 @@
 #include "classlib/controls/Forms.h"
 #include "classlib/controls/GraphicControl.h"
 #include "skin/common/LayeredImages.h"
+#include "skin/common/ReceiveSkinData.h"
 #include "skin/common/SkinBroadcasts.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/common/SkinnedFormState.h"
 #include "skin/common/sCommonData.h"
 #include "skin/paint/PixelCopies_Gdi.h"
+#include "skin/manager/sSkinManager.h"
 #include "skin/paint/PixelFills_Gdi.h"
 
 namespace skin_test {
@@ -149,6 +151,10 @@ class TestSkinnedForm : public classlib::TForm, public skin::TsSkinnedForm {
   void WndProc(classlib::TMessage& message) override {
     if (skin::IsSkinCommand(message) && skin::SkinCommandCode(message.WParam) == skin::scGetProvider) {
       message.Result = reinterpret_cast<LRESULT>(static_cast<skin::TsSkinnedForm*>(this));
+      return;
+    }
+    if (message.Msg == WM_COPYDATA) {
+      skin::ReceiveSkinData(message, skin::TsSkinManager::DefaultManager());
       return;
     }
     classlib::TForm::WndProc(message);
