@@ -60,7 +60,7 @@ class TacHideTimer : public TacThreadedTimer {
     ShowWindow(handle, SW_SHOWNOACTIVATE);
     SetWindowPos(handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     frame_ = NewBitmap(source_->Width(), source_->Height());
-    if (ApplicationTerminating() || !InnerTimer()) {
+    if (ApplicationTerminating() || Application->Terminated() || !InnerTimer()) {
       // No timer ticks any more: the fade runs here to its end.
       while (wnd_) {
         TimeHandler();
