@@ -134,7 +134,7 @@ BitmapPtr stillImage;
 void AnimShowForm(TsSkinnedForm& provider, std::uint16_t time, std::uint8_t maxAlpha, TacAnimType mode) {
   TsCommonData* data = provider.SkinData();
   TCustomForm* form = provider.Form();
-  if (!data || !data->CacheBmp() || !form || !form->HandleAllocated()) return;
+  if (!data || !data->CacheBmp() || data->CacheBmp()->Empty() || !form || !form->HandleAllocated()) return;
   AnimationFlagScope flag;
   const HWND target = form->Handle();
   RedrawOnExit redraw(target);

@@ -153,6 +153,16 @@ class TestSkinnedForm : public classlib::TForm, public skin::TsSkinnedForm {
       message.Result = reinterpret_cast<LRESULT>(static_cast<skin::TsSkinnedForm*>(this));
       return;
     }
+    if (skin::IsSkinCommand(message) && skin::SkinCommandCode(message.WParam) == skin::scIsSkinned) {
+      message.Result = 1;
+      return;
+    }
+    // Printed as skinned: the whole window is the cache's picture.
+    if (message.Msg == WM_PRINT && !skinData_->CacheBmp()->Empty()) {
+      BitBlt(reinterpret_cast<HDC>(message.WParam), 0, 0, Width(), Height(), skinData_->CacheBmp()->Canvas()->Handle(),
+             0, 0, SRCCOPY);
+      return;
+    }
     if (message.Msg == WM_COPYDATA) {
       skin::ReceiveSkinData(message, skin::TsSkinManager::DefaultManager());
       return;
