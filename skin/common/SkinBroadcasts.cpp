@@ -134,6 +134,7 @@ void InstallSkinBroadcast() {
         case TsSkinChange::RemoveSkin: SendRemoveSkinToWindows(manager); break;
         case TsSkinChange::Repaint: RepaintSkinnedForms(manager, repaint); break;
         case TsSkinChange::BeforeLoad: SnapshotSkinnedForms(manager); break;
+        case TsSkinChange::SnapshotDropped: DropSkinnedFormSnapshots(manager); break;
       }
     });
     SetMainWindowHookHandler(HandleMainWindowMessage);

@@ -149,4 +149,16 @@ void UnlockSkinnedForms(TsSkinManager& manager, bool animated) {
   }
 }
 
+void DropSkinnedFormSnapshots(TsSkinManager& manager) {
+  if (manager.IsDefault()) SetAnimationRunning(false);
+  for (TCustomForm* form : SkinnedFormList()) {
+    if (!IsSkinnedForm(form)) continue;
+    TsSkinnedForm* provider = ProviderOf(form, manager, false);
+    if (!provider || provider->HasState(sfsSkinChangeLock)) continue;
+    provider->ExcludeState(sfsSnapshotTaken);
+    provider->SetSnapshot(nullptr);
+    provider->SetSkinChanging(false);
+  }
+}
+
 }  // namespace skin

@@ -10,5 +10,8 @@ class TsSkinManager;
 void SnapshotSkinnedForms(TsSkinManager& manager);
 void LockSkinnedForms(TsSkinManager& manager);
 void UnlockSkinnedForms(TsSkinManager& manager, bool animated);
+// After a snapshot that no new skin followed (the load failed): the
+// pictures and change flags go and the animation flag is cleared.
+void DropSkinnedFormSnapshots(TsSkinManager& manager);
 
 }  // namespace skin

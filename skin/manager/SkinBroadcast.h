@@ -12,8 +12,9 @@ namespace skin {
 class TsSkinManager;
 
 // BeforeLoad: a new skin is about to load with the change animation (the
-// forms keep a picture of themselves).
-enum class TsSkinChange { NewSkin, RemoveSkin, Repaint, BeforeLoad };
+// forms keep a picture of themselves); SnapshotDropped: no new skin came of
+// it, the pictures go.
+enum class TsSkinChange { NewSkin, RemoveSkin, Repaint, BeforeLoad, SnapshotDropped };
 using TsSkinChangeHandler = std::function<void(TsSkinManager& manager, TsSkinChange change, bool repaint)>;
 
 // Returns the previous handler.

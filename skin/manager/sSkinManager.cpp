@@ -217,8 +217,10 @@ void TsSkinManager::SetSkinName(const std::wstring& value) {
   skinName_ = value;
   if (!active_) return;
   if (OnBeforeChange) OnBeforeChange(this);
-  if (extendedBorders_ && !updateLock_ && animEffects_->SkinChanging()->Active() && SkinChangeHandler())
-    SkinChangeHandler()(*this, TsSkinChange::BeforeLoad, false);
+  const bool snapshot =
+      extendedBorders_ && !updateLock_ && animEffects_->SkinChanging()->Active() && SkinChangeHandler();
+  const std::uint64_t broadcasts = newSkinBroadcasts_;
+  if (snapshot) SkinChangeHandler()(*this, TsSkinChange::BeforeLoad, false);
   {
     FlagScope changing(skinChanging);
     if (EndsWithAsz(skinName_)) skinName_.resize(skinName_.size() - 4);
@@ -239,6 +241,9 @@ void TsSkinManager::SetSkinName(const std::wstring& value) {
       SendRemoveSkin();
     }
   }
+  // No new skin went out to thaw the forms: they drop their pictures.
+  if (snapshot && broadcasts == newSkinBroadcasts_ && SkinChangeHandler())
+    SkinChangeHandler()(*this, TsSkinChange::SnapshotDropped, false);
   if (OnAfterChange) OnAfterChange(this);
 }
 
@@ -405,6 +410,7 @@ void TsSkinManager::SendNewSkin(bool repaint) {
       ~Reactivate() { data.Active = true; }
     } reactivate{skin_->SkinData};
     skin_->SkinData.Active = false;
+    ++newSkinBroadcasts_;
     if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::NewSkin, repaint);
   }
   // The forms frozen for the change thaw here.

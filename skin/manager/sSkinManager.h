@@ -177,6 +177,7 @@ class TsSkinManager : public classlib::TComponent {
   std::uint64_t skinGeneration_ = 0;
   int mainWindowHook_ = 0;  // the id of the hook this manager installed
   std::uint8_t sysCommandState_ = 0;
+  std::uint64_t newSkinBroadcasts_ = 0;
   // The pushed options text while a pushed skin loads.
   const std::string* pushedOptions_ = nullptr;
 };

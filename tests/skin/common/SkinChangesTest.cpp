@@ -129,6 +129,23 @@ TEST_F(SkinChanges, SnapshotIsTakenOnlyOfFormsWithAnExtendedBorderWindow) {
   EXPECT_GE(skinned_->border->updates, 1);
 }
 
+TEST_F(SkinChanges, ASkinThatFailsToLoadLeavesNoFormWaitingForIt) {
+  // A default manager with no skin yet, whose first load fails.
+  manager_.reset();
+  manager_ = Manager();
+  ASSERT_TRUE(manager_->IsDefault());
+  manager_->SetExtendedBorders(true);
+  skinned_->border = std::make_unique<TestBorder>();
+  WriteFile(Skins() / "Zepsuta.asz", "not a packed skin");
+  manager_->SetSkinName(L"Zepsuta");
+  ASSERT_EQ(manager_->Skin(), nullptr);
+  EXPECT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(skinned_->imagesMade, 1);  // the picture was taken
+  EXPECT_FALSE(AnimationRunning());
+  EXPECT_FALSE(skinned_->skinChanging);
+  EXPECT_FALSE(skinned_->HasState(sfsSnapshotTaken));
+}
+
 TEST_F(SkinChanges, WithTheMainWindowMinimisedNoPassTouchesAForm) {
   classlib::TForm* raw = nullptr;
   classlib::Application->CreateForm(raw);
