@@ -3,6 +3,8 @@
 // and restore itself, and layered pictures need a pause to show). One seam
 // for every branch that depends on it: Wine never composes, so tests switch
 // it on here.
+#include <windows.h>
+
 #include <functional>
 
 namespace skin {
@@ -11,5 +13,9 @@ namespace skin {
 bool acDwmCompositionEnabled();
 // Replaces the question (empty: the system's answer); returns the one before.
 std::function<bool()> SetCompositionQuery(std::function<bool()> query);
+
+// Form skinning calls it around its minimize and restore animations; this
+// program shows no taskbar previews, so it does nothing.
+inline void acDwmSetIconic(HWND, bool) {}
 
 }  // namespace skin

@@ -59,21 +59,12 @@ void RenderInto(HDC dc, TControl* control, int x, int y, TsSkinnedForm* provider
   const int saved = SaveDC(dc);
   if (!extBorders) IntersectClipRect(dc, x, y, x + control->Width(), y + control->Height());
   if (!windowed) {
-    SetViewportOrgEx(dc, x, y, nullptr);
+    OffsetViewportOrgEx(dc, x, y, nullptr);
     PrintSkinned(control, dc);
     RestoreDC(dc, saved);
     return;
   }
-  POINT origin{};
-  GetViewportOrgEx(dc, &origin);
-  if (windowed->HandleAllocated() && SendBoolSkinCommand(windowed->Handle(), scIsSkinned)) {
-    SetViewportOrgEx(dc, origin.x + x, origin.y + y, nullptr);
-    PrintSkinned(windowed, dc);
-    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-  } else {
-    windowed->PaintTo(dc, x, y);
-  }
-  // A form's children lie in its client area.
+  // A form's client area lies inside its frame.
   POINT client{0, 0};
   if (dynamic_cast<TCustomForm*>(windowed) && windowed->HandleAllocated()) {
     if (provider) {
@@ -86,6 +77,17 @@ void RenderInto(HDC dc, TControl* control, int x, int y, TsSkinnedForm* provider
       client = POINT{topLeft.x - wr.left, topLeft.y - wr.top};
     }
   }
+  if (!windowed->HandleAllocated() || !SendBoolSkinCommand(windowed->Handle(), scIsSkinned)) {
+    // Painted the class library's way, children included.
+    windowed->PaintTo(dc, x + client.x, y + client.y);
+    RestoreDC(dc, saved);
+    return;
+  }
+  POINT origin{};
+  GetViewportOrgEx(dc, &origin);
+  SetViewportOrgEx(dc, origin.x + x, origin.y + y, nullptr);
+  PrintSkinned(windowed, dc);
+  SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
   for (int i = 0; i < windowed->ControlCount(); ++i) {
     auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i));
     if (child && child->Visible() && !Destroying(child))

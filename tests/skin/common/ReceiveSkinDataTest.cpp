@@ -1,9 +1,15 @@
 // A skin pushed live to a skinned form by copy data from another thread.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "classlib/core/Cp1250.h"
+#include "png/PngObject.h"
+#include "skin/common/ControlImages.h"
+#include "skin/controls/sButton.h"
+#include "skin/controls/sEdit.h"
 #include "skin/manager/PushedSkin.h"
 #include "tests/skin/common/SkinStateFixture.h"
 #include "tests/skin/common/SkinnedFormFixture.h"
@@ -71,6 +77,36 @@ TEST_F(ReceiveSkin, AnythingElseIsIgnored) {
   EXPECT_EQ(PushFromThread(PushedSkinKind, nullptr, static_cast<DWORD>(good.size())), 0);     // no block
   EXPECT_EQ(PushFromThread(PushedSkinKind + 1, &good, static_cast<DWORD>(good.size())), 0);  // another kind
   EXPECT_EQ(manager_->SkinName(), L"Proba");
+}
+
+// A picture of a form with skinned controls before and after a push, for a
+// person to look at.
+TEST_F(ReceiveSkin, PictureBeforeAndAfterAPush) {
+  const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
+  if (!dir) GTEST_SKIP() << "no pictures folder";
+  // The push goes to the skinned form; the picture is of another form of
+  // the program, which changes with it.
+  form_->SetBounds(50, 50, 260, 140);
+  auto* edit = Add<TsEdit>(form_.get(), 10, 10, 200, 24);
+  edit->SetText(L"Zegarek \u0141\u00F3d\u017A");
+  auto* button = Add<TsButton>(form_.get(), 10, 50, 100, 30);
+  button->SetCaption(L"Zapisz");
+  form_->Show();
+  const auto shoot = [&](const wchar_t* name) {
+    PumpFor(100);
+    classlib::TBitmap shot;
+    shot.SetPixelFormat(classlib::pf32bit);
+    shot.SetSize(form_->Width(), form_->Height());
+    CopyControlImage(shot, form_.get(), 0, nullptr, 0);
+    shot.SetPixelFormat(classlib::pf24bit);
+    png::TPNGObject image;
+    image.Assign(&shot);
+    image.SaveToFile(std::filesystem::path(dir).wstring() + L"\\" + name);
+  };
+  shoot(L"push-before.png");
+  std::vector<char> block = Block(PushedSkinId, SkinDescription(0x00406080, "[EDIT]\r\nCOLOR=8454143\r\nFONTCOLOR=128\r\nSTATES=2\r\n"));
+  ASSERT_EQ(PushFromThread(PushedSkinKind, &block, static_cast<DWORD>(block.size())), 1);
+  shoot(L"push-after.png");
 }
 
 }  // namespace

@@ -277,5 +277,27 @@ TEST_F(WindowAnimations, GraphicChildrenArePaintedOffScreenAndCopiedWithTheOffse
   EXPECT_EQ(GetPixel(dc, 60, 20), RGB(255, 255, 255));  // painted nothing: not copied
 }
 
+TEST_F(WindowAnimations, AControlTreeIsRenderedWhereItsWindowsLie) {
+  form_->SetColor(0x00FFFFFF);
+  auto* swatch = classlib::New<Swatch>(form_.get(), RGB(0, 128, 0), false);
+  swatch->SetBounds(20, 10, 30, 20);
+  swatch->SetParent(form_.get());
+  form_->Show();
+  std::unique_ptr<classlib::TBitmap> image(paint::NewBitmap32(form_->Width(), form_->Height()));
+  CopyControlImage(*image, form_.get(), 0, nullptr, 0);
+  RECT client{};
+  GetClientRectInWindow(form_->Handle(), client);
+  HDC dc = image->Canvas()->Handle();
+  EXPECT_EQ(GetPixel(dc, client.left + 25, client.top + 15), RGB(0, 128, 0));
+  EXPECT_EQ(GetPixel(dc, client.left + 5, client.top + 5), RGB(255, 255, 255));
+  // A hidden control shows its parent's background.
+  auto* hidden = Add<CountingPanel>(form_.get(), 60, 10, 30, 20);
+  hidden->Hide();
+  std::unique_ptr<classlib::TBitmap> part(paint::NewBitmap32(30, 20));
+  paint::FillRect32(part.get(), TRect{0, 0, 30, 20}, 0x000000, 255);
+  CopyControlImage(*part, hidden, 0, nullptr, 0);
+  EXPECT_EQ(GetPixel(part->Canvas()->Handle(), 15, 10), RGB(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace skin_test
