@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/skin_win/WineBenchTiming.h"
 #include "classlib/controls/Application.h"
 #include "classlib/core/Object.h"
 #include "skin/common/LayeredImages.h"
@@ -22,28 +23,8 @@ namespace {
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
 
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Fn>
-double MedianMs(int runs, Fn fn) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double start = NowMs();
-    fn(i);
-    times.push_back(NowMs() - start);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
+using wine_bench::MedianMs;
+using wine_bench::NowMs;
 
 }  // namespace
 

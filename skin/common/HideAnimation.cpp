@@ -2,8 +2,6 @@
 // library's hide timer.
 #include <windows.h>
 
-#include <cmath>
-
 #include "classlib/controls/Application.h"
 #include "classlib/controls/Forms.h"
 #include "skin/common/AnimationScopes.h"
@@ -35,8 +33,6 @@ BitmapPtr CopyOf(TBitmap& source) {
   BitBlt(copy->Canvas()->Handle(), 0, 0, source.Width(), source.Height(), source.Canvas()->Handle(), 0, 0, SRCCOPY);
   return copy;
 }
-
-int Round(double value) { return static_cast<int>(std::lround(value)); }
 
 class TacHideTimer : public TacThreadedTimer {
  public:
@@ -80,21 +76,10 @@ class TacHideTimer : public TacThreadedTimer {
       Finish();
       return;
     }
-    const int width = source_->Width();
-    const int height = source_->Height();
-    TBitmap* shown = source_.get();
-    if (mode_ == atAero) {
-      const TacZoomRect zoom = ZoomOutRect(step_, steps_, width, height);
-      if (zoom.Stretched()) {
-        paint::FillRect32(frame_.get(), TRect{0, 0, width, height}, 0, 0);
-        HDC dc = frame_->Canvas()->Handle();
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, Round(zoom.X0), Round(zoom.Y0), Round(zoom.X1) - Round(zoom.X0),
-                   Round(zoom.Y1) - Round(zoom.Y0), source_->Canvas()->Handle(), 0, 0, width, height, SRCCOPY);
-        shown = frame_.get();
-      }
-    }
-    PushToLayeredWindow(wnd_->Handle(), *shown, HideFrameAlpha(step_, steps_, maxAlpha_), position_);
+    TBitmap& shown = mode_ == atAero
+                         ? DrawZoomFrame(*frame_, *source_, ZoomOutRect(step_, steps_, source_->Width(), source_->Height()))
+                         : *source_;
+    PushToLayeredWindow(wnd_->Handle(), shown, HideFrameAlpha(step_, steps_, maxAlpha_), position_);
     if (++step_ > steps_) Finish();
   }
 

@@ -1,7 +1,10 @@
 #include "skin/common/LayeredImages.h"
 
+#include <cmath>
+
 #include "classlib/controls/Application.h"
 #include "skin/paint/LayeredPush_Gdi.h"
+#include "skin/paint/PixelFills_Gdi.h"
 
 namespace skin {
 
@@ -49,6 +52,17 @@ void MakeLayered(HWND wnd) {
   const LONG exStyle = GetWindowLongW(wnd, GWL_EXSTYLE);
   if ((exStyle & (WS_EX_LAYERED | WS_EX_NOACTIVATE)) != (WS_EX_LAYERED | WS_EX_NOACTIVATE))
     SetWindowLongW(wnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_NOACTIVATE);
+}
+
+TBitmap& DrawZoomFrame(TBitmap& frame, TBitmap& image, const TacZoomRect& zoom) {
+  if (!zoom.Stretched()) return image;
+  const auto round = [](double value) { return static_cast<int>(std::lround(value)); };
+  paint::FillRect32(&frame, TRect{0, 0, frame.Width(), frame.Height()}, 0, 0);
+  HDC dc = frame.Canvas()->Handle();
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, round(zoom.X0), round(zoom.Y0), round(zoom.X1) - round(zoom.X0), round(zoom.Y1) - round(zoom.Y0),
+             image.Canvas()->Handle(), 0, 0, image.Width(), image.Height(), SRCCOPY);
+  return frame;
 }
 
 }  // namespace skin

@@ -9,6 +9,7 @@
 
 #include "classlib/controls/CustomControl.h"
 #include "classlib/graphics/Bitmap.h"
+#include "skin/core/AnimFrames.h"
 
 namespace skin {
 
@@ -33,5 +34,9 @@ void BlitToLayeredWindow(HWND wnd, classlib::TBitmap& bitmap, std::uint8_t alpha
 void PushToLayeredWindow(HWND wnd, classlib::TBitmap& bitmap, std::uint8_t alpha, POINT position);
 // Gives a window the layered and no-activate extended styles.
 void MakeLayered(HWND wnd);
+// A zoom frame: Image stretched into the rectangle, the rest of Frame (of
+// Image's size) transparent. The picture to push: Frame, or Image itself
+// when the rectangle's inset has gone negative.
+classlib::TBitmap& DrawZoomFrame(classlib::TBitmap& frame, classlib::TBitmap& image, const TacZoomRect& zoom);
 
 }  // namespace skin

@@ -1,7 +1,5 @@
 #include "skin/common/WindowAnimations.h"
 
-#include <cmath>
-
 #include "classlib/controls/Application.h"
 #include "classlib/controls/Forms.h"
 #include "skin/common/AnimationScopes.h"
@@ -27,8 +25,6 @@ BitmapPtr NewBitmap(int width, int height) { return BitmapPtr(paint::NewBitmap32
 
 void MakeOpaque(TBitmap& bmp) { paint::FillAlphaRect(&bmp, TRect{0, 0, bmp.Width(), bmp.Height()}, 255, false); }
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
-
 // Frames 0..Steps of a show on a layered window: the alpha grows, and in
 // mode atAero the picture grows from an eighth inside its edges.
 void RunShowFrames(HWND layered, TBitmap& image, POINT position, int steps, std::uint8_t maxAlpha, TacAnimType mode,
@@ -38,19 +34,8 @@ void RunShowFrames(HWND layered, TBitmap& image, POINT position, int steps, std:
   BitmapPtr frame;
   if (mode == atAero && steps > 0) frame = NewBitmap(width, height);
   for (int i = 0; i <= steps; ++i) {
-    TBitmap* shown = &image;
-    if (frame) {
-      const TacZoomRect zoom = ZoomInRect(i, steps, width, height);
-      if (zoom.Stretched()) {
-        paint::FillRect32(frame.get(), TRect{0, 0, width, height}, 0, 0);
-        HDC dc = frame->Canvas()->Handle();
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, Round(zoom.X0), Round(zoom.Y0), Round(zoom.X1) - Round(zoom.X0),
-                   Round(zoom.Y1) - Round(zoom.Y0), image.Canvas()->Handle(), 0, 0, width, height, SRCCOPY);
-        shown = frame.get();
-      }
-    }
-    PushToLayeredWindow(layered, *shown, ShowFrameAlpha(i, steps, maxAlpha, dialog), position);
+    TBitmap& shown = frame ? DrawZoomFrame(*frame, image, ZoomInRect(i, steps, width, height)) : image;
+    PushToLayeredWindow(layered, shown, ShowFrameAlpha(i, steps, maxAlpha, dialog), position);
     if (i < steps) Sleep(AnimFrameMs);
   }
 }
@@ -79,6 +64,33 @@ std::unique_ptr<TacLayeredWindow> NewAuxiliaryWindow(POINT position, SIZE size) 
 // A window put directly behind another without moving it.
 void PutBehind(HWND wnd, HWND front) {
   SetWindowPos(wnd, front, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW);
+}
+
+// The layered window a form's picture is shown in: its extended border's
+// window, else a new auxiliary window over the form.
+struct FormLayer {
+  std::unique_ptr<TacLayeredWindow> aux;
+  HWND wnd = nullptr;
+  POINT position{};
+  SIZE size{};
+};
+
+FormLayer LayerOver(HWND target, TsExtBorder* border, const TBitmap& image) {
+  FormLayer layer;
+  RECT wr{};
+  GetWindowRect(target, &wr);
+  layer.position = POINT{wr.left, wr.top};
+  layer.size = SIZE{image.Width(), image.Height()};
+  if (border && border->BorderWindow()) {
+    layer.wnd = border->BorderWindow();
+    layer.position.x -= border->Margins().left;
+    layer.position.y -= border->TopOffset();
+  } else {
+    layer.aux = NewAuxiliaryWindow(layer.position, layer.size);
+    layer.wnd = layer.aux->Handle();
+  }
+  PlaceLayered(layer.wnd, target, layer.position, layer.size);
+  return layer;
 }
 
 // The form's picture as the animations show it: skinned frame, controls,
@@ -138,26 +150,13 @@ void AnimShowForm(TsSkinnedForm& provider, std::uint16_t time, std::uint8_t maxA
   AnimationFlagScope flag;
   const HWND target = form->Handle();
   RedrawOnExit redraw(target);
-  RECT wr{};
-  GetWindowRect(target, &wr);
   TsExtBorder* border = provider.ExtBorder();
   const bool withBorder = border && border->BorderWindow();
   BitmapPtr image = FormPicture(*form, &provider, withBorder);
   if (!image || image->Empty()) return;
-  POINT position{wr.left, wr.top};
-  const SIZE size{image->Width(), image->Height()};
-  std::unique_ptr<TacLayeredWindow> aux;
-  HWND layered = nullptr;
-  if (withBorder) {
-    layered = border->BorderWindow();
-    position.x -= border->Margins().left;
-    position.y -= border->TopOffset();
-  } else {
-    aux = NewAuxiliaryWindow(position, size);
-    layered = aux->Handle();
-  }
-  PlaceLayered(layered, target, position, size);
-  RunShowFrames(layered, *image, position, AnimSteps(time), maxAlpha, mode, false);
+  FormLayer layer = LayerOver(target, border, *image);
+  const HWND layered = layer.wnd;
+  RunShowFrames(layered, *image, layer.position, AnimSteps(time), maxAlpha, mode, false);
   if (form->AlphaBlend()) form->SetAlphaBlendValue(maxAlpha);
   PutBehind(target, layered);
   redraw.Release();
@@ -166,7 +165,7 @@ void AnimShowForm(TsSkinnedForm& provider, std::uint16_t time, std::uint8_t maxA
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
   if (acDwmCompositionEnabled()) Sleep(AnimFrameMs);
   PutBehind(layered, target);
-  if (aux) aux.reset();
+  if (layer.aux) layer.aux.reset();
   else border->UpdateExBorders(false, 255);
   provider.AfterAnimation();
 }
@@ -270,22 +269,8 @@ void AnimChange(TWinControl* control, std::uint16_t time, std::uint8_t maxAlpha,
     const bool withBorder = border && border->BorderWindow();
     BitmapPtr image = FormPicture(*form, provider, withBorder);
     if (!image || image->Empty()) return;
-    RECT wr{};
-    GetWindowRect(target, &wr);
-    POINT position{wr.left, wr.top};
-    const SIZE size{image->Width(), image->Height()};
-    std::unique_ptr<TacLayeredWindow> aux;
-    HWND layered = nullptr;
-    if (withBorder) {
-      layered = border->BorderWindow();
-      position.x -= border->Margins().left;
-      position.y -= border->TopOffset();
-    } else {
-      aux = NewAuxiliaryWindow(position, size);
-      layered = aux->Handle();
-    }
-    PlaceLayered(layered, target, position, size);
-    RunShowFrames(layered, *image, position, AnimSteps(time), maxAlpha, mode, false);
+    FormLayer layer = LayerOver(target, border, *image);
+    RunShowFrames(layer.wnd, *image, layer.position, AnimSteps(time), maxAlpha, mode, false);
     if (provider && provider->DrawNonClientArea()) {
       provider->InitRegionRects();
       provider->ApplyWindowRegion(true);

@@ -13,6 +13,7 @@
 #include "skin/common/ControlUtils.h"
 #include "skin/paint/LayeredPush_Gdi.h"
 #include "tests/skin/common/SkinStateFixture.h"
+#include "tests/skin/paint/DcPixels.h"
 #include "tests/skin/common/SkinnedFormFixture.h"
 
 namespace skin_test {
@@ -21,24 +22,7 @@ namespace {
 using namespace skin;
 
 // The pushed picture's pixels (0xAARRGGBB), row by row.
-std::vector<std::uint32_t> PixelsOf(HDC dc, SIZE size) {
-  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  std::vector<std::uint32_t> all(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = info.bmWidth;
-  bi.bmiHeader.biHeight = -info.bmHeight;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  GdiFlush();
-  GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), all.data(), &bi, DIB_RGB_COLORS);
-  std::vector<std::uint32_t> part;
-  for (LONG y = 0; y < size.cy; ++y)
-    part.insert(part.end(), all.begin() + y * info.bmWidth, all.begin() + y * info.bmWidth + size.cx);
-  return part;
-}
+std::vector<std::uint32_t> PixelsOf(HDC dc, SIZE size) { return skin::paint::testing::PixelsOf(dc, POINT{0, 0}, size); }
 
 struct Frame {
   HWND wnd;
