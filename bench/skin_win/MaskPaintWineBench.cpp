@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/skin/MaskRectBenchFrame.h"
+#include "bench/skin_win/WineBenchTiming.h"
 #include "classlib/core/FileUtilsPath.h"
 #include "classlib/core/Object.h"
 #include "skin/core/SkinLookups.h"
@@ -31,28 +32,8 @@ namespace {
 using mask_bench::kHeight;
 using mask_bench::kWidth;
 
-double NowMs() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Fn>
-double MedianMs(int runs, Fn fn) {
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) {
-    const double start = NowMs();
-    fn();
-    times.push_back(NowMs() - start);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
+using wine_bench::MedianMs;
+using wine_bench::NowMs;
 
 // A top-down 32-bit DIB section and its memory DC.
 struct TDib {

@@ -4,7 +4,10 @@
 
 #include "classlib/controls/Application.h"
 #include "skin/common/ControlUtils.h"
+#include "skin/common/MainWindowHook.h"
+#include "skin/common/SkinChanges.h"
 #include "skin/common/SkinCommandSend.h"
+#include "skin/common/SkinnedFormPasses.h"
 #include "skin/manager/SkinBroadcast.h"
 #include "skin/manager/sSkinManager.h"
 
@@ -25,20 +28,15 @@ void ServeForm(TCustomForm* form, const TMessage& message) {
   BroadcastToControls(form, message);
 }
 
-bool IsSkinnedForm(TCustomForm* form) {
+}  // namespace
+
+bool IsSkinnedForm(const TCustomForm* form) {
   for (TCustomForm* skinned : SkinnedForms())
     if (skinned == form) return true;
   return false;
 }
 
-void RepaintAllForms() {
-  TApplication* application = Application;
-  for (int i = 0; i < application->ComponentCount(); ++i)
-    if (auto* form = dynamic_cast<TCustomForm*>(application->Components(i)); form && form->HandleAllocated())
-      RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-}  // namespace
+std::vector<TCustomForm*> SkinnedFormList() { return SkinnedForms(); }
 
 void SendEndUpdateToChildren(TWinControl* parent) {
   if (!parent || AnimationRunning()) return;
@@ -130,14 +128,16 @@ void RemoveSkinnedForm(TCustomForm* form) {
 
 void InstallSkinBroadcast() {
   static const bool installed = [] {
-    SetSkinChangeHandler([](TsSkinManager& manager, TsSkinChange change, bool) {
-      const auto managerParam = reinterpret_cast<LPARAM>(&manager);
+    SetSkinChangeHandler([](TsSkinManager& manager, TsSkinChange change, bool repaint) {
       switch (change) {
-        case TsSkinChange::NewSkin: BroadcastToForms(SkinCommand(scNewSkin, managerParam)); break;
-        case TsSkinChange::RemoveSkin: BroadcastToForms(SkinCommand(scRemoveSkin, managerParam)); break;
-        case TsSkinChange::Repaint: RepaintAllForms(); break;
+        case TsSkinChange::NewSkin: SendNewSkinToWindows(manager, repaint); break;
+        case TsSkinChange::RemoveSkin: SendRemoveSkinToWindows(manager); break;
+        case TsSkinChange::Repaint: RepaintSkinnedForms(manager, repaint); break;
+        case TsSkinChange::BeforeLoad: SnapshotSkinnedForms(manager); break;
+        case TsSkinChange::SnapshotDropped: DropSkinnedFormSnapshots(manager); break;
       }
     });
+    SetMainWindowHookHandler(HandleMainWindowMessage);
     return true;
   }();
   (void)installed;

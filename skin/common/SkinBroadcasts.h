@@ -4,6 +4,8 @@
 // forwards the same message record (number, WParam, LParam).
 #include <windows.h>
 
+#include <vector>
+
 #include "classlib/controls/Forms.h"
 #include "classlib/controls/Messages.h"
 
@@ -31,6 +33,10 @@ void BroadcastToSkinnedForms(const classlib::TMessage& message);
 // The forms that have a skin provider; the provider adds and removes its form.
 int AddSkinnedForm(classlib::TCustomForm* form);
 void RemoveSkinnedForm(classlib::TCustomForm* form);
+// A copy of the list, in list order (walks survive changes on the way).
+std::vector<classlib::TCustomForm*> SkinnedFormList();
+// Whether the form is in the list now.
+bool IsSkinnedForm(const classlib::TCustomForm* form);
 
 // Makes the skin managers' changes reach the windows through these
 // broadcasts (codes 1 and 2, and repaints). Runs once.

@@ -13,6 +13,8 @@ namespace skin {
 
 // The folder of the running program, ending in "\".
 std::wstring AppPath();
+// The running program's file name, with its folder.
+std::wstring AppFileName();
 
 // The shell's icon of an existing file (SHGetFileInfo with `flags` plus
 // SHGFI_ICON); null when the file does not exist or no icon comes back.

@@ -5,15 +5,27 @@
 // handler, tests observe through it. Without a handler nothing is sent.
 #include <functional>
 
+#include "skin/manager/SkinManagerPlatform.h"
+
 namespace skin {
 
 class TsSkinManager;
 
-enum class TsSkinChange { NewSkin, RemoveSkin, Repaint };
+// BeforeLoad: a new skin is about to load with the change animation (the
+// forms keep a picture of themselves); SnapshotDropped: no new skin came of
+// it, the pictures go.
+enum class TsSkinChange { NewSkin, RemoveSkin, Repaint, BeforeLoad, SnapshotDropped };
 using TsSkinChangeHandler = std::function<void(TsSkinManager& manager, TsSkinChange change, bool repaint)>;
 
 // Returns the previous handler.
 TsSkinChangeHandler SetSkinChangeHandler(TsSkinChangeHandler handler);
 const TsSkinChangeHandler& SkinChangeHandler();
+
+// What the default manager does with the application main window's
+// messages beyond its own (minimize and restore, menus, shut-down fade);
+// true when handled. Installed with the broadcast.
+using TsMainWindowHookHandler = std::function<bool(TsSkinManager& manager, TsHookMessage& message)>;
+TsMainWindowHookHandler SetMainWindowHookHandler(TsMainWindowHookHandler handler);
+const TsMainWindowHookHandler& MainWindowHookHandler();
 
 }  // namespace skin

@@ -217,6 +217,10 @@ void TsSkinManager::SetSkinName(const std::wstring& value) {
   skinName_ = value;
   if (!active_) return;
   if (OnBeforeChange) OnBeforeChange(this);
+  const bool snapshot =
+      extendedBorders_ && !updateLock_ && animEffects_->SkinChanging()->Active() && SkinChangeHandler();
+  const std::uint64_t broadcasts = newSkinBroadcasts_;
+  if (snapshot) SkinChangeHandler()(*this, TsSkinChange::BeforeLoad, false);
   {
     FlagScope changing(skinChanging);
     if (EndsWithAsz(skinName_)) skinName_.resize(skinName_.size() - 4);
@@ -237,6 +241,9 @@ void TsSkinManager::SetSkinName(const std::wstring& value) {
       SendRemoveSkin();
     }
   }
+  // No new skin went out to thaw the forms: they drop their pictures.
+  if (snapshot && broadcasts == newSkinBroadcasts_ && SkinChangeHandler())
+    SkinChangeHandler()(*this, TsSkinChange::SnapshotDropped, false);
   if (OnAfterChange) OnAfterChange(this);
 }
 
@@ -269,6 +276,11 @@ void TsSkinManager::LoadSkin() {
   FlagScope globalLoading(skinLoading);
   const std::wstring skinPath = GetSkinDirectory() + skinName_ + L"\\";
   const std::wstring optionsFile = skinPath + L"Options.dat";
+  if (pushedOptions_) {
+    BuildSkin(TsSkinOptions::FromBytes(optionsFile, *pushedOptions_), TsSkinFolderFiles(SkinFileName(skinPath)),
+              skinPath);
+    return;
+  }
   std::string bytes;
   if (FileExists(SkinFileName(optionsFile)) && TryReadFileBytes(SkinFileName(optionsFile), bytes)) {
     BuildSkin(TsSkinOptions::FromBytes(optionsFile, bytes), TsSkinFolderFiles(SkinFileName(skinPath)), skinPath);
@@ -359,6 +371,23 @@ void TsSkinManager::EndUpdate(bool repaint, bool allowAnimation) {
   changing.SetActive(animated);
 }
 
+void TsSkinManager::ApplyPushedSkin(const TsPushedSkin& pushed) {
+  skinPushed = true;
+  struct Forget {
+    TsSkinManager& manager;
+    ~Forget() {
+      manager.pushedOptions_ = nullptr;
+      manager.updateLock_ = false;
+    }
+  } forget{*this};
+  BeginUpdate();
+  pushedOptions_ = &pushed.Options;
+  SetSkinDirectory(pushed.Directory);
+  SetSkinName(pushed.Name);
+  pushedOptions_ = nullptr;
+  EndUpdate(true, false);
+}
+
 void TsSkinManager::UpdateThirdPartyLists(bool useDefaults) {
   for (int kind = 0; kind < ControlKindCount; ++kind) {
     if (useDefaults || thirdParty_->Text(kind).empty())
@@ -381,9 +410,11 @@ void TsSkinManager::SendNewSkin(bool repaint) {
       ~Reactivate() { data.Active = true; }
     } reactivate{skin_->SkinData};
     skin_->SkinData.Active = false;
+    ++newSkinBroadcasts_;
     if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::NewSkin, repaint);
   }
-  if (repaint) RepaintForms();
+  // The forms frozen for the change thaw here.
+  if (repaint) RepaintForms(true);
 }
 
 void TsSkinManager::SendRemoveSkin() {
@@ -393,13 +424,14 @@ void TsSkinManager::SendRemoveSkin() {
   ++skinGeneration_;
 }
 
-void TsSkinManager::RepaintForms() {
-  if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::Repaint, false);
+void TsSkinManager::RepaintForms(bool animate) {
+  if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::Repaint, animate);
 }
 
 bool TsSkinManager::MainWindowHook(TsHookMessage& message) {
   constexpr unsigned WM_THEMECHANGED_ = 0x031A;
-  return message.Msg == WM_THEMECHANGED_;
+  if (message.Msg == WM_THEMECHANGED_) return true;
+  return MainWindowHookHandler() && MainWindowHookHandler()(*this, message);
 }
 
 }  // namespace skin

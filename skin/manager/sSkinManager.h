@@ -15,6 +15,7 @@
 #include "classlib/core/Component.h"
 #include "classlib/core/Strings.h"
 #include "skin/core/SkinData.h"
+#include "skin/manager/PushedSkin.h"
 #include "skin/manager/SkinManagerPlatform.h"
 #include "skin/manager/sSkinManagerOptions.h"
 #include "skin/manager/sStoredSkins.h"
@@ -80,6 +81,10 @@ class TsSkinManager : public classlib::TComponent {
   void BeginUpdate() { updateLock_ = true; }
   void EndUpdate(bool repaint, bool allowAnimation);
   bool UpdateLocked() const { return updateLock_; }
+  // Takes a skin another process pushed: its folder and name, loaded from
+  // the pushed options text in place of the folder's "Options.dat", and
+  // broadcast once without the change animation.
+  void ApplyPushedSkin(const TsPushedSkin& pushed);
 
   // --- Foreign controls
   // Each kind's list from ThirdParty (a kind left empty, or every kind with
@@ -128,7 +133,14 @@ class TsSkinManager : public classlib::TComponent {
   // --- Spreading the skin (see SkinBroadcast.h)
   void SendNewSkin(bool repaint);
   void SendRemoveSkin();
-  void RepaintForms();
+  // Animate: the skinned forms frozen for the change are thawed with the
+  // skin-change animation.
+  void RepaintForms(bool animate = false);
+
+  // What the main-window hook last saw of a system command (scs... values
+  // of skin/common/SkinnedFormState.h); 0 from construction.
+  std::uint8_t SysCommandState() const { return sysCommandState_; }
+  void SetSysCommandState(std::uint8_t value) { sysCommandState_ = value; }
 
   // The application main window's messages (true: handled).
   virtual bool MainWindowHook(TsHookMessage& message);
@@ -164,6 +176,10 @@ class TsSkinManager : public classlib::TComponent {
   std::unique_ptr<TsSkinModel> skin_;
   std::uint64_t skinGeneration_ = 0;
   int mainWindowHook_ = 0;  // the id of the hook this manager installed
+  std::uint8_t sysCommandState_ = 0;
+  std::uint64_t newSkinBroadcasts_ = 0;
+  // The pushed options text while a pushed skin loads.
+  const std::string* pushedOptions_ = nullptr;
 };
 
 // True while a manager's SkinName setter or a load runs (painting skips work).
