@@ -30,10 +30,25 @@ struct TForwardCell {
 
 namespace {
 
+// Lives as long as some WindowProc holds the adapter's procedure. When the
+// last one goes (the control is being destroyed, or a party dropped the
+// chain) the adapter learns that it is no longer bound.
+struct TInstallMark {
+  std::weak_ptr<TForwardCell> Cell;
+  ~TInstallMark() {
+    if (auto cell = Cell.lock(); cell && cell->Adapter) cell->Adapter->BindingLost();
+  }
+};
+
+}  // namespace
+
+namespace {
+
 // What replaces a control's WindowProc. Recognised by its type, so the
 // adapter can tell whether the control's procedure is still its own.
 struct TAdapterProc {
   std::shared_ptr<TForwardCell> Cell;
+  std::shared_ptr<TInstallMark> Mark;
   void operator()(TMessage& m) const {
     std::shared_ptr<TForwardCell> cell = Cell;  // the adapter may let go of it meanwhile
     if (cell->Adapter) cell->Adapter->AdapterWndProc(m);
@@ -130,7 +145,9 @@ void TacMainWnd::Bind(HWND handle) {
     cell_ = std::make_shared<TForwardCell>();
     cell_->Adapter = this;
     cell_->Old = target->WindowProc();
-    target->SetWindowProc(TAdapterProc{cell_});
+    auto mark = std::make_shared<TInstallMark>();
+    mark->Cell = cell_;
+    target->SetWindowProc(TAdapterProc{cell_, mark});
     boundControl_ = target;
   } else {
     thunk_ = TWindowThunk::Install(handle, [this](TMessage& m) { AdapterWndProc(m); });
@@ -145,12 +162,22 @@ bool TacMainWnd::Unbind() {
   }
   if (cell_) {
     if (boundControl_ && !IsOwnProc(boundControl_, cell_)) return false;
-    if (boundControl_) boundControl_->SetWindowProc(cell_->Old);
     cell_->Adapter = nullptr;
+    if (boundControl_) boundControl_->SetWindowProc(cell_->Old);
     cell_.reset();
     boundControl_ = nullptr;
   }
   return true;
+}
+
+void TacMainWnd::BindingLost() {
+  // The control (and with it its window) is on its way out: nothing of it
+  // may be touched any more.
+  if (cell_) cell_->Adapter = nullptr;
+  cell_.reset();
+  boundControl_ = nullptr;
+  ForgetHotWindow(CtrlHandle);
+  Destroyed = true;
 }
 
 void TacMainWnd::FinishUnbind(HWND handle, bool repaint) {
@@ -173,8 +200,8 @@ void TacMainWnd::UndoBinding() {
     thunk_ = nullptr;
   }
   if (cell_) {
-    if (boundControl_ && IsOwnProc(boundControl_, cell_)) boundControl_->SetWindowProc(cell_->Old);
     cell_->Adapter = nullptr;
+    if (boundControl_ && IsOwnProc(boundControl_, cell_)) boundControl_->SetWindowProc(cell_->Old);
     cell_.reset();
     boundControl_ = nullptr;
   }

@@ -83,6 +83,9 @@ class TacMainWnd : public classlib::TObject {
   // The shared part of unbinding: property, control parameters, frame.
   void FinishUnbind(HWND handle, bool repaint);
   LRESULT CallPrev(classlib::TMessage& message);
+  // No WindowProc holds the adapter's procedure any more (the control is
+  // being destroyed): the adapter counts as unbound.
+  void BindingLost();
 
  protected:
   // The common part of the adapters' window procedures, after the

@@ -1,0 +1,97 @@
+#pragma once
+// Adapters on real windows over the marker skin (one flat colour per
+// section and mask frame): a manager holding it as the default one, and a
+// visible host window to put the adapted windows in.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "classlib/controls/Application.h"
+#include "classlib/core/FileUtilsPath.h"
+#include "classlib/core/Utf8.h"
+#include "skin/adapters/ScrollWnd.h"
+#include "skin/controls/SkinControlsRegistration.h"
+#include "skin/manager/sSkinManager.h"
+#include "tools/skingen/MarkerSkin.h"
+
+namespace skin_test {
+
+using skin::TsSkinManager;
+
+// A marker colour (0xRRGGBB) as GetPixel reads it.
+inline COLORREF Marker(unsigned rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+inline const skingen::marker::TMarkerSection& MarkerSection(const char* name) {
+  for (const auto& s : skingen::marker::kSections)
+    if (std::string(s.name) == name) return s;
+  throw std::runtime_error(name);
+}
+
+class AdapterFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    skin::RegisterSkinControlsClasses();
+    classlib::Application->Initialize();
+    saved_ = skin::SkinManagerPlatform();
+    skin::SkinManagerPlatform().ShowError = [this](const std::wstring& text) { errors_.push_back(text); };
+    classlib::SetProgramFolderSource(
+        [] { return classlib::FromFsPath(std::filesystem::temp_directory_path()) + L"\\"; });
+    manager_.reset(classlib::New<TsSkinManager>(nullptr));
+    std::ifstream in(TESSARILO_MARKER_SKIN_FILE, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_FALSE(bytes.empty());
+    skin::TsStoredSkin* item = manager_->InternalSkins()->Add();
+    item->SetName(L"Marker");
+    item->Data().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    manager_->SetSkinName(L"Marker");
+    ASSERT_TRUE(errors_.empty()) << classlib::WideToUtf8(errors_.front());
+    ASSERT_NE(manager_->Skin(), nullptr);
+    ASSERT_TRUE(manager_->IsDefault());
+    platform_ = skin::adapters::ScrollPlatform();
+    host_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | SS_WHITERECT, 50, 50, 400, 300, nullptr,
+                            nullptr, nullptr, nullptr);
+    ASSERT_NE(host_, nullptr);
+  }
+  void TearDown() override {
+    if (host_) DestroyWindow(host_);
+    skin::adapters::ScrollPlatform() = platform_;
+    manager_.reset();
+    classlib::SetProgramFolderSource(nullptr);
+    skin::SkinManagerPlatform() = saved_;
+  }
+
+  HWND Child(const wchar_t* cls, DWORD style, int x, int y, int w, int h, DWORD exStyle = 0) {
+    HWND wnd = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, host_, nullptr,
+                               nullptr, nullptr);
+    EXPECT_NE(wnd, nullptr);
+    return wnd;
+  }
+  HWND ListBox(int items, DWORD style = WS_VSCROLL | WS_BORDER, int w = 150, int h = 120, DWORD exStyle = 0) {
+    HWND list = Child(L"LISTBOX", style | LBS_NOINTEGRALHEIGHT, 10, 10, w, h, exStyle);
+    for (int i = 0; i < items; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Karta"));
+    return list;
+  }
+  static COLORREF WindowPixel(HWND wnd, int x, int y) {
+    HDC dc = GetWindowDC(wnd);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(wnd, dc);
+    return c;
+  }
+  static void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+
+  std::unique_ptr<TsSkinManager> manager_;
+  skin::TsSkinManagerPlatform saved_;
+  skin::adapters::TScrollPlatform platform_;
+  std::vector<std::wstring> errors_;
+  HWND host_ = nullptr;
+};
+
+}  // namespace skin_test
