@@ -544,6 +544,8 @@ bool TacScrollWnd::ScrollButtonDown(TMessage& message, int hitCode) {
     SendScrollCode(wnd, tracking.ScrollMsg, tracking.ClickedPart, 0);
     ScrollSending = false;
     tracking.PressedPart = tracking.ClickedPart;
+    // The window may have drawn its own bar over the strip while scrolling.
+    PaintOneBar(this, kind, wnd, LookOf(kind, wnd));
     tracking.RepeatTimer = ScrollPlatform().SetTimer(wnd, kRepeatDelayTimer, 300);
   } else if (tracking.ClickedPart == spThumb && active) {
     const TBarMetrics metrics = MetricsOf(bar, r);
@@ -576,23 +578,22 @@ void TacScrollWnd::ScrollButtonUp(TMessage& /*message*/) {
   const int clicked = tracking.ClickedPart;
   const int kind = tracking.TrackKind;
   const UINT msg = tracking.ScrollMsg;
+  const int savedPos = tracking.SavedPos;
+  const bool wasTracking = Tracking;
+  // The press is over before the capture goes: losing the capture must not
+  // end it a second time.
+  ResetPress();
+  Tracking = false;
   if (!KeepsCapture() && GetCapture() == wnd) ReleaseCapture();
   if (clicked >= spLineUp && clicked <= spPageDown) {
     ScrollPlatform().KillTimer(wnd, kRepeatDelayTimer);
     ScrollPlatform().KillTimer(wnd, kRepeatTimer);
   }
   ScrollSending = true;
-  if (Tracking) {
-    Tracking = false;
-    SendScrollCode(wnd, msg, SB_THUMBPOSITION, tracking.SavedPos);
-  }
-  SendScrollCode(wnd, msg, SB_ENDSCROLL, clicked == spThumb ? tracking.SavedPos : 0);
+  if (wasTracking) SendScrollCode(wnd, msg, SB_THUMBPOSITION, savedPos);
+  SendScrollCode(wnd, msg, SB_ENDSCROLL, clicked == spThumb ? savedPos : 0);
   ScrollSending = false;
-  ResetPress();
-  if (kind >= 0 && IsWindow(wnd)) {
-    if (TacScrollBar* bar = BarOf(this, kind)) bar->ReadInfo(wnd);
-    PaintOneBar(this, kind, wnd, LookOf(kind, wnd));
-  }
+  if (kind >= 0 && IsWindow(wnd)) PaintOneBar(this, kind, wnd, LookOf(kind, wnd));
 }
 
 bool TacScrollWnd::HandleScrollMouse(TMessage& message) {
@@ -640,13 +641,6 @@ bool TacScrollWnd::HandleScrollMouse(TMessage& message) {
         TBarLook look;
         look.dragThumb = true;
         look.dragThumbStart = thumbStart - AlongStart(bar, r);
-        RECT wr{};
-        GetWindowRect(wnd, &wr);
-        HDC dc = GetWindowDC(wnd);
-        const bool saved = Tracking;
-        PaintBar(this, bar, wnd, dc, ToWindow(r, wr), look);
-        Tracking = saved;
-        ReleaseDC(wnd, dc);
         if (position != tracking.SavedPos) {
           bar->ScrollInfo.nTrackPos = position;
           ScrollSending = true;
@@ -654,6 +648,7 @@ bool TacScrollWnd::HandleScrollMouse(TMessage& message) {
           ScrollSending = false;
         }
         tracking.SavedPos = position;
+        PaintOneBar(this, tracking.TrackKind, wnd, look);
         message.Result = 0;
         return true;
       }
@@ -707,6 +702,7 @@ bool TacScrollWnd::HandleScrollMouse(TMessage& message) {
           ScrollSending = true;
           SendScrollCode(wnd, tracking.ScrollMsg, tracking.PressedPart, 0);
           ScrollSending = false;
+          PaintOneBar(this, tracking.TrackKind, wnd, LookOf(tracking.TrackKind, wnd));
         }
       } else if (message.WParam == kHoverTimer && tracking.TrackWnd == wnd) {
         if (!Tracking) {
