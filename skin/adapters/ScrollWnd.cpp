@@ -851,6 +851,12 @@ void TacScrollWnd::AdapterWndProc(TMessage& message) {
       case scGetSkinData:
         message.Result = reinterpret_cast<LRESULT>(SkinData);
         return;
+      case scSetPrintDC:
+        if (message.LParam != 0) SkinData->CtrlSkinState |= StatePrinting;
+        else SkinData->CtrlSkinState &= static_cast<std::uint16_t>(~StatePrinting);
+        SkinData->PrintDC = reinterpret_cast<HDC>(message.LParam);
+        CallPrev(message);
+        return;
       case scGetApplication:
         message.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
         return;
