@@ -4,6 +4,7 @@
 // timers, thumb drags, and hover.
 #include <windowsx.h>
 
+#include <cstdio>
 #include <vector>
 
 #include <algorithm>
@@ -302,6 +303,56 @@ TEST_F(ScrollBarsTest, HoveredArrowLooksHotUntilTheMouseLeavesOrTheWindowGoes) {
   DestroyWindow(list);
   EXPECT_EQ(ScrollTracking().TrackWnd, nullptr);
   EXPECT_EQ(ScrollTracking().HoverKind, -1);
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER f;
+  QueryPerformanceFrequency(&f);
+  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+// One step of a thumb drag costs the adapted list at most three times what
+// the same scroll costs a list with the system's bar (medians, same run).
+TEST_F(ScrollBarsTest, ADragStepCostsAtMostThreeTimesTheUnadaptedOne) {
+  HWND plain = ListBox(300);
+  SetWindowPos(plain, nullptr, 200, 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  HWND list = ListBox(300);
+  Adapt(list);
+  const RECT v = VBar(list);
+  const POINT grab{Mid(v).x, v.top + Arrow() + 3};
+  NcDown(list, grab);
+  ASSERT_TRUE(adapter_->Tracking);
+  constexpr int kSteps = 41;
+  std::vector<double> adapted, unadapted;
+  for (int i = 0; i < kSteps; ++i) {
+    const POINT to{grab.x, grab.y + (i % 2 ? 30 : 5)};
+    LARGE_INTEGER a, b;
+    QueryPerformanceCounter(&a);
+    MouseAt(list, WM_MOUSEMOVE, to);
+    UpdateWindow(list);
+    QueryPerformanceCounter(&b);
+    adapted.push_back(Seconds(a, b));
+
+    const int pos = i % 2 ? 60 : 10;
+    QueryPerformanceCounter(&a);
+    SCROLLINFO si{sizeof(si), SIF_POS, 0, 0, 0, pos, 0};
+    SetScrollInfo(plain, SB_VERT, &si, TRUE);
+    SendMessageW(plain, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
+    UpdateWindow(plain);
+    QueryPerformanceCounter(&b);
+    unadapted.push_back(Seconds(a, b));
+  }
+  MouseAt(list, WM_LBUTTONUP, grab);
+  const double ratio = Median(adapted) / Median(unadapted);
+  RecordProperty("drag_step_ratio", std::to_string(ratio));
+  std::printf("drag step: adapted %.1f us, unadapted %.1f us, ratio %.2f\n", Median(adapted) * 1e6,
+              Median(unadapted) * 1e6, ratio);
+  EXPECT_LE(ratio, 3.0);
 }
 
 // A window that handles full 32-bit positions itself (it answers command
