@@ -42,13 +42,13 @@ class AdapterFixture : public ::testing::Test {
     classlib::SetProgramFolderSource(
         [] { return classlib::FromFsPath(std::filesystem::temp_directory_path()) + L"\\"; });
     manager_.reset(classlib::New<TsSkinManager>(nullptr));
-    std::ifstream in(TESSARILO_MARKER_SKIN_FILE, std::ios::binary);
+    std::ifstream in(SkinFile(), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), {});
     ASSERT_FALSE(bytes.empty());
     skin::TsStoredSkin* item = manager_->InternalSkins()->Add();
-    item->SetName(L"Marker");
+    item->SetName(L"Test");
     item->Data().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-    manager_->SetSkinName(L"Marker");
+    manager_->SetSkinName(L"Test");
     ASSERT_TRUE(errors_.empty()) << classlib::WideToUtf8(errors_.front());
     ASSERT_NE(manager_->Skin(), nullptr);
     ASSERT_TRUE(manager_->IsDefault());
@@ -64,6 +64,10 @@ class AdapterFixture : public ::testing::Test {
     classlib::SetProgramFolderSource(nullptr);
     skin::SkinManagerPlatform() = saved_;
   }
+
+  // The packed skin the manager holds: the marker skin unless a test needs
+  // the program's own.
+  virtual const char* SkinFile() const { return TESSARILO_MARKER_SKIN_FILE; }
 
   HWND Child(const wchar_t* cls, DWORD style, int x, int y, int w, int h, DWORD exStyle = 0) {
     HWND wnd = CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, host_, nullptr,
