@@ -7,6 +7,7 @@
 
 #include "classlib/controls/Edit.h"
 #include "classlib/controls/Forms.h"
+#include "skin/adapters/HotWindow.h"
 #include "skin/adapters/MainWnd.h"
 #include "skin/adapters/WindowThunk.h"
 #include "skin/common/SkinCommandSend.h"
@@ -250,6 +251,30 @@ INSTANTIATE_TEST_SUITE_P(Bindings, AdapterBindingTest,
                              default: return std::string("ProviderForm");
                            }
                          });
+
+// The window under the mouse becomes the hot window when it is enabled,
+// and stops being it when it goes.
+TEST_F(AdapterFixture, MouseMovesReportTheHotWindow) {
+  HWND first = Child(L"EDIT", 0, 0, 0, 50, 20);
+  HWND second = Child(L"EDIT", 0, 60, 0, 50, 20);
+  HWND disabled = Child(L"EDIT", WS_DISABLED, 120, 0, 50, 20);
+  auto* a = MakeAdapter<TacMainWnd>(first, false, L"EDIT", manager_.get(), nullptr);
+  auto* b = MakeAdapter<TacMainWnd>(second, false, L"EDIT", manager_.get(), nullptr);
+  auto* c = MakeAdapter<TacMainWnd>(disabled, false, L"EDIT", manager_.get(), nullptr);
+  SendMessageW(first, WM_MOUSEMOVE, 0, 0);
+  EXPECT_EQ(HotWindow(), first);
+  SendMessageW(disabled, WM_MOUSEMOVE, 0, 0);
+  EXPECT_EQ(HotWindow(), first);
+  SendMessageW(second, WM_MOUSEMOVE, 0, 0);
+  EXPECT_EQ(HotWindow(), second);
+  DestroyWindow(second);
+  EXPECT_EQ(HotWindow(), nullptr);
+  delete a;
+  delete b;
+  delete c;
+  DestroyWindow(first);
+  DestroyWindow(disabled);
+}
 
 // Raw windows: nothing of the adapter runs after it is freed, and a window
 // destroyed while another party sits on top frees the forwarder.

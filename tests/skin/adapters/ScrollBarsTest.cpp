@@ -305,6 +305,24 @@ TEST_F(ScrollBarsTest, HoveredArrowLooksHotUntilTheMouseLeavesOrTheWindowGoes) {
   EXPECT_EQ(ScrollTracking().HoverKind, -1);
 }
 
+TEST_F(ScrollBarsTest, MasksWithoutFramesAddNothingAndDivideByNothing) {
+  // Arrow masks whose frame sizes cannot be computed: no image count, no
+  // mask rows.
+  skin::TsSkinModel& skin = *manager_->Skin();
+  const skin::TsConstData& k = skin.ConstData;
+  skin::TsMaskData& glyph = skin.Masks[static_cast<std::size_t>(k.ScrollButtons[1].Glyph)];
+  glyph.ImageCount = 0;
+  glyph.MaskType = -1;
+  skin.Sections[static_cast<std::size_t>(k.ScrollButtons[2].Section)].ReservedBoolean = true;
+  skin::TsMaskData& left = skin.Masks[static_cast<std::size_t>(k.ScrollButtons[2].Border)];
+  left.ImageCount = 0;
+  HWND list = ListBox(100, WS_VSCROLL | WS_HSCROLL | WS_BORDER);
+  Adapt(list);
+  EXPECT_EQ(GetScrollBarSize(adapter_->HorzBar.get(), false, true), GetSystemMetrics(SM_CXHSCROLL));
+  SendMessageW(list, WM_NCPAINT, 1, 0);
+  EXPECT_EQ(BottomGlyph(list), Marker(MarkerSection("SCROLLBTNBOTTOM").colour));  // no glyph drawn
+}
+
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v[v.size() / 2];
