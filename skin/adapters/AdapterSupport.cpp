@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/controls/Application.h"
 #include "classlib/graphics/Colors.h"
 #include "skin/adapters/MainWnd.h"
 #include "skin/common/BackgroundQueries.h"
@@ -94,6 +95,23 @@ TColor SkinBorderColor(const TsSkinManager* manager) {
   if (!manager || !manager->Skin() || !manager->SkinData().Active) return kSkinKeyColor;
   return manager->SkinData().BorderColor;
 }
+
+bool RefusedFromStranger(TMessage& message) {
+  if (message.Msg != SkinCommandMessage) return false;
+  const std::uint16_t code = SkinCommandCode(message.WParam);
+  if (code > MaxCommonCode || !(CommandNeedsTrust(code) || code == scSetPrintDC)) return false;
+  if (IsTrustedSkinCommand(message)) return false;
+  message.Result = 0;
+  return true;
+}
+
+void StorePrintDC(TsCommonData* skinData, LPARAM dc) {
+  if (dc != 0) skinData->CtrlSkinState |= StatePrinting;
+  else skinData->CtrlSkinState &= static_cast<std::uint16_t>(~StatePrinting);
+  skinData->PrintDC = reinterpret_cast<HDC>(dc);
+}
+
+LRESULT ApplicationAnswer() { return reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application)); }
 
 RECT GetClientRectInWindow(HWND wnd) {
   RECT window{}, client{};

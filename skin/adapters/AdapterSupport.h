@@ -57,6 +57,18 @@ void NotifyTopWindow(HWND wnd);
 // without a usable skin.
 TColor SkinBorderColor(const TsSkinManager* manager);
 
+// A skin command whose LParam the adapter would read or keep, or whose
+// answer is an address, coming from anyone but the library's own send on
+// this thread (another thread, another process, a posted message): answered
+// 0 and dropped. True when refused.
+bool RefusedFromStranger(classlib::TMessage& message);
+
+// Command 38: the device context the window is being printed into (0 when
+// printing ends), kept with the printing state bit.
+void StorePrintDC(TsCommonData* skinData, LPARAM dc);
+// Command 60's answer: the application object.
+LRESULT ApplicationAnswer();
+
 // The client rectangle in window coordinates.
 RECT GetClientRectInWindow(HWND wnd);
 

@@ -191,11 +191,8 @@ void TacEditWnd::AdapterWndProc(TMessage& message) {
     return;
   }
   if (message.Msg == SkinCommandMessage && SkinCommandCode(message.WParam) <= MaxCommonCode) {
+    if (RefusedFromStranger(message)) return;
     const std::uint16_t code = SkinCommandCode(message.WParam);
-    if ((CommandNeedsTrust(code) || code == scSetPrintDC) && !IsTrustedSkinCommand(message)) {
-      message.Result = 0;
-      return;
-    }
     switch (code) {
       case scRefresh:
         if (message.LParam != reinterpret_cast<LPARAM>(SkinManager)) break;
@@ -245,7 +242,7 @@ void TacEditWnd::AdapterWndProc(TMessage& message) {
         }
         break;
       case scGetApplication:
-        message.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
+        message.Result = ApplicationAnswer();
         return;
       default:
         break;

@@ -61,10 +61,6 @@ bool IsOwnProc(const TControl* control, const std::shared_ptr<TForwardCell>& cel
   return proc && proc->Cell == cell;
 }
 
-// Codes whose LParam the adapter reads or keeps, or whose answer is an
-// address: only the library's own sends on this thread are served.
-bool NeedsTrust(std::uint16_t code) { return CommandNeedsTrust(code) || code == scSetPrintDC; }
-
 }  // namespace
 
 bool& AdapterDialogChildren() {
@@ -246,14 +242,18 @@ void TacMainWnd::HandleDestroy(TMessage& message) {
     CallPrev(message);
     if (message.Result == 0) {
       try {
-        TacMainWnd* self = this;
-        UnhookAdapterWindow(CtrlHandle, false, false, self);
+        UnbindOnDestroy();
       } catch (...) {
       }
     }
   } else {
     message.Result = 0;  // nowhere to pass it: never back to the window itself
   }
+}
+
+void TacMainWnd::UnbindOnDestroy() {
+  TacMainWnd* self = this;
+  UnhookAdapterWindow(CtrlHandle, false, false, self);
 }
 
 void TacMainWnd::AdapterWndProc(TMessage& message) {
@@ -289,11 +289,8 @@ void TacMainWnd::CommonPart(TMessage& message) {
     CallPrev(message);
     return;
   }
+  if (RefusedFromStranger(message)) return;
   const std::uint16_t code = SkinCommandCode(message.WParam);
-  if (NeedsTrust(code) && !IsTrustedSkinCommand(message)) {
-    message.Result = 0;
-    return;
-  }
   const bool ownManager = message.LParam == reinterpret_cast<LPARAM>(SkinManager);
   switch (code) {
     case scNewSkin:
@@ -347,12 +344,10 @@ void TacMainWnd::CommonPart(TMessage& message) {
       message.Result = reinterpret_cast<LRESULT>(SkinData);
       return;
     case scSetPrintDC:
-      if (message.LParam != 0) SkinData->CtrlSkinState |= StatePrinting;
-      else SkinData->CtrlSkinState &= static_cast<std::uint16_t>(~StatePrinting);
-      SkinData->PrintDC = reinterpret_cast<HDC>(message.LParam);
+      StorePrintDC(SkinData, message.LParam);
       break;
     case scGetApplication:
-      message.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
+      message.Result = ApplicationAnswer();
       return;
     default:
       break;

@@ -105,6 +105,9 @@ class TacMainWnd : public classlib::TObject {
   // Binds to the window: HookAdapterWindow here, scroll bars in the
   // scrolling adapters.
   virtual void AttachToWindow(HWND handle, bool repaint);
+  // Unbinds when the window is destroyed: UnhookAdapterWindow here,
+  // DetachScrollBars in the scrolling adapters.
+  virtual void UnbindOnDestroy();
 
  private:
   TWindowThunk* thunk_ = nullptr;

@@ -460,6 +460,11 @@ TacScrollWnd::~TacScrollWnd() {
 
 void TacScrollWnd::AttachToWindow(HWND handle, bool repaint) { AttachScrollBars(this, handle, repaint); }
 
+void TacScrollWnd::UnbindOnDestroy() {
+  TacScrollWnd* self = this;
+  DetachScrollBars(CtrlHandle, false, false, self);
+}
+
 void TacScrollWnd::NcCalcSize(TMessage& message) {
   auto* rect = reinterpret_cast<RECT*>(message.LParam);
   if (!rect) {
@@ -752,23 +757,10 @@ void TacScrollWnd::PostProcess(const TMessage& message) {
 void TacScrollWnd::AdapterWndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_DESTROY:
-    case WM_NCDESTROY: {
+    case WM_NCDESTROY:
       AbandonTracking(this, CtrlHandle, false);
-      ForgetHotWindow(CtrlHandle);
-      if (HasOldWindowProc() || ObjectInstance()) {
-        CallPrev(message);
-        if (message.Result == 0) {
-          try {
-            TacScrollWnd* self = this;
-            DetachScrollBars(CtrlHandle, false, false, self);
-          } catch (...) {
-          }
-        }
-      } else {
-        message.Result = 0;
-      }
+      HandleDestroy(message);
       return;
-    }
     case WM_UPDATEUISTATE:
       return;
     case CM_RECREATEWND_:
@@ -786,11 +778,7 @@ void TacScrollWnd::AdapterWndProc(TMessage& message) {
   }
   const bool command = message.Msg == SkinCommandMessage;
   const std::uint16_t code = command ? SkinCommandCode(message.WParam) : 0;
-  if (command && code <= MaxCommonCode && (CommandNeedsTrust(code) || code == scSetPrintDC) &&
-      !IsTrustedSkinCommand(message)) {
-    message.Result = 0;
-    return;
-  }
+  if (RefusedFromStranger(message)) return;
   const bool ownManager = command && message.LParam == reinterpret_cast<LPARAM>(SkinManager);
   if (!SkinData->Skinned()) {
     if (command && code == scNewSkin && ownManager) SkinData->UpdateIndexes();
@@ -852,13 +840,11 @@ void TacScrollWnd::AdapterWndProc(TMessage& message) {
         message.Result = reinterpret_cast<LRESULT>(SkinData);
         return;
       case scSetPrintDC:
-        if (message.LParam != 0) SkinData->CtrlSkinState |= StatePrinting;
-        else SkinData->CtrlSkinState &= static_cast<std::uint16_t>(~StatePrinting);
-        SkinData->PrintDC = reinterpret_cast<HDC>(message.LParam);
+        StorePrintDC(SkinData, message.LParam);
         CallPrev(message);
         return;
       case scGetApplication:
-        message.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
+        message.Result = ApplicationAnswer();
         return;
       default:
         CallPrev(message);

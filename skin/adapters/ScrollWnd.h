@@ -59,6 +59,7 @@ class TacScrollWnd : public TacMainWnd {
 
  protected:
   void AttachToWindow(HWND handle, bool repaint) override;
+  void UnbindOnDestroy() override;
   // What TacScrollWnd adds after the previous procedure.
   void PostProcess(const classlib::TMessage& message);
 };

@@ -1,10 +1,8 @@
 #include "tools/skingen/MarkerSkin.h"
 
-#include <fstream>
-#include <stdexcept>
-
 #include "tools/skingen/MaskAtlas.h"
 #include "tools/skingen/OptionsFile.h"
+#include "tools/skingen/SkinGenerator.h"
 #include "tools/skingen/SkinSections.h"
 
 namespace skingen::marker {
@@ -45,15 +43,7 @@ void GenerateMarkerSkin(const std::filesystem::path& folder) {
     }
   }
   for (const TMaskEntry& e : atlas.Entries()) options.Set(e.section, e.key, MaskValue(e));
-
-  std::filesystem::create_directories(folder);
-  bmp32::TCustomBitmap32 master;
-  atlas.Render(master);
-  master.SaveToFile((folder / kMasterBitmapName).wstring(), true);
-  std::ofstream file(folder / "Options.dat", std::ios::binary | std::ios::trunc);
-  const std::string text = options.Text();
-  file.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (!file.flush()) throw std::runtime_error("cannot write " + (folder / "Options.dat").string());
+  WriteSkinFolder(folder, options, atlas);
 }
 
 }  // namespace skingen::marker
