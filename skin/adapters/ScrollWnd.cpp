@@ -75,9 +75,10 @@ int PartAtPoint(const TacScrollBar* bar, const RECT& r, POINT pt) {
   return PartAt(Along(bar, pt) - AlongStart(bar, r), bar->Range(), MetricsOf(bar, r));
 }
 
-// The corner lies at the client corner of a top-level parent, or the
-// window has none: it shows the grip and sizes that parent.
-bool CornerIsGrip(HWND wnd, const RECT& corner) {
+// The corner lies at the client corner of a top-level parent (the
+// window's own border aside), or the window has none: it shows the grip
+// and sizes that parent.
+bool CornerIsGrip(const TacScrollWnd* adapter, HWND wnd, const RECT& corner) {
   HWND parent = GetParent(wnd);
   if (!parent) return true;
   if (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD) return false;
@@ -85,7 +86,7 @@ bool CornerIsGrip(HWND wnd, const RECT& corner) {
   GetClientRect(parent, &client);
   POINT br{client.right, client.bottom};
   ClientToScreen(parent, &br);
-  return corner.right == br.x && corner.bottom == br.y;
+  return corner.right + adapter->MarginRight == br.x && corner.bottom + adapter->MarginBottom == br.y;
 }
 
 TRect ToWindow(const RECT& screen, const RECT& window) {
@@ -234,7 +235,7 @@ void PaintCorner(TacScrollWnd* adapter, HWND wnd, HDC dc) {
     paint::FillRectColor(bmp->Canvas()->Handle(), TRect{0, 0, r.Width(), r.Height()},
                          ci.FillColor == kSkinKeyColor ? GetWndColor(GetParent(wnd)) : ci.FillColor);
   TsSkinManager* manager = adapter->SkinManager;
-  if (manager && manager->Skin() && CornerIsGrip(wnd, corner)) {
+  if (manager && manager->Skin() && CornerIsGrip(adapter, wnd, corner)) {
     const int grip = manager->Skin()->ConstData.GripImage;
     if (grip >= 0 && manager->IsValidImgIndex(grip)) {
       const TsMaskData& mask = manager->Skin()->Masks[static_cast<std::size_t>(grip)];
@@ -516,7 +517,7 @@ void TacScrollWnd::NcHitTest(TMessage& message) {
   }
   if (HorzBar && VertBar && HorzBar->ScrollVisible && VertBar->ScrollVisible) {
     const RECT corner{v.left, h.top, v.right, h.bottom};
-    if (InRect(corner, pt) && CornerIsGrip(CtrlHandle, corner)) {
+    if (InRect(corner, pt) && CornerIsGrip(this, CtrlHandle, corner)) {
       message.Result = HTBOTTOMRIGHT;
       return;
     }

@@ -305,6 +305,61 @@ TEST_F(ScrollBarsTest, HoveredArrowLooksHotUntilTheMouseLeavesOrTheWindowGoes) {
   EXPECT_EQ(ScrollTracking().HoverKind, -1);
 }
 
+TEST_F(ScrollBarsTest, TheCornerGripsOnlyAtATopLevelParentsClientCorner) {
+  RECT host;
+  GetClientRect(host_, &host);
+  const DWORD style = WS_VSCROLL | WS_HSCROLL | WS_BORDER;
+  HWND atCorner = ListBox(100, style);
+  SendMessageW(atCorner, LB_SETHORIZONTALEXTENT, 1000, 0);
+  SetWindowPos(atCorner, nullptr, host.right - 150, host.bottom - 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  HWND inside = ListBox(100, style);
+  SendMessageW(inside, LB_SETHORIZONTALEXTENT, 1000, 0);
+  struct Case {
+    HWND wnd;
+    LRESULT hit;
+    bool grip;
+  };
+  for (const Case& c : {Case{atCorner, HTBOTTOMRIGHT, true}, Case{inside, HTBORDER, false}}) {
+    Adapt(c.wnd);
+    RECT h, v, wr;
+    HorzScrollBarRect(adapter_, c.wnd, h);
+    VertScrollBarRect(adapter_, c.wnd, v);
+    GetWindowRect(c.wnd, &wr);
+    ASSERT_EQ(v.bottom, h.top);
+    const POINT corner{(v.left + v.right) / 2, (h.top + h.bottom) / 2};
+    const LRESULT hit = SendMessageW(c.wnd, WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y));
+    if (c.grip) EXPECT_EQ(hit, HTBOTTOMRIGHT);
+    else EXPECT_NE(hit, HTBOTTOMRIGHT);
+    SendMessageW(c.wnd, WM_NCPAINT, 1, 0);
+    // The grip sits in the corner's bottom-right pixels.
+    const COLORREF last = WindowPixel(c.wnd, v.right - wr.left - 1, h.bottom - wr.top - 1);
+    EXPECT_EQ(last == Marker(skingen::marker::kGripColour), c.grip);
+    delete adapter_;
+    adapter_ = nullptr;
+  }
+}
+
+TEST_F(ScrollBarsTest, AnInactiveBarAnswersNoHitAndADisabledOneFadesToTheParent) {
+  HWND empty = Child(L"EDIT", WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 10, 10, 150, 100);
+  Adapt(empty);
+  const POINT arrow = BottomArrow(empty);
+  EXPECT_EQ(SendMessageW(empty, WM_NCHITTEST, 0, MAKELPARAM(arrow.x, arrow.y)), HTNOWHERE);
+  delete adapter_;
+  adapter_ = nullptr;
+
+  HWND list = ListBox(100);
+  Adapt(list);
+  EnableWindow(list, FALSE);
+  SendMessageW(list, WM_NCPAINT, 1, 0);
+  // Lightened toward the parent's colour: each channel keeps 153/256 of
+  // its own value over the colour's.
+  const unsigned glyph = kBottomGlyph, parent = skingen::marker::kGlobalColour;
+  auto mix = [](unsigned d, unsigned c) { return (((int(d) - int(c)) * 153 + int(c) * 256) >> 8) & 0xFF; };
+  const unsigned expected = mix(glyph >> 16 & 0xFF, parent >> 16 & 0xFF) << 16 |
+                            mix(glyph >> 8 & 0xFF, parent >> 8 & 0xFF) << 8 | mix(glyph & 0xFF, parent & 0xFF);
+  EXPECT_EQ(BottomGlyph(list), Marker(expected));
+}
+
 TEST_F(ScrollBarsTest, MasksWithoutFramesAddNothingAndDivideByNothing) {
   // Arrow masks whose frame sizes cannot be computed: no image count, no
   // mask rows.
