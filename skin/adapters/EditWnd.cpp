@@ -274,7 +274,10 @@ void TacEditWnd::AdapterWndProc(TMessage& message) {
     }
     case WM_PRINT: {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
+      // The window's own printing may leave its clipping on the DC.
+      int saved = dc ? SaveDC(dc) : 0;
       CallPrev(message);
+      if (dc) RestoreDC(dc, saved);
       if (message.Result == 2 || !dc) return;
       MeasureGeometry();
       SkinData->SetUpdating(false);
@@ -282,7 +285,7 @@ void TacEditWnd::AdapterWndProc(TMessage& message) {
       if (!ParamsChanged) ApplySkinParams();
       PrepareAdapterCache(SkinData, CtrlHandle, DlgMode);
       if (!DlgMode) FillCacheCorners(SkinData, 0, this);
-      int saved = SaveDC(dc);
+      saved = SaveDC(dc);
       CopyFrameBand(dc);
       RestoreDC(dc, saved);
       const bool savedTracking = Tracking;
