@@ -252,6 +252,58 @@ INSTANTIATE_TEST_SUITE_P(Bindings, AdapterBindingTest,
                            }
                          });
 
+// What the base adapter does with a window's own messages: printing turns
+// into the window's painting, UI-state changes stop at the adapter, a
+// refresh repaints only a visible window.
+int paints = 0, uiStates = 0;
+LRESULT CALLBACK PaintingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_PAINT) {
+    ++paints;
+    if (wParam) {
+      RECT r{0, 0, 10, 10};
+      HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+      FillRect(reinterpret_cast<HDC>(wParam), &r, brush);
+      DeleteObject(brush);
+      return 0;
+    }
+  }
+  if (msg == WM_UPDATEUISTATE) ++uiStates;
+  return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+TEST_F(AdapterFixture, PrintUiStateAndRefreshAtTheBaseAdapter) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = PaintingProc;
+  wc.lpszClassName = L"AdapterPaintingWindow";
+  RegisterClassW(&wc);
+  HWND wnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD, 0, 0, 10, 10, host_, nullptr, nullptr, nullptr);
+  auto* adapter = MakeAdapter<TacMainWnd>(wnd, false, L"EDIT", manager_.get(), nullptr);
+
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 10, 10);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  SendMessageW(wnd, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  EXPECT_EQ(GetPixel(dc, 5, 5), RGB(1, 2, 3));
+  SelectObject(dc, old);
+  DeleteObject(bmp);
+  DeleteDC(dc);
+
+  SendMessageW(wnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+  EXPECT_EQ(uiStates, 0);
+
+  paints = 0;
+  skin::SendSkinCommandToWnd(wnd, skin::scRefresh, reinterpret_cast<LPARAM>(manager_.get()));
+  EXPECT_EQ(paints, 0);  // hidden
+  ShowWindow(wnd, SW_SHOWNA);
+  ValidateRect(wnd, nullptr);
+  skin::SendSkinCommandToWnd(wnd, skin::scRefresh, reinterpret_cast<LPARAM>(manager_.get()));
+  EXPECT_EQ(paints, 1);
+  delete adapter;
+  DestroyWindow(wnd);
+}
+
 // The window under the mouse becomes the hot window when it is enabled,
 // and stops being it when it goes.
 TEST_F(AdapterFixture, MouseMovesReportTheHotWindow) {
