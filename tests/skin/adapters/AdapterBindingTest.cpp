@@ -78,13 +78,7 @@ class Subject {
 class RawSubject : public Subject {
  public:
   explicit RawSubject(HWND host) {
-    static const ATOM atom = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = RawProc;
-      wc.lpszClassName = L"AdapterProbeWindow";
-      return RegisterClassW(&wc);
-    }();
-    (void)atom;
+    RegisterTestClass(L"AdapterProbeWindow", RawProc);
     wnd_ = CreateWindowExW(0, L"AdapterProbeWindow", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, host, nullptr,
                            nullptr, nullptr);
   }
@@ -272,23 +266,13 @@ LRESULT CALLBACK PaintingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 }
 
 TEST_F(AdapterFixture, PrintUiStateAndRefreshAtTheBaseAdapter) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = PaintingProc;
-  wc.lpszClassName = L"AdapterPaintingWindow";
-  RegisterClassW(&wc);
-  HWND wnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD, 0, 0, 10, 10, host_, nullptr, nullptr, nullptr);
+  RegisterTestClass(L"AdapterPaintingWindow", PaintingProc);
+  HWND wnd = CreateWindowExW(0, L"AdapterPaintingWindow", L"", WS_CHILD, 0, 0, 10, 10, host_, nullptr, nullptr, nullptr);
   auto* adapter = MakeAdapter<TacMainWnd>(wnd, false, L"EDIT", manager_.get(), nullptr);
 
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, 10, 10);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  SendMessageW(wnd, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  EXPECT_EQ(GetPixel(dc, 5, 5), RGB(1, 2, 3));
-  SelectObject(dc, old);
-  DeleteObject(bmp);
-  DeleteDC(dc);
+  MemoryDC print(10, 10);
+  SendMessageW(wnd, WM_PRINT, reinterpret_cast<WPARAM>(print.Handle()), PRF_CLIENT);
+  EXPECT_EQ(GetPixel(print.Handle(), 5, 5), RGB(1, 2, 3));
 
   SendMessageW(wnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
   EXPECT_EQ(uiStates, 0);

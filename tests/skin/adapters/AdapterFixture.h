@@ -32,6 +32,48 @@ inline const skingen::marker::TMarkerSection& MarkerSection(const char* name) {
   throw std::runtime_error(name);
 }
 
+// A memory DC over a screen-compatible bitmap, for printing windows into.
+class MemoryDC {
+ public:
+  MemoryDC(int width, int height) {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    bmp_ = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    old_ = SelectObject(dc_, bmp_);
+  }
+  ~MemoryDC() {
+    SelectObject(dc_, old_);
+    DeleteObject(bmp_);
+    DeleteDC(dc_);
+  }
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  HDC Handle() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HBITMAP bmp_;
+  HGDIOBJ old_;
+};
+
+inline void RegisterTestClass(const wchar_t* name, WNDPROC proc) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
+}
+
+// The centre of the vertical bar's top arrow (where its glyph lies), in
+// window coordinates.
+inline POINT TopArrowInWindow(const skin::adapters::TacScrollWnd* adapter, HWND wnd) {
+  RECT v, wr;
+  skin::adapters::VertScrollBarRect(adapter, wnd, v);
+  GetWindowRect(wnd, &wr);
+  const int arrow = skin::adapters::GetScrollBarSize(adapter->VertBar.get(), false, true);
+  return POINT{v.left - wr.left + arrow / 2, v.top - wr.top + arrow / 2};
+}
+
 class AdapterFixture : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -56,20 +56,14 @@ TEST_F(AdapterSupportTest, CornersUnderTheMasksKeyColourShowTheParent) {
 }
 
 TEST_F(AdapterSupportTest, PrepareCacheWaitsForAnUpdatingParentAndSkipsAFreshCache) {
-  static const ATOM atom = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-      if (msg == skin::SkinCommandMessage && skin::SkinCommandCode(wp) == skin::scGetBGInfo) {
-        reinterpret_cast<skin::TacBGInfo*>(lp)->Kind = skin::bgUpdating;
-        return 0;
-      }
-      if (msg == skin::SkinCommandMessage && skin::SkinCommandCode(wp) == skin::scIsSkinned) return 1;
-      return DefWindowProcW(w, msg, wp, lp);
-    };
-    wc.lpszClassName = L"AdapterUpdatingParent";
-    return RegisterClassW(&wc);
-  }();
-  (void)atom;
+  RegisterTestClass(L"AdapterUpdatingParent", [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+    if (msg == skin::SkinCommandMessage && skin::SkinCommandCode(wp) == skin::scGetBGInfo) {
+      reinterpret_cast<skin::TacBGInfo*>(lp)->Kind = skin::bgUpdating;
+      return 0;
+    }
+    if (msg == skin::SkinCommandMessage && skin::SkinCommandCode(wp) == skin::scIsSkinned) return 1;
+    return DefWindowProcW(w, msg, wp, lp);
+  });
   HWND parent = Child(L"AdapterUpdatingParent", 0, 0, 0, 300, 200);
   HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5, 80, 20, parent, nullptr,
                               nullptr, nullptr);
@@ -122,46 +116,28 @@ TEST_F(AdapterSupportTest, TheFrameBandLeavesALeftScrollBarAlone) {
   SetWindowTextW(edit, L"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12");
   Adapt(edit);
   SendMessageW(edit, WM_NCPAINT, 1, 0);
-  RECT v, wr;
-  VertScrollBarRect(adapter_, edit, v);
-  GetWindowRect(edit, &wr);
-  const int arrow = GetScrollBarSize(adapter_->VertBar.get(), false, true);
-  EXPECT_EQ(WindowPixel(edit, v.left - wr.left + arrow / 2, v.top - wr.top + arrow / 2),
-            Marker(MarkerSection("SCROLLBTNTOP").glyph));
+  const POINT arrow = TopArrowInWindow(adapter_, edit);
+  EXPECT_EQ(WindowPixel(edit, arrow.x, arrow.y), Marker(MarkerSection("SCROLLBTNTOP").glyph));
 }
 
 TEST_F(AdapterSupportTest, PrintingAnAdaptedEditGivesItsSkinnedFrameAndBars) {
   HWND edit = Child(L"EDIT", WS_VSCROLL | ES_MULTILINE, 10, 10, 150, 100, WS_EX_CLIENTEDGE);
   SetWindowTextW(edit, L"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12");
   Adapt(edit);
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, 150, 100);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  ASSERT_TRUE(PrintWindow(edit, dc, 0));
-  EXPECT_EQ(GetPixel(dc, 1, 50), Marker(MarkerSection("EDIT").border));
-  RECT v, wr;
-  VertScrollBarRect(adapter_, edit, v);
-  GetWindowRect(edit, &wr);
-  const int arrow = GetScrollBarSize(adapter_->VertBar.get(), false, true);
-  EXPECT_EQ(GetPixel(dc, v.left - wr.left + arrow / 2, v.top - wr.top + arrow / 2),
-            Marker(MarkerSection("SCROLLBTNTOP").glyph));
-  SelectObject(dc, old);
-  DeleteObject(bmp);
-  DeleteDC(dc);
+  MemoryDC print(150, 100);
+  ASSERT_TRUE(PrintWindow(edit, print.Handle(), 0));
+  EXPECT_EQ(GetPixel(print.Handle(), 1, 50), Marker(MarkerSection("EDIT").border));
+  const POINT arrow = TopArrowInWindow(adapter_, edit);
+  EXPECT_EQ(GetPixel(print.Handle(), arrow.x, arrow.y), Marker(MarkerSection("SCROLLBTNTOP").glyph));
 }
 
 TEST_F(AdapterSupportTest, TheTopLevelWindowHearsOfChildren) {
   static int heard = 0;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+  RegisterTestClass(L"AdapterTopListener", [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
     if (msg == skin::SkinCommandMessage && skin::SkinCommandCode(wp) == skin::scChildChanged) ++heard;
     return DefWindowProcW(w, msg, wp, lp);
-  };
-  wc.lpszClassName = L"AdapterTopListener";
-  RegisterClassW(&wc);
-  HWND top = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  });
+  HWND top = CreateWindowExW(0, L"AdapterTopListener", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   HWND middle = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 50, 50, top, nullptr, nullptr, nullptr);
   HWND inner = CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 20, 20, middle, nullptr, nullptr, nullptr);
   heard = 0;

@@ -58,9 +58,8 @@ TEST_F(ComboListTest, TheListIsOnePixelWiderWithABorderColourFrame) {
   RECT v;
   VertScrollBarRect(adapter_, list_, v);
   EXPECT_EQ(v.right, after.right - adapter_->MarginRight);
-  const int arrow = GetScrollBarSize(adapter_->VertBar.get(), false, true);
-  EXPECT_EQ(WindowPixel(list_, v.left - after.left + arrow / 2, v.top - after.top + arrow / 2),
-            Marker(MarkerSection("SCROLLBTNTOP").glyph));
+  const POINT arrow = TopArrowInWindow(adapter_, list_);
+  EXPECT_EQ(WindowPixel(list_, arrow.x, arrow.y), Marker(MarkerSection("SCROLLBTNTOP").glyph));
 }
 
 TEST_F(ComboListTest, AThumbDragMovesTheTopIndex) {

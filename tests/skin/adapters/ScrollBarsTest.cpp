@@ -437,10 +437,7 @@ LRESULT CALLBACK BigScroller(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST_F(ScrollBarsTest, AWindowThatAsksForThemGetsPositionsAbove65535) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = BigScroller;
-  wc.lpszClassName = L"AdapterBigScroller";
-  RegisterClassW(&wc);
+  RegisterTestClass(L"AdapterBigScroller", BigScroller);
   HWND wnd = Child(L"AdapterBigScroller", WS_VSCROLL, 10, 10, 120, 200);
   SCROLLINFO si{sizeof(si), SIF_ALL, 0, 1000000, 10, 0, 0};
   SetScrollInfo(wnd, SB_VERT, &si, TRUE);
