@@ -1,7 +1,7 @@
 #include "skin/paint/DisabledKind_Gdi.h"
 
-#include "classlib/controls/Control.h"
 #include "classlib/graphics/Bitmap.h"
+#include "classlib/graphics/Colors.h"
 #include "skin/paint/BitmapGlyph.h"
 #include "skin/paint/Blends.h"
 #include "skin/paint/ColorAdjust.h"
@@ -17,15 +17,15 @@ using classlib::Rect;
 namespace {
 
 // The colour behind a control whose parent image is not at hand.
-TColor BackgroundColor(classlib::TControl* parent, const TacCacheInfo& ci) {
+TColor BackgroundColor(TColor parentColor, const TacCacheInfo& ci) {
   if (ci.FillColor != kSkinKeyColor) return ci.FillColor;
-  return classlib::ColorToRGB(parent ? parent->Color() : classlib::clBtnFace);
+  return classlib::ColorToRGB(parentColor != kSkinKeyColor ? parentColor : classlib::clBtnFace);
 }
 
 }  // namespace
 
-void ApplyDisabledKind(classlib::TBitmap* bmp, std::uint8_t disabledKind, classlib::TControl* parent,
-                       const TacCacheInfo& ci, const TPoint& offset) {
+void ApplyDisabledKind(classlib::TBitmap* bmp, std::uint8_t disabledKind, TColor parentColor, const TacCacheInfo& ci,
+                       const TPoint& offset) {
   const TPixelView view = ViewOf(bmp);
   if (!view.Is32()) return;
   GdiFlush();  // earlier GDI drawing lands before the pixels are changed
@@ -37,7 +37,7 @@ void ApplyDisabledKind(classlib::TBitmap* bmp, std::uint8_t disabledKind, classl
     BlendTransRect(view, 0, 0, kSkinKeyColor, 0.4, Rect(x, y, x + view.Width - 1, y + view.Height - 1),
                    parentView.Bmp);
   } else {
-    BlendColorRect(bmp, Rect(0, 0, view.Width - 1, view.Height - 1), 50, BackgroundColor(parent, ci));
+    BlendColorRect(bmp, Rect(0, 0, view.Width - 1, view.Height - 1), 50, BackgroundColor(parentColor, ci));
   }
 }
 

@@ -8,7 +8,6 @@
 
 namespace classlib {
 class TBitmap;
-class TControl;
 }  // namespace classlib
 
 namespace skin::paint {
@@ -17,9 +16,11 @@ namespace skin::paint {
 // comes first. Blended: with a ready 32-bit parent image the parent's
 // pixels behind the image (at CI's origin moved by Offset) are mixed in,
 // the image keeping 40 %; otherwise the image is mixed half and half with
-// CI's fill colour, or Parent's colour when CI has none, or the button
-// face colour without a parent.
-void ApplyDisabledKind(classlib::TBitmap* bmp, std::uint8_t disabledKind, classlib::TControl* parent,
-                       const TacCacheInfo& ci, const TPoint& offset);
+// CI's fill colour, or ParentColor when CI has none, or the button face
+// colour when that is none too (kSkinKeyColor). Callers pass the parent's
+// colour as the skin gives it (GetControlColor in skin/common), which this
+// layer cannot ask for.
+void ApplyDisabledKind(classlib::TBitmap* bmp, std::uint8_t disabledKind, TColor parentColor, const TacCacheInfo& ci,
+                       const TPoint& offset);
 
 }  // namespace skin::paint

@@ -11,6 +11,7 @@
 #include "classlib/graphics/Bitmap.h"
 #include "skin/paint/DcHelpers_Gdi.h"
 #include "skin/paint/DisabledKind_Gdi.h"
+#include "skin/paint/MaskRegions_Gdi.h"
 #include "skin/paint/PixelCopies_Gdi.h"
 #include "skin/paint/Text32_Gdi.h"
 #include "skin/paint/TextGlow_Gdi.h"
@@ -49,6 +50,7 @@ TEST(GdiObjectsReleased, HelpersLeaveTheCountAsTheyFoundIt) {
   TGlowMask glowMask;
   TacCacheInfo fill{};
   fill.FillColor = 0x808080;
+  const HRGN region = CreateRectRgn(0, 0, 64, 32);
   const auto everything = [&](int round) {
     FillRectColor(dc, Rect(0, 0, 10, 10), 0x0000FF);
     FillFrameColor(dc, Rect(0, 0, 20, 20), TFrameWidths{1, 2, 3, 4}, 0xFF0000);
@@ -65,12 +67,14 @@ TEST(GdiObjectsReleased, HelpersLeaveTheCountAsTheyFoundIt) {
     PaintTextGlow(bmp.get(), glowMask,
                   TTextGlowParams{L"Glow", Rect(4, 4, 40 + round % 2, 28), DT_SINGLELINE, 0x00FFFF, 2, 15});
     PaintWhiteHighlight(bmp.get(), Rect(0, 0, 64, 32), 60, 0xFF0000, 3, 2);
-    ApplyDisabledKind(bmp.get(), 3, nullptr, fill, classlib::Point(0, 0));
+    ApplyDisabledKind(bmp.get(), 3, kSkinKeyColor, fill, classlib::Point(0, 0));
+    CutRectsFromRegion(region, {Rect(0, 0, 1, 1), Rect(round % 60, 5, round % 60 + 2, 6)});
   };
   everything(0);  // canvases select their objects once, on first use
   const DWORD before = GdiObjects();
   for (int round = 1; round <= 40; ++round) everything(round);
   EXPECT_EQ(GdiObjects(), before);
+  DeleteObject(region);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "InternalSkinFixture.h"
-#include "classlib/controls/Panel.h"
 #include "classlib/graphics/Bitmap.h"
 #include "skin/paint/BitmapGlyph.h"
 #include "skin/paint/DisabledKind_Gdi.h"
@@ -260,24 +259,22 @@ TEST(WhiteHighlight, DepthMakesRingsDarkerInward) {
 TEST(DisabledKind, GreyThenBlendWithFillColourParentColourOrParentImage) {
   const TacCacheInfo none{};
   auto grey = Filled(4, 4, 0xFF3060F0);
-  ApplyDisabledKind(grey.get(), dgGrayed, nullptr, none, Point(0, 0));
+  ApplyDisabledKind(grey.get(), dgGrayed, kSkinKeyColor, none, Point(0, 0));
   EXPECT_EQ(At(grey.get(), 1, 1), 0xFF808080u);  // (0x30 + 0x60 + 0xF0) div 3
 
   // Half and half with the fill colour (127.5 goes to the even 128).
   auto fill = Filled(4, 4, 0xFF0000FF);
   TacCacheInfo colour{};
   colour.FillColor = kRed;
-  ApplyDisabledKind(fill.get(), dgBlended, nullptr, colour, Point(0, 0));
+  ApplyDisabledKind(fill.get(), dgBlended, kBlue, colour, Point(0, 0));
   EXPECT_EQ(At(fill.get(), 3, 3), 0xFF800080u);
 
-  // No fill colour: the parent's colour, or the button face without a parent.
-  classlib::TPanel parent(nullptr);
-  parent.SetColor(kGreen);
+  // No fill colour: the parent's colour, or the button face when that is none.
   auto parented = Filled(4, 4, 0xFF0000FF);
-  ApplyDisabledKind(parented.get(), dgBlended, &parent, none, Point(0, 0));
+  ApplyDisabledKind(parented.get(), dgBlended, kGreen, none, Point(0, 0));
   EXPECT_EQ(At(parented.get(), 2, 2), 0xFF008080u);
   auto orphan = Filled(4, 4, 0xFF000000);
-  ApplyDisabledKind(orphan.get(), dgBlended, nullptr, none, Point(0, 0));
+  ApplyDisabledKind(orphan.get(), dgBlended, kSkinKeyColor, none, Point(0, 0));
   const TColor face = classlib::ColorToRGB(classlib::clBtnFace);
   EXPECT_EQ(At(orphan.get(), 0, 0) & 0xFF, static_cast<std::uint32_t>(std::lrint(((face >> 16) & 0xFF) / 2.0)));
 
@@ -286,7 +283,7 @@ TEST(DisabledKind, GreyThenBlendWithFillColourParentColourOrParentImage) {
   auto back = Filled(10, 10, 0xFF00FF00);
   ViewOf(back.get()).Pixel32(3, 2) = 0x00FF00FF;
   auto image = Filled(3, 3, 0xFF0000FF);
-  ApplyDisabledKind(image.get(), dgBlended | dgGrayed, nullptr, MakeCacheInfo(back.get(), 2, 1), Point(1, 1));
+  ApplyDisabledKind(image.get(), dgBlended | dgGrayed, kBlue, MakeCacheInfo(back.get(), 2, 1), Point(1, 1));
   EXPECT_EQ(At(image.get(), 2, 2) & 0xFFFFFF, 0x22BB22u);
   EXPECT_EQ(At(image.get(), 0, 0) & 0xFFFFFF, 0x555555u);  // over the parent's key pixel (3, 2)
 }

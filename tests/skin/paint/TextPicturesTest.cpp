@@ -6,13 +6,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "InternalSkinFixture.h"
+#include "PictureFiles.h"
 #include "classlib/graphics/Bitmap.h"
-#include "png/PngObject.h"
 #include "skin/paint/BitmapGlyph.h"
 #include "skin/paint/DcHelpers_Gdi.h"
 #include "skin/paint/DisabledKind_Gdi.h"
@@ -27,18 +25,10 @@ namespace {
 using classlib::Point;
 using classlib::Rect;
 
+using testing::PicturesDir;
+using testing::SavePng;
+
 constexpr int kWidth = 440, kHeight = 250;
-
-std::wstring PicturesDir() {
-  const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
-  return dir ? std::filesystem::path(dir).wstring() : std::wstring();
-}
-
-void SavePng(TBitmap* bmp, const std::wstring& file) {
-  png::TPNGObject image;
-  image.Assign(bmp);
-  image.SaveToFile(file);
-}
 
 // Diagonal stripes in two browns.
 void Pattern(TBitmap* bmp, const TRect& r) {
@@ -126,7 +116,7 @@ TEST_F(TextPictures, CaptionsDisabledKindsAndFrames) {
   for (int i = 0; i < 4; ++i) {
     auto g = Glyph();
     const int x = 10 + i * 50, y = 84;
-    ApplyDisabledKind(g.get(), kinds[i], nullptr, MakeCacheInfo(back.get(), x, y), Point(0, 0));
+    ApplyDisabledKind(g.get(), kinds[i], kSkinKeyColor, MakeCacheInfo(back.get(), x, y), Point(0, 0));
     BitBlt(c->Handle(), x, y, 32, 32, g->Canvas()->Handle(), 0, 0, SRCCOPY);
   }
 
