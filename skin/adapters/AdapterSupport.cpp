@@ -162,7 +162,8 @@ void PrepareAdapterCache(TsCommonData* skinData, HWND wnd, bool fillOnly) {
     SendSkinCommandToWnd(wnd, scDisabledLook, reinterpret_cast<LPARAM>(&kind));
     POINT pos{r.left, r.top};
     if (parent) ScreenToClient(parent, &pos);
-    paint::ApplyDisabledKind(cache, static_cast<std::uint8_t>(kind), owner->Parent(), ci, TPoint{pos.x, pos.y});
+    paint::ApplyDisabledKind(cache, static_cast<std::uint8_t>(kind), GetControlColor(owner->Parent()), ci,
+                             TPoint{pos.x, pos.y});
   }
   skinData->BGChanged = false;
 }

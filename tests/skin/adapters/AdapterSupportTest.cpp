@@ -146,6 +146,28 @@ TEST_F(AdapterSupportTest, TheTopLevelWindowHearsOfChildren) {
   DestroyWindow(top);
 }
 
+TEST_F(AdapterSupportTest, ADisabledControlsFrameLooksDisabled) {
+  std::unique_ptr<TForm> form(New<TForm>(nullptr));
+  form->SetBounds(0, 0, 300, 200);
+  TEdit* edit = New<TEdit>(form.get());
+  edit->SetParent(form.get());
+  edit->SetBounds(10, 10, 120, 30);
+  form->Show();
+  skin::TsCommonData data(edit, true);
+  data.SetSkinSection(L"EDIT");
+  std::unique_ptr<TacEditWnd> adapter(MakeAdapter<TacEditWnd>(edit->Handle(), true, L"", manager_.get(), &data));
+  ASSERT_GT(adapter->MarginLeft, 1);
+  const COLORREF border = Marker(MarkerSection("EDIT").border);
+  data.BGChanged = true;
+  SendMessageW(edit->Handle(), WM_NCPAINT, 1, 0);
+  EXPECT_EQ(WindowPixel(edit->Handle(), 1, 15), border);
+  edit->SetEnabled(false);
+  data.BGChanged = true;
+  SendMessageW(edit->Handle(), WM_NCPAINT, 1, 0);
+  // Mixed with what lies behind: no longer the mask's own colour.
+  EXPECT_NE(WindowPixel(edit->Handle(), 1, 15), border);
+}
+
 TEST_F(AdapterSupportTest, SystemFontsAndTheHotState) {
   for (int kind = 1; kind <= 5; ++kind) {
     HFONT font = GetSystemFont(kind);
