@@ -659,7 +659,7 @@ bool TacScrollWnd::HandleScrollMouse(TMessage& message) {
         return true;
       }
       const int clicked = tracking.ClickedPart;
-      if (clicked >= spLineUp && clicked <= spThumb && clicked != 4 && tracking.TrackKind >= 0) {
+      if (clicked != spNone && tracking.TrackKind >= 0) {
         TacScrollBar* bar = BarOf(this, tracking.TrackKind);
         const int part = PartAtPoint(bar, BarRect(this, wnd, tracking.TrackKind), pt);
         const int pressed = part == clicked ? clicked : -1;
