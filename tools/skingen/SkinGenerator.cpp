@@ -41,7 +41,10 @@ void GenerateSkin(const std::filesystem::path& folder) {
   const TMaskAtlas atlas = SkinAtlas();
   for (const TMaskEntry& e : atlas.Entries()) options.Set(e.section, e.key, MaskValue(e));
   CheckComplete(options, atlas);
+  WriteSkinFolder(folder, options, atlas);
+}
 
+void WriteSkinFolder(const std::filesystem::path& folder, const TOptionsFile& options, const TMaskAtlas& atlas) {
   std::filesystem::create_directories(folder);
   bmp32::TCustomBitmap32 master;
   atlas.Render(master);

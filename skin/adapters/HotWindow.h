@@ -1,0 +1,26 @@
+#pragma once
+// Which window the mouse is over, as skinned windows report it on
+// WM_MOUSEMOVE: the window that loses the mouse gets command 30, the new one
+// command 29. The skin manager may take this over through the handler.
+#include <windows.h>
+
+#include <functional>
+
+namespace skin {
+class TsSkinManager;
+}
+
+namespace skin::adapters {
+
+HWND HotWindow();
+// Reports Wnd as the window under the mouse (nothing when it already is).
+void SetHotWindow(TsSkinManager& manager, HWND wnd);
+// A window going away stops being the hot window (no command is sent).
+void ForgetHotWindow(HWND wnd);
+
+using THotWindowHandler = std::function<void(TsSkinManager& manager, HWND wnd)>;
+// Replaces what SetHotWindow does; null puts the built-in rule back.
+// Returns the previous handler.
+THotWindowHandler SetHotWindowHandler(THotWindowHandler handler);
+
+}  // namespace skin::adapters

@@ -1,0 +1,49 @@
+#include "tools/skingen/MarkerSkin.h"
+
+#include "tools/skingen/MaskAtlas.h"
+#include "tools/skingen/OptionsFile.h"
+#include "tools/skingen/SkinGenerator.h"
+#include "tools/skingen/SkinSections.h"
+
+namespace skingen::marker {
+
+void GenerateMarkerSkin(const std::filesystem::path& folder) {
+  TOptionsFile options;
+  TMaskAtlas atlas(256);
+  const char* g = "GLOBALINFO";
+  options.Set(g, "VERSION", "8.0");
+  options.Set(g, "AUTHOR", "Tessarilo");
+  options.Set(g, "DESCRIPTION", "Marker skin for tests");
+  options.Set(g, "MASTERBITMAP", kMasterBitmapName);
+  options.Set(g, "BORDERCOLOR", SkinColour(kBorderColour));
+  options.Set(g, "STATES", 1);
+  options.Set(g, "COLOR", SkinColour(kGlobalColour));
+  atlas.AddGlyph(g, "GRIPIMAGE", kGlyphSize, kGlyphSize, 1, [](TLayer& layer, int) {
+    layer.Fill(RoundRect(0, 0, kGlyphSize, kGlyphSize, 0), Rgb(kGripColour));
+  });
+  for (const TMarkerSection& s : kSections) {
+    options.Set(s.name, "STATES", kFrames);
+    options.Set(s.name, "COLOR", SkinColour(s.colour));
+    options.Set(s.name, "HOTCOLOR", SkinColour(s.colour));
+    options.Set(s.name, "FONTCOLOR", SkinColour(0));
+    options.Set(s.name, "TRANSPARENCY", 0);
+    if (s.border) {
+      const unsigned base = s.border;
+      atlas.AddBorder(s.name, "BORDERSMASK", kMaskSize, kMaskSize, kFrames,
+                      {kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth}, 0, [base](TLayer& layer, int frame) {
+                        layer.Fill(Subtract(RoundRect(0, 0, kMaskSize, kMaskSize, 0), RoundRect(0, 0, 1, 1, 0)),
+                                   Rgb(base + static_cast<unsigned>(frame)));
+                      });
+    }
+    if (s.glyph) {
+      const unsigned base = s.glyph;
+      atlas.AddGlyph(s.name, "GLYPHMASK", kGlyphSize, kGlyphSize, kFrames, [base](TLayer& layer, int frame) {
+        layer.Fill(RoundRect(0, 0, kGlyphSize, kGlyphSize, 0), Rgb(base + static_cast<unsigned>(frame)));
+      });
+    }
+  }
+  for (const TMaskEntry& e : atlas.Entries()) options.Set(e.section, e.key, MaskValue(e));
+  WriteSkinFolder(folder, options, atlas);
+}
+
+}  // namespace skingen::marker
