@@ -42,6 +42,26 @@ void RegisterSkinStateClasses() {
       .Boolean(L"UseSkinColor", &TsBoundLabel::UseSkinColor, &TsBoundLabel::SetUseSkinColor, true);
 }
 
+void RegisterGaugeClass() {
+  RegisterEnum<TsGaugeKind>({L"gkText", L"gkHorizontalBar", L"gkVerticalBar", L"gkPie", L"gkNeedle"});
+  Properties<TsGauge, TGraphicControl>()
+      .Object(L"SkinData", &TsGauge::SkinData)
+      .Integer(L"MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue, 0)
+      .Integer(L"MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue, 100)
+      .Integer(L"Progress", &TsGauge::Progress, &TsGauge::SetProgress, 47)
+      .Enum(L"Kind", &TsGauge::Kind, &TsGauge::SetKind, gkHorizontalBar)
+      .Boolean(L"ShowText", &TsGauge::ShowText, &TsGauge::SetShowText, true)
+      .String(L"Suffix", &TsGauge::Suffix, &TsGauge::SetSuffix, L"%")
+      .Integer(L"ForeColor", &TsGauge::ForeColor, &TsGauge::SetForeColor, 0)
+      .Integer(L"BackColor", &TsGauge::BackColor, &TsGauge::SetBackColor, 0xFFFFFF)
+      .Enum(L"BorderStyle", &TsGauge::BorderStyle, &TsGauge::SetBorderStyle, bsSingle)
+      .String(L"ProgressSkin", &TsGauge::ProgressSkin, &TsGauge::SetProgressSkin)
+      .Boolean(L"CalcPercents", &TsGauge::CalcPercents, &TsGauge::SetCalcPercents, true)
+      .Boolean(L"Animated", &TsGauge::Animated, &TsGauge::SetAnimated, true)
+      .Event(L"OnChange", &TsGauge::OnChange, [](TsGauge& g, TNotifyEvent e) { g.OnChange = std::move(e); });
+  RegisterComponentClass<TsGauge, TGraphicControl>();
+}
+
 void RegisterAll() {
   RegisterControlsClasses();
   RegisterSkinStateClasses();
@@ -55,13 +75,7 @@ void RegisterAll() {
       .Integer(L"ImageIndex", &TsBitBtn::ImageIndex, &TsBitBtn::SetImageIndex, -1)
       .Component(L"Images", &TsBitBtn::Images, &TsBitBtn::SetImages);
   RegisterComponentClass<TsBitBtn, TBitBtn>();
-  Properties<TsGauge, TGraphicControl>()
-      .Object(L"SkinData", &TsGauge::SkinData)
-      .Integer(L"MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue, 0)
-      .Integer(L"MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue, 100)
-      .Integer(L"Progress", &TsGauge::Progress, &TsGauge::SetProgress, 0)
-      .Boolean(L"ShowText", &TsGauge::ShowText, &TsGauge::SetShowText, true);
-  RegisterComponentClass<TsGauge, TGraphicControl>();
+  RegisterGaugeClass();
   Properties<TsEdit, TEdit>()
       .Object(L"SkinData", &TsEdit::SkinData)
       .Object(L"BoundLabel", &TsEdit::BoundLabel);
