@@ -323,10 +323,8 @@ void TsGauge::PaintText(TBitmap* bmp, const TRect& r, int dx, int dy) {
 
 void TsGauge::PrepareCache() {
   TsCommonData& data = *SkinData();
-  if (!data.CacheBmp()) return;
+  data.InitCacheBmp();
   TBitmap* cache = data.CacheBmp();
-  cache->SetPixelFormat(pf32bit);
-  cache->SetSize(Width(), Height());
   const TRect all{0, 0, Width(), Height()};
   TacCacheInfo ci;
   GetParentCache(&data, ci);
@@ -388,7 +386,9 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
     return;
   }
   const TsGeneralData* section = data.Section();
-  const bool keyed = section && section->ReservedBoolean;
+  // A turned bar has no background of its own to paint over: like a bar
+  // under the frame it is painted on the key colour and copied without it.
+  const bool keyed = (section && section->ReservedBoolean) || vertical;
   if (!barImage_ || barImage_->Width() != filled || barImage_->Height() != thickness) {
     barImage_ = NewBitmap32(filled, thickness);
     if (keyed) {
@@ -397,7 +397,7 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
                                     barImage_->Canvas()->Handle());
     } else {
       paint::PaintSectionItemByName(barImage_.get(), name, L"PROGRESSH", 0, manager, TPoint{inner.Left, inner.Top},
-                                    0xFF00FF, vertical ? nullptr : cacheDC);
+                                    0xFF00FF, cacheDC);
     }
   }
   auto work = NewBitmap32(filled, thickness);
@@ -427,7 +427,7 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
                          EmptyCacheInfo);
   else
     BitBlt(cacheDC, at.X, at.Y, placed->Width(), placed->Height(), placed->Canvas()->Handle(), 0, 0, SRCCOPY);
-  if (showText_ && vertical) PaintText(cache, TRect{0, 0, Width(), Height()}, 0, 0);
+  if (showText_ && vertical) PaintText(cache, TRect{0, 0, Width(), Height()}, 0, 0);  // upright, over the turned bar
 }
 
 // --- The sweeping highlight
