@@ -7,6 +7,7 @@
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sBoundLabel.h"
 #include "skin/controls/sButton.h"
+#include "skin/controls/sComboBox.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
 #include "skin/controls/sLabels.h"
@@ -84,7 +85,10 @@ void RegisterAll() {
       .Object(L"SkinData", &TsCheckBox::SkinData);
   RegisterComponentClass<TsCheckBox, TCheckBox>();
   Properties<TsComboBox, TComboBox>()
-      .Object(L"SkinData", &TsComboBox::SkinData);
+      .Object(L"SkinData", &TsComboBox::SkinData)
+      .Object(L"BoundLabel", &TsComboBox::BoundLabel)
+      .Enum(L"Alignment", &TsComboBox::Alignment, &TsComboBox::SetAlignment, taLeftJustify)
+      .Boolean(L"ReadOnly", &TsComboBox::ReadOnly, &TsComboBox::SetReadOnly, false);
   RegisterComponentClass<TsComboBox, TComboBox>();
   Properties<TsPanel, TPanel>()
       .Object(L"SkinData", &TsPanel::SkinData);
