@@ -10,6 +10,7 @@
 #include "skin/paint/BitmapGlyph.h"
 #include "skin/paint/DisabledKind_Gdi.h"
 #include "skin/paint/MaskPaint_Gdi.h"
+#include "skin/paint/PixelCopies_Gdi.h"
 #include "skin/paint/SectionItem_Gdi.h"
 
 namespace skin {
@@ -23,11 +24,9 @@ TsComboListLinkMaker& LinkMaker() {
   return maker;
 }
 
-std::unique_ptr<TBitmap> NewBitmap32(int width, int height) {
-  auto bmp = std::make_unique<TBitmap>();
-  bmp->SetPixelFormat(pf32bit);
-  bmp->SetSize(width, height);
-  return bmp;
+// A new 32-bit bitmap of the size, owned by the caller.
+std::unique_ptr<TBitmap> Owned32(int width, int height) {
+  return std::unique_ptr<TBitmap>(paint::NewBitmap32(width, height));
 }
 
 // Keys a read-only combo ignores: space to the arrows, the 9 key, the
@@ -187,7 +186,7 @@ void TsComboBox::PaintButton(TBitmap* cache) {
   const int state = dropped_ ? 2 : SkinData()->IsHot() ? 1 : 0;
   const HDC cacheDC = cache->Canvas()->Handle();
   if (SectionByName(manager, L"COMBOBTN")) {
-    auto face = NewBitmap32(r.Width(), r.Height());
+    auto face = Owned32(r.Width(), r.Height());
     paint::PaintSectionItemByName(face.get(), L"COMBOBTN", L"", state, manager, TPoint{r.Left, r.Top}, 0xFF00FF, cacheDC);
     BitBlt(cacheDC, r.Left, r.Top, r.Width(), r.Height(), face->Canvas()->Handle(), 0, 0, SRCCOPY);
   }
@@ -207,7 +206,7 @@ void TsComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
   if (w < 1 || h < 1) return;
   TsCommonData& data = *SkinData();
   TsSkinManager* manager = data.Skinned() ? data.SkinManager() : nullptr;
-  auto work = NewBitmap32(w, h);
+  auto work = Owned32(w, h);
   TCanvas& wc = *work->Canvas();
   const bool selected = state.Contains(odSelected);
   const TsGeneralData* selection = SectionByName(manager, L"SELECTION");

@@ -26,11 +26,9 @@ namespace {
 constexpr UINT kTimerInterval = 22;
 constexpr UINT kTextFlags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
 
-std::unique_ptr<TBitmap> NewBitmap32(int width, int height) {
-  auto bmp = std::make_unique<TBitmap>();
-  bmp->SetPixelFormat(pf32bit);
-  bmp->SetSize(width, height);
-  return bmp;
+// A new 32-bit bitmap of the size, owned by the caller.
+std::unique_ptr<TBitmap> Owned32(int width, int height) {
+  return std::unique_ptr<TBitmap>(paint::NewBitmap32(width, height));
 }
 
 void RaiseRange(long long low, long long high) {
@@ -289,9 +287,9 @@ void TsGauge::PaintKindShape(TCanvas& c, const TRect& inner, bool skinned) {
 void TsGauge::PaintPlain() {
   const int w = Width(), h = Height();
   const TRect all{0, 0, w, h};
-  auto face = NewBitmap32(w, h);
+  auto face = Owned32(w, h);
   FillColour(*face->Canvas(), all, clBlack);
-  auto gauge = NewBitmap32(w, h);
+  auto gauge = Owned32(w, h);
   FillColour(*gauge->Canvas(), all, clBlack);
   PaintKindShape(*gauge->Canvas(), InnerRect(), false);
   BitBlt(face->Canvas()->Handle(), 0, 0, w, h, gauge->Canvas()->Handle(), 0, 0, SRCINVERT);
@@ -378,7 +376,7 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
   const HDC cacheDC = cache->Canvas()->Handle();
   if (vertical && !animated_) {
     // A still vertical bar is painted upright from its own section.
-    auto item = NewBitmap32(thickness, filled);
+    auto item = Owned32(thickness, filled);
     const TPoint at{inner.Left, inner.Bottom - filled};
     paint::PaintSectionItemByName(item.get(), name, L"PROGRESSH", 0, manager, at, 0xFF00FF, cacheDC);
     BitBlt(cacheDC, at.X, at.Y, thickness, filled, item->Canvas()->Handle(), 0, 0, SRCCOPY);
@@ -390,7 +388,7 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
   // under the frame it is painted on the key colour and copied without it.
   const bool keyed = (section && section->ReservedBoolean) || vertical;
   if (!barImage_ || barImage_->Width() != filled || barImage_->Height() != thickness) {
-    barImage_ = NewBitmap32(filled, thickness);
+    barImage_ = Owned32(filled, thickness);
     if (keyed) {
       FillColour(*barImage_->Canvas(), TRect{0, 0, filled, thickness}, 0xFF00FF);
       paint::PaintSectionItemByName(barImage_.get(), name, L"PROGRESSH", 0, manager, TPoint{0, 0}, 0xFF00FF,
@@ -400,11 +398,11 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
                                     0xFF00FF, cacheDC);
     }
   }
-  auto work = NewBitmap32(filled, thickness);
+  auto work = Owned32(filled, thickness);
   BitBlt(work->Canvas()->Handle(), 0, 0, filled, thickness, barImage_->Canvas()->Handle(), 0, 0, SRCCOPY);
   if (animated_ && progress_ >= 1 && sweep_.Within(filled) && HasHighlightPicture()) {
     if (!highlight_ || highlight_->Width() != paint::kHighlightLength || highlight_->Height() != thickness) {
-      highlight_ = NewBitmap32(paint::kHighlightLength, thickness);
+      highlight_ = Owned32(paint::kHighlightLength, thickness);
       paint::BuildHighlight(paint::ViewOf(highlightPicture_.get()), paint::ViewOf(highlight_.get()));
     }
     GdiFlush();
