@@ -78,6 +78,13 @@ void TsComboBox::ForgetList(bool restoreBorder) {
   adaptedList_ = nullptr;
 }
 
+void TsComboBox::SetDropDownCount(int value) {
+  if (value == DropDownCount()) return;
+  TsSkinnedControl::SetDropDownCount(value);
+  if (HandleAllocated() && VisualThemesActive())
+    SendMessageW(Handle(), kSetMinVisible, static_cast<WPARAM>(DropDownCount()), 0);
+}
+
 void TsComboBox::SetAlignment(TAlignment value) {
   if (alignment_ == value) return;
   alignment_ = value;

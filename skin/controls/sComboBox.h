@@ -45,6 +45,8 @@ class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> 
   std::uint8_t DisabledKind() const { return disabledKind_; }
   void SetDisabledKind(std::uint8_t value);
   TsBoundLabel* BoundLabel() const { return boundLabel_.get(); }
+  // Also tells a themed list how many items to show at least.
+  void SetDropDownCount(int value);
 
   // The list is shown (between the drop-down and close-up notices).
   bool DroppedFlag() const { return dropped_; }

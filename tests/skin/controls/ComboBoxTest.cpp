@@ -196,6 +196,23 @@ TEST_F(ComboBoxTest, ListAdapterIsMadeOnceWhenTheListFirstAsksForColours) {
   EXPECT_TRUE(GetWindowLongPtrW(combo_->ListHandle(), GWL_STYLE) & WS_BORDER);
 }
 
+TEST_F(ComboBoxTest, BoundLabelFollowsTheBox) {
+  combo_->SetBounds(200, 60, 300, 38);
+  combo_->BoundLabel()->SetCaption(L"Karta:");
+  combo_->BoundLabel()->SetActive(true);
+  skin::TsEditLabel* label = combo_->BoundLabel()->Label();
+  ASSERT_NE(label, nullptr);
+  EXPECT_LT(label->Left() + label->Width(), 200);  // on the left by default
+  combo_->SetVisible(false);
+  EXPECT_FALSE(label->Visible());
+  combo_->SetVisible(true);
+  combo_->SetEnabled(false);
+  EXPECT_FALSE(label->Enabled());
+  combo_->SetBounds(400, 100, 300, 38);
+  EXPECT_LT(label->Left() + label->Width(), 400);
+  EXPECT_GT(label->Left(), 300);
+}
+
 TEST_F(ComboBoxTest, Pictures) {
   const std::wstring dir = skin::paint::testing::PicturesDir();
   if (dir.empty()) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
