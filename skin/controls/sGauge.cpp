@@ -11,6 +11,7 @@
 #include "skin/core/SkinCommand.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskPaint_Gdi.h"
+#include "skin/paint/MaskSource.h"
 #include "skin/paint/PixelCopies_Gdi.h"
 #include "skin/paint/PixelView_Gdi.h"
 #include "skin/paint/PngGraphic_Gdi.h"
@@ -347,6 +348,23 @@ std::wstring TsGauge::BarSection() const {
   return kind_ == gkVerticalBar && !animated_ ? L"PROGRESSV" : L"PROGRESSH";
 }
 
+paint::TPixelView TsGauge::ShapingMask(const std::wstring& barSection) const {
+  const TsSkinManager* manager = SkinData()->SkinManager();
+  if (!manager) return {};
+  const int index = manager->GetMaskIndex(manager->GetSkinIndex(barSection), barSection, L"LRGN");
+  if (!manager->IsValidImgIndex(index)) return {};
+  const TsMaskData& mask = manager->Skin()->Masks[static_cast<std::size_t>(index)];
+  const paint::TPixelView image = paint::MaskImageView(mask);
+  // The first frame of the mask's rectangle.
+  const int width = mask.R.Width() / std::max<int>(1, mask.ImageCount);
+  const int height = mask.R.Height() / (std::max<int>(0, mask.MaskType) + 1);
+  if (!image.Is32() || width < 1 || height < 1 || mask.R.Left < 0 || mask.R.Top < 0 ||
+      mask.R.Left + width > image.Width || mask.R.Top + height > image.Height)
+    return {};
+  return paint::MakeView(image.Row(mask.R.Top) + static_cast<std::ptrdiff_t>(mask.R.Left) * 4, width, height,
+                         image.Stride);
+}
+
 bool TsGauge::HasHighlightPicture() {
   if (!highlightPictureAsked_) {
     highlightPictureAsked_ = true;
@@ -406,7 +424,12 @@ void TsGauge::PaintBar(TBitmap* cache, const TRect& inner) {
       paint::BuildHighlight(paint::ViewOf(highlightPicture_.get()), paint::ViewOf(highlight_.get()));
     }
     GdiFlush();
-    paint::BlendHighlight(paint::ViewOf(work.get()), paint::ViewOf(highlight_.get()), sweep_.Position);
+    const paint::TPixelView shape = keyed ? paint::TPixelView{} : ShapingMask(name);
+    if (shape.Is32())
+      paint::BlendHighlightThroughMask(paint::ViewOf(work.get()), paint::ViewOf(highlight_.get()), sweep_.Position,
+                                       shape);
+    else
+      paint::BlendHighlight(paint::ViewOf(work.get()), paint::ViewOf(highlight_.get()), sweep_.Position);
   }
   if (showText_ && !vertical) PaintText(work.get(), TRect{0, 0, Width(), Height()}, -inner.Left, -inner.Top);
   TBitmap* placed = work.get();

@@ -88,6 +88,8 @@ class TsGauge : public TsSkinnedControl<classlib::TGraphicControl, COC_TsGauge> 
   void PaintBar(classlib::TBitmap* cache, const classlib::TRect& inner);
   void PaintText(classlib::TBitmap* bmp, const classlib::TRect& r, int dx, int dy);
   std::wstring BarSection() const;
+  // The bar section's "LRGN" mask that shapes the highlight; empty without.
+  paint::TPixelView ShapingMask(const std::wstring& barSection) const;
   void BlitCache();
 
   int minValue_ = 0;

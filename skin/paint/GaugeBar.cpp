@@ -65,7 +65,12 @@ bool BuildHighlight(const TPixelView& src, const TPixelView& dst) {
   return true;
 }
 
-void BlendHighlight(const TPixelView& bar, const TPixelView& highlight, std::int32_t pos) {
+namespace {
+
+// Over the columns where the highlight lies on the bar, each highlight
+// pixel mixed in by its alpha times Weight(x, y) / 255.
+template <class Weight>
+void BlendWeighted(const TPixelView& bar, const TPixelView& highlight, std::int32_t pos, Weight weight) {
   if (!bar.Is32() || !highlight.Is32()) return;
   const std::int32_t first = std::max(pos, 0);
   const std::int32_t last = std::min(pos + highlight.Width, bar.Width);
@@ -75,13 +80,29 @@ void BlendHighlight(const TPixelView& bar, const TPixelView& highlight, std::int
     const std::uint32_t* from = highlight.Row32(y);
     for (std::int32_t x = first; x < last; ++x) {
       const std::uint32_t over = from[x - pos];
-      const std::uint32_t alpha = over >> 24;
+      const std::uint32_t alpha = (over >> 24) * weight(x, y) / 255;
       if (alpha == 0) continue;
       const std::uint32_t under = to[x];
       to[x] = (under & 0xFF000000u) | static_cast<std::uint32_t>(Mix(under, over, 16, alpha)) << 16 |
               static_cast<std::uint32_t>(Mix(under, over, 8, alpha)) << 8 | Mix(under, over, 0, alpha);
     }
   }
+}
+
+}  // namespace
+
+void BlendHighlight(const TPixelView& bar, const TPixelView& highlight, std::int32_t pos) {
+  BlendWeighted(bar, highlight, pos, [](std::int32_t, std::int32_t) { return 255u; });
+}
+
+void BlendHighlightThroughMask(const TPixelView& bar, const TPixelView& highlight, std::int32_t pos,
+                               const TPixelView& mask) {
+  if (!mask.Is32()) return;
+  BlendWeighted(bar, highlight, pos, [&](std::int32_t x, std::int32_t y) {
+    const std::uint32_t m = mask.Pixel32(static_cast<std::int32_t>(NearestSource(x, bar.Width, mask.Width)),
+                                         static_cast<std::int32_t>(NearestSource(y, bar.Height, mask.Height)));
+    return 255u - ((m >> 16) & 0xFF);
+  });
 }
 
 std::int32_t HighlightStep(std::int32_t length) {

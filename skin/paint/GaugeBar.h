@@ -39,6 +39,10 @@ bool BuildHighlight(const TPixelView& src, const TPixelView& dst);
 // The highlight laid over Bar with its left edge at column Pos, by its own
 // straight alpha, clipped to the bar. The bar's alpha is kept.
 void BlendHighlight(const TPixelView& bar, const TPixelView& highlight, std::int32_t pos);
+// The same through a shaping mask stretched over the whole bar (nearest
+// pixel): its red 0 lets the highlight through, 255 keeps the bar.
+void BlendHighlightThroughMask(const TPixelView& bar, const TPixelView& highlight, std::int32_t pos,
+                               const TPixelView& mask);
 
 // The sweep's clock: a sweep starts every kSweepCycle ms, the timer steps
 // kSweepTick ms, and the highlight moves by the larger of 15 pixels and the

@@ -83,6 +83,15 @@ TEST(GaugeBar, HighlightBlendsByItsAlphaInsideTheBar) {
   EXPECT_EQ(bar[1], 0x40102030u);
 }
 
+TEST(GaugeBar, ShapingMaskDecidesWhereTheHighlightShows) {
+  // A 2 x 1 mask over a 4-pixel bar: the left half open (red 0), the right kept.
+  std::vector<std::uint32_t> bar(4, 0xFF000000u), glow(4, 0xFFFFFFFFu);
+  std::vector<std::uint32_t> mask = {0xFF000000u, 0xFFFF0000u};
+  BlendHighlightThroughMask(MakeView(bar.data(), 4, 1, 16), MakeView(glow.data(), 4, 1, 16), 0,
+                            MakeView(mask.data(), 2, 1, 8));
+  EXPECT_EQ(bar, (std::vector<std::uint32_t>{0xFFFFFFFFu, 0xFFFFFFFFu, 0xFF000000u, 0xFF000000u}));
+}
+
 TEST(GaugeBar, SweepStartsAtOnceAndRepeatsEveryCycle) {
   EXPECT_EQ(HighlightStep(100), 15);
   EXPECT_EQ(HighlightStep(960), 19);  // 960 / 50.5 = 19.01
