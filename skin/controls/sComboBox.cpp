@@ -218,20 +218,20 @@ void TsComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
   const bool selected = state.Contains(odSelected);
   const TsGeneralData* selection = SectionByName(manager, L"SELECTION");
   TColor textColour = Font()->Color();
-  if (state.Contains(odComboBoxEdit) || !manager) {
-    // Over what already lies there: the closed box's image, or the list.
+  if (!manager) {
+    wc.Brush()->SetColor(selected ? clHighlight : Color());
+    wc.FillRect(TRect{0, 0, w, h});
+    textColour = selected ? ColorToRGB(clHighlightText) : ColorToRGB(Font()->Color());
+  } else if (state.Contains(odComboBoxEdit)) {
+    // Over the closed box's image.
     BitBlt(wc.Handle(), 0, 0, w, h, canvas.Handle(), rect.Left, rect.Top, SRCCOPY);
-  }
-  if (!state.Contains(odComboBoxEdit) && manager) {
+  } else {
+    // Over the list's background, which the list takes from EDIT.
     const TsGeneralData* edit = SectionByName(manager, L"EDIT");
     wc.Brush()->SetColor(edit ? edit->Props[0].Color : ColorToRGB(Color()));
     wc.FillRect(TRect{0, 0, w, h});
   }
-  if (!manager) {
-    wc.Brush()->SetColor(selected ? clHighlight : Color());
-    if (selected || !state.Contains(odComboBoxEdit)) wc.FillRect(TRect{0, 0, w, h});
-    textColour = selected ? ColorToRGB(clHighlightText) : ColorToRGB(Font()->Color());
-  } else if (selected) {
+  if (manager && selected) {
     if (selection)
       paint::PaintSectionItemByName(work.get(), L"SELECTION", L"", 0, manager, TPoint{0, 0}, 0xFF00FF, wc.Handle());
     else {
@@ -239,7 +239,7 @@ void TsComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
       wc.FillRect(TRect{0, 0, w, h});
     }
     textColour = manager->GetHighlightFontColor(false);
-  } else {
+  } else if (manager) {
     textColour = manager->GetEditFontColor();
   }
   if (state.Contains(odFocused) && !(manager && selection)) {
