@@ -20,6 +20,7 @@
 #include "skin/controls/sGauge.h"
 #include "skin/controls/sLabels.h"
 #include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/sComboBox.h"
 #include "skin/controls/sStandardControls.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"

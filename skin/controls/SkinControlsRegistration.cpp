@@ -7,6 +7,7 @@
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sBoundLabel.h"
 #include "skin/controls/sButton.h"
+#include "skin/controls/sComboBox.h"
 #include "skin/controls/sEdit.h"
 #include "skin/controls/sGauge.h"
 #include "skin/controls/sLabels.h"
@@ -40,6 +41,26 @@ void RegisterSkinStateClasses() {
       .Enum(L"Layout", &TsBoundLabel::Layout, &TsBoundLabel::SetLayout, sclLeft)
       .Integer(L"MaxWidth", &TsBoundLabel::MaxWidth, &TsBoundLabel::SetMaxWidth, 0)
       .Boolean(L"UseSkinColor", &TsBoundLabel::UseSkinColor, &TsBoundLabel::SetUseSkinColor, true);
+}
+
+void RegisterGaugeClass() {
+  RegisterEnum<TsGaugeKind>({L"gkText", L"gkHorizontalBar", L"gkVerticalBar", L"gkPie", L"gkNeedle"});
+  Properties<TsGauge, TGraphicControl>()
+      .Object(L"SkinData", &TsGauge::SkinData)
+      .Integer(L"MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue, 0)
+      .Integer(L"MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue, 100)
+      .Integer(L"Progress", &TsGauge::Progress, &TsGauge::SetProgress, 47)
+      .Enum(L"Kind", &TsGauge::Kind, &TsGauge::SetKind, gkHorizontalBar)
+      .Boolean(L"ShowText", &TsGauge::ShowText, &TsGauge::SetShowText, true)
+      .String(L"Suffix", &TsGauge::Suffix, &TsGauge::SetSuffix, L"%")
+      .Integer(L"ForeColor", &TsGauge::ForeColor, &TsGauge::SetForeColor, 0)
+      .Integer(L"BackColor", &TsGauge::BackColor, &TsGauge::SetBackColor, 0xFFFFFF)
+      .Enum(L"BorderStyle", &TsGauge::BorderStyle, &TsGauge::SetBorderStyle, bsSingle)
+      .String(L"ProgressSkin", &TsGauge::ProgressSkin, &TsGauge::SetProgressSkin)
+      .Boolean(L"CalcPercents", &TsGauge::CalcPercents, &TsGauge::SetCalcPercents, true)
+      .Boolean(L"Animated", &TsGauge::Animated, &TsGauge::SetAnimated, true)
+      .Event(L"OnChange", &TsGauge::OnChange, [](TsGauge& g, TNotifyEvent e) { g.OnChange = std::move(e); });
+  RegisterComponentClass<TsGauge, TGraphicControl>();
 }
 
 void RegisterAll() {
@@ -86,13 +107,7 @@ void RegisterAll() {
       .Integer(L"TextOffset", &TsBitBtn::TextOffset, &TsBitBtn::SetTextOffset, 0)
       .Integer(L"FocusMargin", &TsBitBtn::FocusMargin, &TsBitBtn::SetFocusMargin, 1);
   RegisterComponentClass<TsBitBtn, TBitBtn>();
-  Properties<TsGauge, TGraphicControl>()
-      .Object(L"SkinData", &TsGauge::SkinData)
-      .Integer(L"MinValue", &TsGauge::MinValue, &TsGauge::SetMinValue, 0)
-      .Integer(L"MaxValue", &TsGauge::MaxValue, &TsGauge::SetMaxValue, 100)
-      .Integer(L"Progress", &TsGauge::Progress, &TsGauge::SetProgress, 0)
-      .Boolean(L"ShowText", &TsGauge::ShowText, &TsGauge::SetShowText, true);
-  RegisterComponentClass<TsGauge, TGraphicControl>();
+  RegisterGaugeClass();
   Properties<TsEdit, TEdit>()
       .Object(L"SkinData", &TsEdit::SkinData)
       .Object(L"BoundLabel", &TsEdit::BoundLabel);
@@ -101,7 +116,10 @@ void RegisterAll() {
       .Object(L"SkinData", &TsCheckBox::SkinData);
   RegisterComponentClass<TsCheckBox, TCheckBox>();
   Properties<TsComboBox, TComboBox>()
-      .Object(L"SkinData", &TsComboBox::SkinData);
+      .Object(L"SkinData", &TsComboBox::SkinData)
+      .Object(L"BoundLabel", &TsComboBox::BoundLabel)
+      .Enum(L"Alignment", &TsComboBox::Alignment, &TsComboBox::SetAlignment, taLeftJustify)
+      .Boolean(L"ReadOnly", &TsComboBox::ReadOnly, &TsComboBox::SetReadOnly, false);
   RegisterComponentClass<TsComboBox, TComboBox>();
   Properties<TsPanel, TPanel>()
       .Object(L"SkinData", &TsPanel::SkinData);

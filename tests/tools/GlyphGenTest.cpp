@@ -69,6 +69,25 @@ TEST(GlyphGen, EveryPictureIsAnRgbaPngOfItsPlacesSizeWithSeeThroughAndSolidPixel
     for (size_t j = i + 1; j < 19; ++j) EXPECT_NE(Pictures().MenuIcons[i], Pictures().MenuIcons[j]) << i << " " << j;
 }
 
+TEST(GlyphGen, GaugeGleamFadesToNothingAtBothEndsAndNeverHidesTheBar) {
+  const png::TPngMemoryImage image = Decode(Pictures().GaugeHighlight);
+  ASSERT_EQ(image.Header.Width, static_cast<uint32_t>(kGaugeHighlightWidth));
+  ASSERT_EQ(image.Header.Height, static_cast<uint32_t>(kGaugeHighlightHeight));
+  ASSERT_EQ(image.Header.ColorType, 6);
+  const png::TPngImageView& v = image.Pixels->View();
+  for (uint32_t y : {0u, v.Height / 2, v.Height - 1}) {
+    SCOPED_TRACE(y);
+    const uint8_t* alpha = v.AlphaRow(y);
+    EXPECT_EQ(alpha[0], 0);
+    EXPECT_EQ(alpha[v.Width - 1], 0);
+    EXPECT_GT(alpha[v.Width / 2], 60);
+    EXPECT_LT(alpha[v.Width / 2], 255);
+    EXPECT_GT(alpha[v.Width / 2], alpha[v.Width / 4]);
+  }
+  // Stronger near the top edge than the bottom one.
+  EXPECT_GT(v.AlphaRow(0)[v.Width / 2], v.AlphaRow(v.Height - 1)[v.Width / 2]);
+}
+
 TEST(GlyphGen, ShapesAreNegativeInsideWhicheverWayTheirCornersRun) {
   const TSdf clockwise = Polygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}});
   const TSdf counter = Polygon({{0, 0}, {0, 10}, {10, 10}, {10, 0}});

@@ -31,6 +31,7 @@ TMainWindowPictures DrawMainWindowPictures() {
   p.Welcome = EncodePng(welcome);
   // See-through pixels are alpha 0; the graphic's Draw blends by alpha.
   p.WelcomeBmp = EncodeBmp(welcome, 0);
+  p.GaugeHighlight = EncodePng(GaugeHighlight());
   return p;
 }
 
@@ -50,6 +51,7 @@ void WritePictureFiles(const TMainWindowPictures& pictures, const std::string& f
     write(name, pictures.MenuIcons[i]);
   }
   write("welcome.png", pictures.Welcome);
+  write("acgl.png", pictures.GaugeHighlight);
 }
 
 std::string ComposeMainWindowForm(const std::string& description, const TMainWindowPictures& pictures,

@@ -15,10 +15,11 @@ struct TMainWindowPictures {
   std::vector<TBytes> MenuIcons;
   TBytes Welcome;     // welcome.png, to look at
   TBytes WelcomeBmp;  // stored: the skinning library's PNG graphic keeps a 32-bit BMP
+  TBytes GaugeHighlight;  // the program's resource ACGL
 };
 
 TMainWindowPictures DrawMainWindowPictures();
-// about.png, document-0.png.., menu-00.png.., welcome.png.
+// about.png, document-0.png.., menu-00.png.., welcome.png, acgl.png.
 void WritePictureFiles(const TMainWindowPictures& pictures, const std::string& folder);
 // Fills the placeholders %AboutGlyph%, %DocumentGlyphs%, %MenuIcons% and
 // %WelcomePicture% with the pictures, and %InternalSkins% with the packed

@@ -1,7 +1,8 @@
 #pragma once
 // The main window's pictures, drawn in the internal skin's colours
 // (graphite with brass): the about button's watch, the purchase document
-// button's four state glyphs, the pop-up menus' icons and the welcome picture.
+// button's four state glyphs, the pop-up menus' icons, the welcome picture
+// and the gauge's gleam.
 #include "tools/skingen/Layer.h"
 
 namespace glyphgen {
@@ -23,5 +24,10 @@ skingen::TLayer DocumentGlyph(int state);
 // 11 open folder, 12 address, 13 EUR, 14 JPY, 15 PLN, 16 GBP, 17 USD, 18 CHF.
 skingen::TLayer MenuIcon(int index);
 skingen::TLayer WelcomePicture();
+// The gleam the progress gauge sweeps along its bar, stretched there to
+// the bar's thickness.
+inline constexpr int kGaugeHighlightWidth = 300;
+inline constexpr int kGaugeHighlightHeight = 40;
+skingen::TLayer GaugeHighlight();
 
 }  // namespace glyphgen
