@@ -9,7 +9,7 @@
 #include "classlib/graphics/Bitmap.h"
 #include "png/PngObject.h"
 #include "skin/adapters/EditWnd.h"
-#include "skin/controls/sStandardControls.h"
+#include "skin/controls/sComboBox.h"
 #include "skin/paint/PixelCopies_Gdi.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 
