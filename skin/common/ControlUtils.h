@@ -15,6 +15,12 @@ inline bool Destroying(const classlib::TComponent* component) {
   return component->ComponentState().Contains(classlib::csDestroying);
 }
 
+// The component is being read from a form description or loaded.
+inline bool IsLoading(const classlib::TComponent* component) {
+  return component->ComponentState().Contains(classlib::csLoading) ||
+         component->ComponentState().Contains(classlib::csReading);
+}
+
 // Set while an animation or a skin change runs: controls skip repainting
 // and end-of-update notices are not sent.
 bool AnimationRunning();

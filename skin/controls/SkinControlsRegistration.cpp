@@ -67,7 +67,16 @@ void RegisterAll() {
       .Object(L"BoundLabel", &TsEdit::BoundLabel);
   RegisterComponentClass<TsEdit, TEdit>();
   Properties<TsCheckBox, TCheckBox>()
-      .Object(L"SkinData", &TsCheckBox::SkinData);
+      .Object(L"SkinData", &TsCheckBox::SkinData)
+      .Integer(L"Margin", &TsCheckBox::Margin, &TsCheckBox::SetMargin, 2)
+      .Integer(L"TextIndent", &TsCheckBox::TextIndent, &TsCheckBox::SetTextIndent, 0)
+      .Boolean(L"ShowFocus", &TsCheckBox::ShowFocus, &TsCheckBox::SetShowFocus, true)
+      .Boolean(L"ReadOnly", &TsCheckBox::ReadOnly, &TsCheckBox::SetReadOnly, false)
+      .Integer(L"ImgChecked", &TsCheckBox::ImgChecked, &TsCheckBox::SetImgChecked, 0)
+      .Integer(L"ImgUnchecked", &TsCheckBox::ImgUnchecked, &TsCheckBox::SetImgUnchecked, 0)
+      .Component(L"Images", &TsCheckBox::Images, &TsCheckBox::SetImages)
+      .Object(L"GlyphChecked", &TsCheckBox::GlyphChecked, &TsCheckBox::SetGlyphChecked)
+      .Object(L"GlyphUnChecked", &TsCheckBox::GlyphUnChecked, &TsCheckBox::SetGlyphUnChecked);
   RegisterComponentClass<TsCheckBox, TCheckBox>();
   Properties<TsComboBox, TComboBox>()
       .Object(L"SkinData", &TsComboBox::SkinData);

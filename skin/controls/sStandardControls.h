@@ -2,19 +2,14 @@
 // Skinned check box, combo box, panel and label: for now they draw as the
 // class library's controls they stand on; all but the label carry their
 // skin state.
-#include "classlib/controls/CheckBox.h"
 #include "classlib/controls/ComboBox.h"
 #include "classlib/controls/Label.h"
 #include "classlib/controls/Panel.h"
 #include "skin/controls/SkinnedControl.h"
+#include "skin/controls/sCheckBox.h"
 #include "skin/core/ControlClassCodes.h"
 
 namespace skin {
-
-class TsCheckBox : public TsSkinnedControl<classlib::TCheckBox, COC_TsCheckBox> {
- public:
-  using TsSkinnedControl::TsSkinnedControl;
-};
 
 class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> {
  public:
