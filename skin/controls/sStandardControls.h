@@ -4,19 +4,14 @@
 // skin state.
 #include "classlib/controls/ComboBox.h"
 #include "classlib/controls/Label.h"
-#include "classlib/controls/Panel.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/sCheckBox.h"
+#include "skin/controls/sPanel.h"
 #include "skin/core/ControlClassCodes.h"
 
 namespace skin {
 
 class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> {
- public:
-  using TsSkinnedControl::TsSkinnedControl;
-};
-
-class TsPanel : public TsSkinnedControl<classlib::TPanel, COC_TsPanel> {
  public:
   using TsSkinnedControl::TsSkinnedControl;
 };
