@@ -64,6 +64,7 @@ void RegisterAll() {
   RegisterComponentClass<TsGauge, TGraphicControl>();
   Properties<TsEdit, TEdit>()
       .Object(L"SkinData", &TsEdit::SkinData)
+      .Integer(L"DisabledKind", &TsEdit::DisabledKind, &TsEdit::SetDisabledKind, 1)
       .Object(L"BoundLabel", &TsEdit::BoundLabel);
   RegisterComponentClass<TsEdit, TEdit>();
   Properties<TsCheckBox, TCheckBox>()
@@ -82,15 +83,35 @@ void RegisterAll() {
       .Object(L"SkinData", &TsComboBox::SkinData);
   RegisterComponentClass<TsComboBox, TComboBox>();
   Properties<TsPanel, TPanel>()
-      .Object(L"SkinData", &TsPanel::SkinData);
+      .Object(L"SkinData", &TsPanel::SkinData)
+      .Event(L"OnPaint", &TsPanel::OnPaint, [](TsPanel& p, TPaintEvent e) { p.OnPaint = std::move(e); });
   RegisterComponentClass<TsPanel, TPanel>();
-  Properties<TsLabel, TLabel>();
-  RegisterComponentClass<TsLabel, TLabel>();
-  Properties<TsLabelFX, TsLabel>();
-  RegisterComponentClass<TsLabelFX, TsLabel>();
+  Properties<TsCustomLabel, TLabel>().String(L"SkinSection", &TsCustomLabel::SkinSection,
+                                             &TsCustomLabel::SetSkinSection);
+  Properties<TsLabel, TsCustomLabel>().Boolean(L"UseSkinColor", &TsLabel::UseSkinColor, &TsLabel::SetUseSkinColor,
+                                               true);
+  RegisterComponentClass<TsLabel, TsCustomLabel>();
+  RegisterEnum<TsShadowMode>({L"smNone", L"smCustom", L"smSkin1"});
+  RegisterEnum<TsKindType>({L"ktStandard", L"ktCustom", L"ktSkin"});
+  Properties<TsShadow, TPersistent>()
+      .Integer(L"BlurCount", &TsShadow::BlurCount, &TsShadow::SetBlurCount, 4)
+      .Integer(L"Distance", &TsShadow::Distance, &TsShadow::SetDistance, 1)
+      .Integer(L"Color", &TsShadow::Color, &TsShadow::SetColor, 0)
+      .Enum(L"Mode", &TsShadow::Mode, &TsShadow::SetMode, smSkin1);
+  Properties<TsKind, TPersistent>()
+      .Enum(L"KindType", &TsKind::KindType, &TsKind::SetKindType, ktSkin)
+      .Integer(L"Color", &TsKind::Color, &TsKind::SetColor, 0xFFFFFF);
+  Properties<TsLabelFX, TsCustomLabel>()
+      .Object(L"Shadow", &TsLabelFX::Shadow, &TsLabelFX::SetShadow)
+      .Object(L"Kind", &TsLabelFX::Kind, &TsLabelFX::SetKind);
+  RegisterComponentClass<TsLabelFX, TsCustomLabel>();
+  RegisterEnum<TsWindowShowMode>({L"soHide", L"soNormal", L"soShowMinimized", L"soMaximize", L"soShowNoActivate",
+                                  L"soShow", L"soMinimize", L"soShowMinNoActive", L"soShowNA", L"soRestore",
+                                  L"soDefault"});
   Properties<TsWebLabel, TsLabel>()
       .String(L"URL", &TsWebLabel::URL, &TsWebLabel::SetURL)
-      .Object(L"HoverFont", &TsWebLabel::HoverFont);
+      .Object(L"HoverFont", &TsWebLabel::HoverFont, &TsWebLabel::SetHoverFont)
+      .Enum(L"ShowMode", &TsWebLabel::ShowMode, &TsWebLabel::SetShowMode, soDefault);
   RegisterComponentClass<TsWebLabel, TsLabel>();
   if (!EnumNamesOf<TPixelFormat>())
     RegisterEnum<TPixelFormat>(

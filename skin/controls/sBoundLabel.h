@@ -75,14 +75,10 @@ class TsEditLabel : public TsLabel {
   ~TsEditLabel() override;
 
   TsBoundLabel* BoundLabel() const { return boundLabel_; }
-  // The label's text takes the skin's font colour.
-  bool UseSkinColor() const { return useSkinColor_; }
-  void SetUseSkinColor(bool value);
 
  private:
   friend class TsBoundLabel;
   TsBoundLabel* boundLabel_;
-  bool useSkinColor_ = true;
 };
 
 }  // namespace skin

@@ -3,9 +3,9 @@
 // class library's controls they stand on; all but the label carry their
 // skin state.
 #include "classlib/controls/ComboBox.h"
-#include "classlib/controls/Label.h"
 #include "skin/controls/SkinnedControl.h"
 #include "skin/controls/sCheckBox.h"
+#include "skin/controls/sLabels.h"
 #include "skin/controls/sPanel.h"
 #include "skin/core/ControlClassCodes.h"
 
@@ -14,11 +14,6 @@ namespace skin {
 class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> {
  public:
   using TsSkinnedControl::TsSkinnedControl;
-};
-
-class TsLabel : public classlib::TLabel {
- public:
-  explicit TsLabel(classlib::TComponent* owner) : TLabel(owner) {}
 };
 
 }  // namespace skin
