@@ -255,17 +255,25 @@ void TsCheckBox::PaintCaption(TCanvas* canvas) {
 void TsCheckBox::PaintGlyphFrame(TBitmap* source, int frame, TBitmap* cache) {
   TBitmap image;
   image.Assign(source);
-  if (image.PixelFormat() != pf32bit) {
-    image.SetPixelFormat(pf32bit);
+  if (image.PixelFormat() != pf32bit) image.SetPixelFormat(pf32bit);
+  // A picture without any alpha (a plain bitmap, a plain list's image) is
+  // opaque; one with its own alpha keeps it.
+  bool anyAlpha = false;
+  for (int y = 0; y < image.Height() && !anyAlpha; ++y) {
+    const std::uint8_t* row = image.ScanLine(y);
+    for (int x = 0; x < image.Width() && !anyAlpha; ++x) anyAlpha = row[x * 4 + 3] != 0;
+  }
+  if (!anyAlpha)
     for (int y = 0; y < image.Height(); ++y) {
       std::uint8_t* row = image.ScanLine(y);
       for (int x = 0; x < image.Width(); ++x) row[x * 4 + 3] = 255;
     }
-  }
   const TSize size = CheckSize();
   const TRect check = CheckRect();
-  const TRect src{size.cx * frame, 0, size.cx * (frame + 1), size.cy};
-  paint::CopyTransRect(check, src, cache, true, MakeCacheInfo(cache, 0, 0), &image);
+  // The copy takes inclusive rectangles.
+  const TRect src{size.cx * frame, 0, size.cx * (frame + 1) - 1, size.cy - 1};
+  const TRect dst{check.Left, check.Top, check.Right - 1, check.Bottom - 1};
+  paint::CopyTransRect(dst, src, cache, true, MakeCacheInfo(cache, 0, 0), &image);
 }
 
 void TsCheckBox::PaintCheckImage(TBitmap* cache) {

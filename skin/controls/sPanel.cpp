@@ -6,6 +6,7 @@
 #include "skin/common/SectionItemPaint.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/common/SkinDataText.h"
+#include "skin/paint/DcHelpers_Gdi.h"
 #include "skin/paint/TextHelpers_Gdi.h"
 
 namespace skin {
@@ -27,6 +28,11 @@ const wchar_t* SectionOfBevel(TBevelCut bevel) {
 }  // namespace
 
 TsPanel::TsPanel(TComponent* owner) : TsSkinnedControl(owner), lastBevel_(BevelOuter()) {}
+
+bool TsPanel::CacheStale() const {
+  const TBitmap* cache = SkinData()->CacheBmp();
+  return !cache || cache->Width() != Width() || cache->Height() != Height();
+}
 
 bool TsPanel::SkinnedAndReady() const { return ControlIsReady(this) && SkinData()->Skinned(); }
 
@@ -58,6 +64,12 @@ void TsPanel::PrepareCache() {
   if (!cache || cache->Empty()) return;
   PaintSectionItemOnParent(*skinData, Parent(), true, 0, TRect{0, 0, Width(), Height()}, TPoint{Left(), Top()}, cache,
                            true);
+  if (skinData->CustomColor()) {
+    // The panel's own colour inside the skin's border.
+    const int border = skinData->GetMaxBorderWidth();
+    paint::FillRectColor(cache->Canvas()->Handle(), TRect{border, border, Width() - border, Height() - border},
+                         ColorToRGB(Color()));
+  }
   TRect inner = InnerRect();
   WriteText(inner, cache->Canvas());
   if (OnPaint) OnPaint(this, cache->Canvas());
@@ -82,9 +94,7 @@ void TsPanel::WriteText(TRect& rect, TCanvas* canvas) {
 void TsPanel::PaintWindowSkinned(HDC dc, bool sendUpdated) {
   TsCtrlSkinData* skinData = SkinData();
   if (!SkinnedAndReady()) return;
-  if (skinData->BGChanged || !skinData->CacheBmp() || skinData->CacheBmp()->Width() != Width() ||
-      skinData->CacheBmp()->Height() != Height())
-    PrepareCache();
+  if (skinData->BGChanged || CacheStale()) PrepareCache();
   if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty()) {
     // Windowed children paint themselves; the panel's picture goes round them.
     const TRect all{0, 0, Width(), Height()};
@@ -162,12 +172,8 @@ void TsPanel::WndProc(TMessage& m) {
         break;
       case scIsLocked:
         if (!skinData->Skinned()) break;
-        m.Result = skinData->OwnUpdating() ||
-                           ((skinData->CacheBmp() && (skinData->CacheBmp()->Width() != Width() ||
-                                                      skinData->CacheBmp()->Height() != Height())) ||
-                            skinData->ComplexBackground()) && !skinData->CustomColor()
-                       ? 1
-                       : 0;
+        // Children wait while the picture they are cut from is stale.
+        m.Result = skinData->OwnUpdating() || (!skinData->CustomColor() && (skinData->BGChanged || CacheStale())) ? 1 : 0;
         return;
       case scGetApplication:
         m.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));

@@ -36,6 +36,7 @@ class TsPanel : public TsSkinnedControl<classlib::TPanel, COC_TsPanel> {
 
  private:
   bool SkinnedAndReady() const;
+  bool CacheStale() const;
   void SendEndUpdateToChildren();
   void FollowBevel();
   bool AnswerBGInfo(classlib::TMessage& message);

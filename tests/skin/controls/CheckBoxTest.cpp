@@ -140,6 +140,7 @@ TEST_F(CheckBoxTest, AutoSizeFollowsCheckSizeMarginsTextAndIndent) {
 
 TEST_F(CheckBoxTest, ImageListOfWideImagesGivesThreeFramesByState) {
   TCustomImageList* list = New<TCustomImageList>(form_.get());
+  list->SetMasked(false);
   list->SetSize(48, 16);
   const unsigned frames[3] = {0x0000FF, 0x00FF00, 0xFF0000};  // normal, hot, pressed (0xBBGGRR)
   for (int image = 0; image < 2; ++image) {
