@@ -223,6 +223,7 @@ void TsEdit::WndProc(TMessage& m) {
     }
   }
   if (!ControlIsReady(this) || !skinData->Skinned()) {
+    if (CommonWndProc(m, skinData)) return;
     TEdit::WndProc(m);
     FollowWithLabel(m);
     return;
