@@ -107,6 +107,10 @@ void TsEdit::PaintSkinned(HDC givenDC) {
   PAINTSTRUCT ps{};
   const bool animating = AnimationRunning();
   if (!animating) BeginPaint(Handle(), &ps);
+  if (!givenDC && !IsWindowVisible(Handle())) {
+    if (!animating) EndPaint(Handle(), &ps);
+    return;
+  }
   HDC dc = givenDC ? givenDC : GetWindowDC(Handle());
   const int saved = SaveDC(dc);
   if (!skinData->Updating()) {
@@ -127,7 +131,8 @@ void TsEdit::PaintSkinned(HDC givenDC) {
 
 void TsEdit::PaintBorder() {
   TsCtrlSkinData* skinData = SkinData();
-  if (AnimationRunning() || skinData->Updating() || !HandleAllocated()) return;
+  // A hidden window's DC would draw over whatever is shown in its place.
+  if (AnimationRunning() || skinData->Updating() || !HandleAllocated() || !IsWindowVisible(Handle())) return;
   if (skinData->BGChanged || !skinData->CacheBmp() || skinData->CacheBmp()->Empty()) PrepareCache();
   TBitmap* cache = skinData->CacheBmp();
   if (!cache || cache->Empty()) return;
@@ -238,8 +243,14 @@ void TsEdit::WndProc(TMessage& m) {
       break;
     case WM_PAINT:
       if (!animating && !skinData->Updating()) {
-        if (Enabled() && skinData->IsHot()) TEdit::WndProc(m);
-        else PaintSkinned(reinterpret_cast<HDC>(m.WParam));
+        if (Enabled() && skinData->IsHot()) {
+          TEdit::WndProc(m);
+          // The frame goes with the system's client: a frame request that
+          // came while the edit waited for its parent is not repeated.
+          if (m.WParam == 0) PaintBorder();
+        } else {
+          PaintSkinned(reinterpret_cast<HDC>(m.WParam));
+        }
       } else {
         PAINTSTRUCT ps;
         BeginPaint(Handle(), &ps);

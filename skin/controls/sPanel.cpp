@@ -96,9 +96,9 @@ void TsPanel::PaintWindowSkinned(HDC dc, bool sendUpdated) {
   if (!SkinnedAndReady()) return;
   if (skinData->BGChanged || CacheStale()) PrepareCache();
   if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty()) {
-    // Windowed children paint themselves; the panel's picture goes round them.
-    const TRect all{0, 0, Width(), Height()};
-    CopyWinControlCache(this, skinData, all, 0, 0, false, dc, all);
+    // Child windows are clipped out by the system; see-through graphic
+    // children paint over this picture afterwards.
+    BitBlt(dc, 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
   }
   if (sendUpdated) SendEndUpdateToChildren();
 }
