@@ -105,6 +105,13 @@ TEST_F(PanelTest, OwnColourAndOnPaintOnTheCacheCanvas) {
   panel->PrepareCache();
   EXPECT_COLOUR_NEAR(CachePixel(panel->SkinData(), TPoint{100, 50}), 0x303030, 2);
   EXPECT_EQ(painted, panel->SkinData()->CacheBmp()->Canvas());
+  // A see-through label shows the panel's picture around its text.
+  TsLabel* label = Add<TsLabel>(panel, 10, 10);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 120, 30);
+  label->SetCaption(L"i");
+  ShowForm();
+  EXPECT_COLOUR_NEAR(WindowPixel(panel, TPoint{120, 25}), 0x303030, 2);
 }
 
 TEST_F(PanelTest, EveryChildFinishesItsUpdateWhenThePanelPaints) {
