@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "classlib/controls/Application.h"
 #include "classlib/graphics/Colors.h"
 #include "skin/common/BackgroundQueries.h"
 #include "skin/common/ControlUtils.h"
@@ -449,9 +448,6 @@ void TsCheckBox::WndProc(TMessage& m) {
       case scPrepareCache:
         PrepareCache();
         break;
-      case scGetApplication:
-        m.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
-        return;
       default:
         break;
     }

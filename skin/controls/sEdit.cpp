@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "classlib/controls/Application.h"
 #include "skin/common/BackgroundQueries.h"
 #include "skin/common/ControlUtils.h"
 #include "skin/common/ParentBackground.h"
@@ -219,9 +218,6 @@ void TsEdit::WndProc(TMessage& m) {
       case scGetBGColor:
         if (skinData->Skinned()) break;
         m.Result = static_cast<LRESULT>(ColorToRGB(Color()));
-        return;
-      case scGetApplication:
-        m.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
         return;
       default:
         break;

@@ -1,6 +1,5 @@
 #include "skin/controls/sPanel.h"
 
-#include "classlib/controls/Application.h"
 #include "skin/common/BackgroundQueries.h"
 #include "skin/common/ControlUtils.h"
 #include "skin/common/SectionItemPaint.h"
@@ -174,9 +173,6 @@ void TsPanel::WndProc(TMessage& m) {
         if (!skinData->Skinned()) break;
         // Children wait while the picture they are cut from is stale.
         m.Result = skinData->OwnUpdating() || (!skinData->CustomColor() && (skinData->BGChanged || CacheStale())) ? 1 : 0;
-        return;
-      case scGetApplication:
-        m.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
         return;
       default:
         break;
