@@ -135,16 +135,6 @@ bool TsPanel::AnswerBGInfo(TMessage& m) {
 
 void TsPanel::WndProc(TMessage& m) {
   TsCtrlSkinData* skinData = SkinData();
-  switch (m.Msg) {
-    case CM_MOUSEENTER:
-      if (OnMouseEnter) OnMouseEnter(this);
-      break;
-    case CM_MOUSELEAVE:
-      if (OnMouseLeave) OnMouseLeave(this);
-      break;
-    default:
-      break;
-  }
   if (m.Msg == SkinCommandMessage) {
     const std::uint16_t code = SkinCommandCode(m.WParam);
     const bool own = m.LParam == reinterpret_cast<LPARAM>(skinData->SkinManager());

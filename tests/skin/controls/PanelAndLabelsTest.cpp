@@ -102,6 +102,13 @@ TEST_F(PanelTest, OwnColourAndOnPaintOnTheCacheCanvas) {
   panel->SkinData()->SetCustomColor(true);
   TCanvas* painted = nullptr;
   panel->OnPaint = [&](TObject*, TCanvas* canvas) { painted = canvas; };
+  int entered = 0, left = 0;
+  panel->OnMouseEnter = [&](TObject*) { ++entered; };
+  panel->OnMouseLeave = [&](TObject*) { ++left; };
+  panel->Perform(CM_MOUSEENTER, 0, 0);
+  panel->Perform(CM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(entered, 1);
+  EXPECT_EQ(left, 1);
   panel->PrepareCache();
   EXPECT_COLOUR_NEAR(CachePixel(panel->SkinData(), TPoint{100, 50}), 0x303030, 2);
   EXPECT_EQ(painted, panel->SkinData()->CacheBmp()->Canvas());
