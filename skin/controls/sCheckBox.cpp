@@ -334,13 +334,24 @@ void TsCheckBox::PrepareCache() {
   skinData->CachePartial = false;
 }
 
-void TsCheckBox::Paint(HDC givenDC) {
+void TsCheckBox::PaintWindow(HDC dc) {
+  if (!ControlIsReady(this) || !SkinnedHere()) {
+    TsSkinnedControl::PaintWindow(dc);
+    return;
+  }
+  // A picture is taken whatever the parent is doing (a hidden page too).
+  SkinData()->SetUpdating(false);
+  StopFade(fadeTimer_);
+  Paint(dc, true);
+}
+
+void TsCheckBox::Paint(HDC givenDC, bool evenWhileLocked) {
   TsCtrlSkinData* skinData = SkinData();
   PAINTSTRUCT ps{};
   const bool own = givenDC == nullptr;
   HDC dc = own ? BeginPaint(Handle(), &ps) : givenDC;
   const int saved = SaveDC(dc);
-  if (skinData->Updating()) {
+  if (!evenWhileLocked && skinData->Updating()) {
     skinData->SetUpdating(true);
   } else if (!fadeTimer_) {
     PrepareCache();
@@ -548,7 +559,7 @@ void TsCheckBox::WndProc(TMessage& m) {
       // Printed from the cache alone: the system's own print would draw
       // its box over the skinned image.
       skinData->SetUpdating(false);
-      Paint(reinterpret_cast<HDC>(m.WParam));
+      Paint(reinterpret_cast<HDC>(m.WParam), true);
       return;
     case WM_UPDATEUISTATE:
       return;

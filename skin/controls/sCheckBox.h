@@ -68,6 +68,8 @@ class TsCheckBox : public TsSkinnedControl<classlib::TCheckBox, COC_TsCheckBox> 
 
  protected:
   void WndProc(classlib::TMessage& message) override;
+  // Printing into a picture (PaintTo): the cached check box.
+  void PaintWindow(HDC dc) override;
   bool CanAutoSize(int& newWidth, int& newHeight) override;
   void Loaded() override;
   void Notification(classlib::TComponent* component, classlib::TOperation operation) override;
@@ -83,7 +85,7 @@ class TsCheckBox : public TsSkinnedControl<classlib::TCheckBox, COC_TsCheckBox> 
   void PaintCaption(classlib::TCanvas* canvas);
   void PaintCheckImage(classlib::TBitmap* cache);
   void PaintGlyphFrame(classlib::TBitmap* source, int frame, classlib::TBitmap* cache);
-  void Paint(HDC givenDC);
+  void Paint(HDC givenDC, bool evenWhileLocked = false);
   void Fade(TacAnimatEvent event, std::uint8_t direction);
   void AutoSizeIfOn();
   void FocusForInput();

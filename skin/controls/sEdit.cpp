@@ -128,6 +128,19 @@ void TsEdit::PaintSkinned(HDC givenDC) {
   if (!animating) EndPaint(Handle(), &ps);
 }
 
+void TsEdit::PaintWindow(HDC dc) {
+  TsCtrlSkinData* skinData = SkinData();
+  if (!ControlIsReady(this) || !skinData->Skinned()) {
+    TEdit::PaintWindow(dc);
+    return;
+  }
+  skinData->SetUpdating(false);
+  PrepareCache();
+  CopyParentCorners(*skinData, skinData->IsHot() ? 1 : 0, 15);
+  if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty())
+    BitBlt(dc, 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
 void TsEdit::PaintBorder() {
   TsCtrlSkinData* skinData = SkinData();
   // A hidden window's DC would draw over whatever is shown in its place.

@@ -35,6 +35,8 @@ class TsEdit : public TsSkinnedControl<classlib::TEdit, COC_TsEdit> {
 
  protected:
   void WndProc(classlib::TMessage& message) override;
+  // Printing into a picture (PaintTo): the whole cached edit, frame too.
+  void PaintWindow(HDC dc) override;
   virtual void PaintText();
   virtual void ExcludeChildControls(HDC dc);
 

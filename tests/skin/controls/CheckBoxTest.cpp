@@ -66,6 +66,13 @@ TEST_F(CheckBoxTest, OneToggleForEachClickAndEachSpacePress) {
   EXPECT_FALSE(box->Checked());
   EXPECT_EQ(clicks, 4);
   EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  // A picture of the box (the card's screenshot) shows the skinned box.
+  box->SetChecked(true);
+  const TRect check = box->CheckRect();
+  const TPoint fill{check.Left + 12, check.Top + 13};
+  EXPECT_EQ(PaintedToPixel(box, fill), CachePixel(box->SkinData(), fill));
+  // The focused box is hot: the skin's lighter brass, not the system's box.
+  EXPECT_COLOUR_NEAR(PaintedToPixel(box, fill), PaletteColour(palette::kBrassLight), 2);
 }
 
 TEST_F(CheckBoxTest, ReadOnlyIgnoresClicksAndSpaceButStillShowsHot) {

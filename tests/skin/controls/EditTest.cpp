@@ -133,6 +133,8 @@ TEST_F(EditTest, PrintingLeavesTheCallersOriginAndClipAlone) {
   EXPECT_EQ(origin.x, 7);
   EXPECT_EQ(origin.y, 9);
   EXPECT_TRUE(EqualRect(&before, &after));
+  // A picture of the edit shows its skinned frame.
+  EXPECT_EQ(PaintedToPixel(edit, TPoint{1, 14}), CachePixel(edit->SkinData(), TPoint{1, 14}));
   // The frame was printed at the caller's place.
   EXPECT_EQ(static_cast<TColor>(GetPixel(dc, 1, 14)), CachePixel(edit->SkinData(), TPoint{1, 14}));
   SelectObject(dc, old);
