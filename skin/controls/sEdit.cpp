@@ -101,6 +101,13 @@ void TsEdit::ExcludeChildControls(HDC dc) {
   }
 }
 
+void TsEdit::CopyCacheTo(HDC dc) {
+  TsCtrlSkinData* skinData = SkinData();
+  CopyParentCorners(*skinData, skinData->IsHot() ? 1 : 0, 15);
+  if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty())
+    BitBlt(dc, 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
 void TsEdit::PaintSkinned(HDC givenDC) {
   TsCtrlSkinData* skinData = SkinData();
   PAINTSTRUCT ps{};
@@ -118,10 +125,8 @@ void TsEdit::PaintSkinned(HDC givenDC) {
     if (skinData->BGChanged || !skinData->CacheBmp() || skinData->CacheBmp()->Width() != Width() ||
         skinData->CacheBmp()->Height() != Height())
       PrepareCache();
-    CopyParentCorners(*skinData, skinData->IsHot() ? 1 : 0, 15);
     ExcludeChildControls(dc);
-    if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty())
-      BitBlt(dc, 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+    CopyCacheTo(dc);
   }
   RestoreDC(dc, saved);
   if (!givenDC) ReleaseDC(Handle(), dc);
@@ -136,9 +141,7 @@ void TsEdit::PaintWindow(HDC dc) {
   }
   skinData->SetUpdating(false);
   PrepareCache();
-  CopyParentCorners(*skinData, skinData->IsHot() ? 1 : 0, 15);
-  if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty())
-    BitBlt(dc, 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  CopyCacheTo(dc);
 }
 
 void TsEdit::PaintBorder() {
@@ -162,12 +165,10 @@ void TsEdit::PrintSkinned(TMessage& m) {
   if (!dc) return;
   skinData->SetUpdating(false);
   PrepareCache();
-  CopyParentCorners(*skinData, skinData->IsHot() ? 1 : 0, 15);
   // The caller's origin and clip come back as they were: later siblings
   // and pictures are printed at their own places.
   const int saved = SaveDC(dc);
-  if (TBitmap* cache = skinData->CacheBmp(); cache && !cache->Empty())
-    BitBlt(dc, 0, 0, Width(), Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  CopyCacheTo(dc);
   if (Enabled() && skinData->IsHot() && (m.LParam & PRF_CLIENT)) {
     // The system's own client painting stands while the edit is live.
     const int bw = FrameWidth();

@@ -44,6 +44,8 @@ class TsEdit : public TsSkinnedControl<classlib::TEdit, COC_TsEdit> {
   // The cache to the window (or to the given DC, whose origin is the
   // window's).
   void PaintSkinned(HDC dc);
+  // The cache, its key corners filled from the parent, onto DC at (0, 0).
+  void CopyCacheTo(HDC dc);
   void PaintBorder();
   void PrintSkinned(classlib::TMessage& message);
   void RepaintAll();
