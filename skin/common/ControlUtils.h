@@ -39,6 +39,12 @@ int SumAlignedChildren(const classlib::TWinControl* parent, classlib::TAlign ali
 HWND GetTopParentWnd(HWND wnd);
 bool acDirExists(const std::wstring& name);
 
+// The component is being read from a form description or loaded.
+inline bool IsLoading(const classlib::TComponent* component) {
+  return component->ComponentState().Contains(classlib::csLoading) ||
+         component->ComponentState().Contains(classlib::csReading);
+}
+
 // Set while an animation or a skin change runs: controls skip repainting
 // and end-of-update notices are not sent.
 bool AnimationRunning();

@@ -110,10 +110,20 @@ void RegisterAll() {
   RegisterGaugeClass();
   Properties<TsEdit, TEdit>()
       .Object(L"SkinData", &TsEdit::SkinData)
+      .Integer(L"DisabledKind", &TsEdit::DisabledKind, &TsEdit::SetDisabledKind, 1)
       .Object(L"BoundLabel", &TsEdit::BoundLabel);
   RegisterComponentClass<TsEdit, TEdit>();
   Properties<TsCheckBox, TCheckBox>()
-      .Object(L"SkinData", &TsCheckBox::SkinData);
+      .Object(L"SkinData", &TsCheckBox::SkinData)
+      .Integer(L"Margin", &TsCheckBox::Margin, &TsCheckBox::SetMargin, 2)
+      .Integer(L"TextIndent", &TsCheckBox::TextIndent, &TsCheckBox::SetTextIndent, 0)
+      .Boolean(L"ShowFocus", &TsCheckBox::ShowFocus, &TsCheckBox::SetShowFocus, true)
+      .Boolean(L"ReadOnly", &TsCheckBox::ReadOnly, &TsCheckBox::SetReadOnly, false)
+      .Integer(L"ImgChecked", &TsCheckBox::ImgChecked, &TsCheckBox::SetImgChecked, 0)
+      .Integer(L"ImgUnchecked", &TsCheckBox::ImgUnchecked, &TsCheckBox::SetImgUnchecked, 0)
+      .Component(L"Images", &TsCheckBox::Images, &TsCheckBox::SetImages)
+      .Object(L"GlyphChecked", &TsCheckBox::GlyphChecked, &TsCheckBox::SetGlyphChecked)
+      .Object(L"GlyphUnChecked", &TsCheckBox::GlyphUnChecked, &TsCheckBox::SetGlyphUnChecked);
   RegisterComponentClass<TsCheckBox, TCheckBox>();
   Properties<TsComboBox, TComboBox>()
       .Object(L"SkinData", &TsComboBox::SkinData)
@@ -122,15 +132,35 @@ void RegisterAll() {
       .Boolean(L"ReadOnly", &TsComboBox::ReadOnly, &TsComboBox::SetReadOnly, false);
   RegisterComponentClass<TsComboBox, TComboBox>();
   Properties<TsPanel, TPanel>()
-      .Object(L"SkinData", &TsPanel::SkinData);
+      .Object(L"SkinData", &TsPanel::SkinData)
+      .Event(L"OnPaint", &TsPanel::OnPaint, [](TsPanel& p, TPaintEvent e) { p.OnPaint = std::move(e); });
   RegisterComponentClass<TsPanel, TPanel>();
-  Properties<TsLabel, TLabel>();
-  RegisterComponentClass<TsLabel, TLabel>();
-  Properties<TsLabelFX, TsLabel>();
-  RegisterComponentClass<TsLabelFX, TsLabel>();
+  Properties<TsCustomLabel, TLabel>().String(L"SkinSection", &TsCustomLabel::SkinSection,
+                                             &TsCustomLabel::SetSkinSection);
+  Properties<TsLabel, TsCustomLabel>().Boolean(L"UseSkinColor", &TsLabel::UseSkinColor, &TsLabel::SetUseSkinColor,
+                                               true);
+  RegisterComponentClass<TsLabel, TsCustomLabel>();
+  RegisterEnum<TsShadowMode>({L"smNone", L"smCustom", L"smSkin1"});
+  RegisterEnum<TsKindType>({L"ktStandard", L"ktCustom", L"ktSkin"});
+  Properties<TsShadow, TPersistent>()
+      .Integer(L"BlurCount", &TsShadow::BlurCount, &TsShadow::SetBlurCount, 4)
+      .Integer(L"Distance", &TsShadow::Distance, &TsShadow::SetDistance, 1)
+      .Integer(L"Color", &TsShadow::Color, &TsShadow::SetColor, 0)
+      .Enum(L"Mode", &TsShadow::Mode, &TsShadow::SetMode, smSkin1);
+  Properties<TsKind, TPersistent>()
+      .Enum(L"KindType", &TsKind::KindType, &TsKind::SetKindType, ktSkin)
+      .Integer(L"Color", &TsKind::Color, &TsKind::SetColor, 0xFFFFFF);
+  Properties<TsLabelFX, TsCustomLabel>()
+      .Object(L"Shadow", &TsLabelFX::Shadow, &TsLabelFX::SetShadow)
+      .Object(L"Kind", &TsLabelFX::Kind, &TsLabelFX::SetKind);
+  RegisterComponentClass<TsLabelFX, TsCustomLabel>();
+  RegisterEnum<TsWindowShowMode>({L"soHide", L"soNormal", L"soShowMinimized", L"soMaximize", L"soShowNoActivate",
+                                  L"soShow", L"soMinimize", L"soShowMinNoActive", L"soShowNA", L"soRestore",
+                                  L"soDefault"});
   Properties<TsWebLabel, TsLabel>()
       .String(L"URL", &TsWebLabel::URL, &TsWebLabel::SetURL)
-      .Object(L"HoverFont", &TsWebLabel::HoverFont);
+      .Object(L"HoverFont", &TsWebLabel::HoverFont, &TsWebLabel::SetHoverFont)
+      .Enum(L"ShowMode", &TsWebLabel::ShowMode, &TsWebLabel::SetShowMode, soDefault);
   RegisterComponentClass<TsWebLabel, TsLabel>();
   if (!EnumNamesOf<TPixelFormat>())
     RegisterEnum<TPixelFormat>(

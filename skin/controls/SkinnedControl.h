@@ -21,6 +21,13 @@ class TsSkinnedControl : public Base {
 
   TsCtrlSkinData* SkinData() const { return skinData_.get(); }
 
+  // A control made in code resolves its section at once; one read from a
+  // form description does it again once loaded.
+  void AfterConstruction() override {
+    Base::AfterConstruction();
+    skinData_->Loaded();
+  }
+
   void Loaded() override {
     Base::Loaded();
     skinData_->Loaded();

@@ -133,10 +133,4 @@ TsEditLabel::~TsEditLabel() {
   boundLabel_->active_ = false;
 }
 
-void TsEditLabel::SetUseSkinColor(bool value) {
-  if (useSkinColor_ == value) return;
-  useSkinColor_ = value;
-  Invalidate();
-}
-
 }  // namespace skin

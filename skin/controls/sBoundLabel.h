@@ -8,7 +8,7 @@
 #include "classlib/core/Persistent.h"
 #include "classlib/graphics/Font.h"
 #include "skin/common/sCommonData.h"
-#include "skin/controls/sStandardControls.h"
+#include "skin/controls/sLabels.h"
 
 namespace skin {
 
@@ -75,14 +75,10 @@ class TsEditLabel : public TsLabel {
   ~TsEditLabel() override;
 
   TsBoundLabel* BoundLabel() const { return boundLabel_; }
-  // The label's text takes the skin's font colour.
-  bool UseSkinColor() const { return useSkinColor_; }
-  void SetUseSkinColor(bool value);
 
  private:
   friend class TsBoundLabel;
   TsBoundLabel* boundLabel_;
-  bool useSkinColor_ = true;
 };
 
 }  // namespace skin

@@ -1,7 +1,10 @@
 #pragma once
-// The skinned single-line edit: it takes its colours from the skin's EDIT
-// section (unless its skin state keeps a custom colour or font) and can
-// carry a bound caption label.
+// The skinned single-line edit. While it is focused or under the mouse the
+// system paints its text (in the skin's colours, which the edit takes as its
+// own Color and Font); otherwise the whole edit, frame and text, is drawn
+// from the skin cache. The frame is always the skin's, painted over the
+// non-client area. It can carry a bound caption label.
+#include <cstdint>
 #include <memory>
 
 #include "classlib/controls/Edit.h"
@@ -20,8 +23,35 @@ class TsEdit : public TsSkinnedControl<classlib::TEdit, COC_TsEdit> {
   // The colour the text is painted in: the skin's font colour, or the
   // edit's own with a custom font (also while no skin is active).
   classlib::TColor TextColor() const { return Font()->Color(); }
+  // Set of paint::dgBlended and paint::dgGrayed.
+  std::uint8_t DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(std::uint8_t value);
+
+  // Width of the frame drawn from the skin: the window's real non-client
+  // width once it exists.
+  int FrameWidth() const;
+  // Frame, background and text into the skin cache.
+  virtual void PrepareCache();
+
+ protected:
+  void WndProc(classlib::TMessage& message) override;
+  // Printing into a picture (PaintTo): the whole cached edit, frame too.
+  void PaintWindow(HDC dc) override;
+  virtual void PaintText();
+  virtual void ExcludeChildControls(HDC dc);
 
  private:
+  // The cache to the window (or to the given DC, whose origin is the
+  // window's).
+  void PaintSkinned(HDC dc);
+  // The cache, its key corners filled from the parent, onto DC at (0, 0).
+  void CopyCacheTo(HDC dc);
+  void PaintBorder();
+  void PrintSkinned(classlib::TMessage& message);
+  void RepaintAll();
+  void FollowWithLabel(const classlib::TMessage& message);
+
+  std::uint8_t disabledKind_;
   std::unique_ptr<TsBoundLabel> boundLabel_;
 };
 

@@ -1,7 +1,8 @@
 #ifdef _WIN32
 // Pictures to look at, taken only when TESSARILO_PICTURES_DIR names a folder
-// and a display is there (under Xvfb): the document button in each state and
-// the calibre menu open over the window. Skipped otherwise.
+// and a display is there (under Xvfb): the document button in each state,
+// the calibre menu open over the window, and the card's pages in the skin.
+// Skipped otherwise.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
@@ -109,6 +110,39 @@ TEST_F(DocumentPicturesTest, ButtonStatesAndCalibreMenu) {
   bool handled = false;
   f.sEdit12ContextPopup(f.sEdit12, TPoint{0, 0}, handled);
   KillTimer(nullptr, timer);
+}
+
+TEST_F(DocumentPicturesTest, CardPagesInTheSkin) {
+  if (PicturesDir().empty()) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
+  MakeCard(L"Omega", "[Dane]\r\n");
+  app::TForm1& f = Form();
+  f.SetBounds(20, 20, f.Width(), f.Height());
+  f.Show();
+  Pick(L"Omega");
+  f.sCheckBox2->SetChecked(true);
+  f.sCheckBox8->SetChecked(true);
+  f.sCheckBox13->SetChecked(true);
+  f.sEdit2->SetText(L"Omega");
+  f.sEdit18->SetText(L"100");
+  f.sEdit19->SetText(L"42");
+  f.sEdit2->SetFocus();
+  auto shoot = [&](const wchar_t* name) {
+    Settle();
+    RECT r;
+    GetWindowRect(f.Handle(), &r);
+    SaveScreenRect(r, PicturesDir() + L"\\" + name);
+  };
+  f.sButton1Click(f.sButton1);
+  shoot(L"strona-glowne.bmp");
+  f.sButton1Click(f.sButton2);
+  shoot(L"strona-mechanizm.bmp");
+  f.sButton1Click(f.sButton3);
+  shoot(L"strona-koperta.bmp");
+  f.sButton1Click(f.sButton1);
+  // A save without a name marks the name field.
+  f.sEdit1->Clear();
+  f.sBitBtn3Click(nullptr);
+  shoot(L"nazwa-wykrzyknik.bmp");
 }
 
 }  // namespace app_test

@@ -123,6 +123,9 @@ TEST_F(CommonDataTest, LockAndStateAnswers) {
   panel->SkinData()->SetSkinSection(L"WHITE");
   TsCommonData& data = *panel->SkinData();
   data.BGChanged = false;
+  // A panel also holds its children back while its picture has another size.
+  EXPECT_EQ(SendSkinCommand(panel, scIsLocked, 0), 1);
+  data.InitCacheBmp();
   EXPECT_EQ(SendSkinCommand(panel, scIsLocked, 0), 0);
   SendSkinCommand(panel, scSetUpdating, 0, 1);
   EXPECT_EQ(SendSkinCommand(panel, scIsLocked, 0), 1);

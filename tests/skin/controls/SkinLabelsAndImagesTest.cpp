@@ -21,17 +21,25 @@ namespace skin_test {
 using namespace classlib;
 using namespace skin;
 
-TEST(SkinWebLabel, ClickOpensTheAddressAndHoverSwapsTheFont) {
+TEST(SkinWebLabel, PressOpensTheAddressAndHoverSwapsTheFont) {
   std::vector<std::wstring> opened;
   SetShellOpenHandler([&](const std::wstring& target) {
     opened.push_back(target);
     return true;
   });
   std::unique_ptr<TsWebLabel> label(New<TsWebLabel>(nullptr));
-  label->Click();
+  int clicks = 0;
+  label->OnClick = [&](TObject*) { ++clicks; };
+  const auto click = [&] {
+    label->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    label->Perform(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  };
+  click();
   EXPECT_TRUE(opened.empty());
+  EXPECT_EQ(clicks, 1);
   label->SetURL(L"https://example.pl/");
-  label->Click();
+  click();
+  EXPECT_EQ(clicks, 2);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], L"https://example.pl/");
   SetShellOpenHandler(nullptr);
