@@ -152,7 +152,7 @@ void TsSkinProvider::CallOld(TMessage& message) {
 
 void TsSkinProvider::ProviderWndProc(TMessage& message) {
   // Indexes resolved under a skin that arrived while the form had no window.
-  if (!skinData_->Skinned(false) && !Destroying()) {
+  if (!skinRemoved_ && !skinData_->Skinned(false) && !Destroying()) {
     TsSkinManager* manager = Manager();
     if (manager && manager->Active() && manager->Skin() && manager->SkinData().Active) skinData_->UpdateIndexes();
   }
@@ -174,10 +174,14 @@ bool TsSkinProvider::EarlyCommand(TMessage& message) {
   }
   switch (code) {
     case scRemoveSkin:
-      if (FromManager(message, Manager())) RemoveSkin();
+      if (FromManager(message, Manager())) {
+        skinRemoved_ = true;
+        RemoveSkin();
+      }
       else BroadcastToControls(form_, message);
       return true;
     case scNewSkin:
+      if (FromManager(message, Manager())) skinRemoved_ = false;
       if (!Destroying() && FromManager(message, Manager()) && !systemMenu_) InitFormSkinning();
       return false;
     case scIsSkinned:

@@ -259,6 +259,7 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   bool formActive_ = false;
   bool loadedPending_ = false;
   bool skinChanging_ = false;
+  bool skinRemoved_ = false;
   bool hiding_ = false;
   std::uint32_t stateBits_ = 0;
   int titleSkinIndex_ = -1;
