@@ -90,8 +90,9 @@ void TsSkinProvider::OnSize(TMessage& message) {
     InvalidateRect(wnd, &old, TRUE);
   }
   captionLayoutChanged_ = true;
+  const auto alive = alive_;
   CallOld(message);
-  if (!*alive_) return;
+  if (!*alive) return;
   if (PaintShowing() && CacheInvalid() && (!Iconic() || !IsIconic(wnd))) {
     skinData_->BGChanged = true;
     if (drawNonClientArea_) SendToWndProc(WM_NCPAINT, 1, 0);

@@ -421,8 +421,10 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       return;
     case WM_SYSCOMMAND: {
       const WPARAM command = message.WParam & 0xFFF0;
+      // Moving and sizing run a message loop that may free the provider.
+      const auto alive = alive_;
       CallOld(message);
-      if (!*alive_ || Destroying()) return;
+      if (!*alive || Destroying()) return;
       if (command == SC_MAXIMIZE || command == SC_RESTORE || command == SC_MINIMIZE) {
         ResetButtonStates();
         if (systemMenu_) systemMenu_->UpdateItems(false);
@@ -437,10 +439,18 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       }
       // The default repaints the native caption: keep drawing off meanwhile.
       HWND wnd = FormHandle();
-      SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
-      CallOld(message);
-      SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
-      RepaintFrame();
+      const auto alive = alive_;
+      {
+        SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
+        struct RedrawOn {
+          HWND wnd;
+          ~RedrawOn() {
+            if (IsWindow(wnd)) SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+          }
+        } redrawOn{wnd};
+        CallOld(message);
+      }
+      if (*alive) RepaintFrame();
       return;
     }
     case WM_COPYDATA: {
@@ -506,26 +516,37 @@ void TsSkinProvider::OnSetText(TMessage& message) {
   // The default repaints the native caption at once; with WS_VISIBLE off it
   // only stores the text.
   SetWindowLongPtrW(wnd, GWL_STYLE, style & ~WS_VISIBLE);
-  struct Restore {
-    HWND wnd;
-    std::shared_ptr<bool> alive;
-    ~Restore() {
-      if (IsWindow(wnd)) SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | WS_VISIBLE);
-    }
-  } restore{wnd, alive_};
-  CallOld(message);
-  if (*alive_) RepaintFrame();
+  const auto alive = alive_;
+  {
+    struct Restore {
+      HWND wnd;
+      ~Restore() {
+        if (IsWindow(wnd)) SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | WS_VISIBLE);
+      }
+    } restore{wnd};
+    CallOld(message);
+  }
+  if (*alive) RepaintFrame();
 }
 
 void TsSkinProvider::OnNcActivate(TMessage& message) {
-  stateBits_ |= sfsInNcActivate;
   const bool active = message.WParam != 0;
-  // LParam -1 keeps the default from painting the native caption.
-  TMessage quiet{message.Msg, message.WParam, drawNonClientArea_ ? -1 : message.LParam, 0};
-  CallOld(quiet);
-  message.Result = quiet.Result;
-  if (!*alive_) return;
-  stateBits_ &= ~sfsInNcActivate;
+  const auto alive = alive_;
+  {
+    stateBits_ |= sfsInNcActivate;
+    struct Clear {
+      TsSkinProvider* provider;
+      std::shared_ptr<bool> alive;
+      ~Clear() {
+        if (*alive) provider->stateBits_ &= ~sfsInNcActivate;
+      }
+    } clear{this, alive};
+    // LParam -1 keeps the default from painting the native caption.
+    TMessage quiet{message.Msg, message.WParam, drawNonClientArea_ ? -1 : message.LParam, 0};
+    CallOld(quiet);
+    message.Result = quiet.Result;
+  }
+  if (!*alive) return;
   if (!drawNonClientArea_) return;
   message.Result = TRUE;
   if (formActive_ != active) {

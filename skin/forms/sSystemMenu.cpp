@@ -28,7 +28,7 @@ std::wstring MenuText(HMENU menu, UINT item, UINT flag) {
 }  // namespace
 
 TsSystemMenu::TsSystemMenu(TsSkinProvider* provider)
-    : TsCustomSysMenu(provider), provider_(provider), form_(provider ? provider->Form() : nullptr) {
+    : TsCustomSysMenu(nullptr), provider_(provider), form_(provider ? provider->Form() : nullptr) {
   SetName(L"acSysMenu" + std::to_wstring(GetTickCount()));
   MakeItems();
 }

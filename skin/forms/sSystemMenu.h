@@ -25,6 +25,7 @@ class TsCustomSysMenu : public classlib::TPopupMenu {
 
 class TsSystemMenu : public TsCustomSysMenu {
  public:
+  // Owned by the provider itself (not as a component).
   explicit TsSystemMenu(TsSkinProvider* provider);
 
   bool VisibleClose() override;

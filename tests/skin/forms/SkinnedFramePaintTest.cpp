@@ -286,9 +286,17 @@ TEST_F(SkinnedFrameTest, ACloseReleasedElsewhereDoesNothing) {
 }
 
 TEST_F(SkinnedFrameTest, UnchangedPaintsAndMovesReuseTheImage) {
-  MakeForm();
+  MakeForm(bsSizeable, false);
+  Show();
+  // Showing composes the image a few times at most; a caption change once.
+  EXPECT_GE(provider_->ImageBuildCount(), 1);
+  EXPECT_LE(provider_->ImageBuildCount(), 3);
   SendMessageW(Wnd(), WM_NCPAINT, 1, 0);
-  const int builds = provider_->ImageBuildCount();
+  int builds = provider_->ImageBuildCount();
+  form_->SetCaption(L"Nowy");
+  Pump();
+  EXPECT_EQ(provider_->ImageBuildCount(), builds + 1);
+  builds = provider_->ImageBuildCount();
   const POINT caption = Screen(form_->Width() / 2, 8);
   for (int i = 0; i < 100; ++i) {
     SendMessageW(Wnd(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(caption.x + i % 5, caption.y));
