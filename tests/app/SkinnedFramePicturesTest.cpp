@@ -1,7 +1,7 @@
 #ifdef _WIN32
 // Pictures of the program's two windows as their skin providers compose
 // them (active and inactive main window, the about window), written only
-// when TESSARILO_PICTURES names a folder, to be looked at.
+// when TESSARILO_PICTURES_DIR names a folder, to be looked at.
 #include <cstdlib>
 #include <cstring>
 
@@ -16,8 +16,8 @@ using namespace classlib;
 using SkinnedFramePicturesTest = AppTestFolder;
 
 TEST_F(SkinnedFramePicturesTest, MainAndAboutWindowsCarryTheSkinnedFrame) {
-  const char* folder = std::getenv("TESSARILO_PICTURES");
-  if (!folder) GTEST_SKIP() << "TESSARILO_PICTURES not set";
+  const char* folder = std::getenv("TESSARILO_PICTURES_DIR");
+  if (!folder) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
   const std::wstring dir(folder, folder + std::strlen(folder));
   app::TForm1& form = Form();
   app::Form1 = &form;
@@ -34,6 +34,7 @@ TEST_F(SkinnedFramePicturesTest, MainAndAboutWindowsCarryTheSkinnedFrame) {
   app::Form2 = about.get();
   about->Show();
   save(about.get(), about->sSkinProvider1, L"about", true);
+  Sleep(1500);  // time for a screenshot
   about->Hide();
   app::Form2 = nullptr;
   app::Form1 = nullptr;

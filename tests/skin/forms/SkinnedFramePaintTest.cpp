@@ -335,9 +335,9 @@ TEST_F(SkinnedFrameTest, ResizeActivateRepaintCyclesKeepTheGdiCount) {
 }
 
 TEST_F(SkinnedFrameTest, PicturesOfTheRoundedSkin) {
-  // Written only when asked: TESSARILO_PICTURES names a folder.
-  const char* folder = std::getenv("TESSARILO_PICTURES");
-  if (!folder) GTEST_SKIP() << "TESSARILO_PICTURES not set";
+  // Written only when asked: TESSARILO_PICTURES_DIR names a folder.
+  const char* folder = std::getenv("TESSARILO_PICTURES_DIR");
+  if (!folder) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
   MakeForm();
   provider_->AddedTitle()->SetText(L"Zaokrąglone rogi");
   SendMessageW(Wnd(), WM_NCACTIVATE, TRUE, 0);
