@@ -49,27 +49,20 @@ bool TsSystemMenu::VisibleClose() {
   return menu && GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
-bool TsSystemMenu::VisibleMax() {
+bool TsSystemMenu::VisibleSizeButton(TBorderIcon icon) const {
   if (!HasSysMenu()) return false;
   if (IsIconicForm() || IsMdiChild()) return true;
   switch (form_->BorderStyle()) {
     case bsNone: case bsDialog: case bsToolWindow: case bsSizeToolWin:
       return false;
     default:
-      return Has(biMaximize);
+      return Has(icon);
   }
 }
 
-bool TsSystemMenu::VisibleMin() {
-  if (!HasSysMenu()) return false;
-  if (IsIconicForm() || IsMdiChild()) return true;
-  switch (form_->BorderStyle()) {
-    case bsNone: case bsDialog: case bsToolWindow: case bsSizeToolWin:
-      return false;
-    default:
-      return Has(biMinimize);
-  }
-}
+bool TsSystemMenu::VisibleMax() { return VisibleSizeButton(biMaximize); }
+
+bool TsSystemMenu::VisibleMin() { return VisibleSizeButton(biMinimize); }
 
 bool TsSystemMenu::EnabledMax() {
   return form_ && (IsMdiChild() || form_->BorderStyle() == bsSingle || form_->BorderStyle() == bsSizeable) &&

@@ -50,6 +50,8 @@ class TsSystemMenu : public TsCustomSysMenu {
   bool IsIconicForm() const;
   bool IsMdiChild() const;
   bool Has(classlib::TBorderIcon icon) const;
+  // Minimize or maximize shown on the caption.
+  bool VisibleSizeButton(classlib::TBorderIcon icon) const;
   classlib::TMenuItem* AddCommand(const std::wstring& name, UINT command, const std::wstring& fallback);
   classlib::TMenuItem* ItemNamed(const wchar_t* name) const;
   void SendCommand(UINT command);

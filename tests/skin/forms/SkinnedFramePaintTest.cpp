@@ -10,6 +10,7 @@
 
 #include "skin/paint/ColorAdjust.h"
 #include "tests/skin/forms/SkinnedFormFixture.h"
+#include "tests/skin/paint/GdiObjectCount.h"
 
 namespace skin_test {
 
@@ -27,14 +28,7 @@ bool InRegion(HWND wnd, int x, int y) {
   return inside;
 }
 
-// The process's live GDI objects (Wine answers GetGuiResources with 0).
-DWORD GdiObjects() {
-  if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return reported;
-  DWORD live = 0;
-  for (std::uintptr_t index = 1; index < 0x10000; ++index)
-    live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
-  return live;
-}
+using skin_test_gdi::GdiObjects;
 
 }  // namespace
 
