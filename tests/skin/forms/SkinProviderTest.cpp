@@ -3,6 +3,8 @@
 // native look coming back, and the metrics it works with.
 #include <windows.h>
 
+#include <vector>
+
 #include "tests/skin/forms/SkinnedFormFixture.h"
 #include "skin/forms/DwmEntries.h"
 
@@ -195,6 +197,33 @@ TEST_F(SkinProviderTest, SystemMenuFollowsTheFormsStyleAndState) {
   for (int i = 0; i < menu->Items()->Count(); ++i)
     if (menu->Items()->Items(i)->Name() == L"acIM") moveEnabled = menu->Items()->Items(i)->Enabled();
   EXPECT_FALSE(moveEnabled);
+}
+
+TEST_F(SkinProviderTest, SomeMessagesNeverReachTheFormAndMinMaxComesFilled) {
+  form_.reset(New<TForm>(Application));
+  std::vector<UINT> seen;
+  POINT maxSizeSeen{0, 0};
+  TWndMethod own = form_->WindowProc();
+  form_->SetWindowProc([&, own](TMessage& m) {
+    seen.push_back(m.Msg);
+    if (m.Msg == WM_GETMINMAXINFO) maxSizeSeen = reinterpret_cast<MINMAXINFO*>(m.LParam)->ptMaxSize;
+    own(m);
+  });
+  form_->SetBounds(100, 100, 400, 300);
+  provider_ = New<TsSkinProvider>(form_.get());
+  Show();
+  seen.clear();
+  HDC dc = CreateCompatibleDC(nullptr);
+  SendMessageW(Wnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  DeleteDC(dc);
+  EXPECT_EQ(SendMessageW(Wnd(), WM_ENTERIDLE, MSGF_MENU, 0), 0);
+  EXPECT_EQ(SendMessageW(Wnd(), 0xA400, 2, 0), 0);
+  EXPECT_EQ(SendMessageW(Wnd(), 0xA400, 4, 0), 1);
+  EXPECT_TRUE(seen.empty());
+  MINMAXINFO info{};
+  SendMessageW(Wnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_GT(maxSizeSeen.x, 0);
+  EXPECT_EQ(maxSizeSeen.x, info.ptMaxSize.x);
 }
 
 }  // namespace skin_test
