@@ -100,7 +100,7 @@ int TsSkinProvider::CaptionSectionState(int sectionIndex) const {
 }
 
 void TsSkinProvider::PaintNonClientArea() {
-  if (form_->ControlState().Contains(csCreating) || (stateBits_ & (0x80 | sfsRestorePending)) || !Skinned()) return;
+  if (form_->ControlState().Contains(csCreating) || (stateBits_ & (sfsBlendMoving | sfsRestorePending)) || !Skinned()) return;
   HWND wnd = FormHandle();
   TsSkinManager* manager = Manager();
   if (!wnd || !manager) return;

@@ -29,6 +29,7 @@ enum TsGripMode { gmNone, gmRightBottom };
 enum TsResizeMode { rmStandard, rmBorder };
 
 // Bits of the provider's state word besides the shared ones.
+inline constexpr std::uint32_t sfsBlendMoving = 0x0080;   // translucent moving runs: no rebuild
 inline constexpr std::uint32_t sfsInNcActivate = 0x8000;  // inside WM_NCACTIVATE
 
 // The library's hit codes beyond the system's.
