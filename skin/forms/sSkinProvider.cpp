@@ -1,140 +1,581 @@
 #include "skin/forms/sSkinProvider.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <vector>
 
+#include "classlib/controls/Application.h"
+#include "classlib/core/Exception.h"
 #include "classlib/core/PropertyRegistry.h"
+#include "skin/common/BackgroundQueries.h"
+#include "skin/common/SkinBroadcasts.h"
+#include "skin/common/SkinCommandSend.h"
+#include "skin/core/ControlClassCodes.h"
+#include "skin/core/SkinConst.h"
+#include "skin/forms/DwmEntries.h"
+#include "skin/forms/FormMetrics.h"
+#include "skin/manager/sSkinManager.h"
 
 namespace skin {
 
 using namespace classlib;
 
-TacAddedTitle::TacAddedTitle(TsSkinProvider& provider) : provider_(provider), font_(std::make_unique<TFont>()) {}
+namespace {
 
-TacAddedTitle::~TacAddedTitle() = default;
+TsSkinProvider* mainProvider = nullptr;
+bool receivingSkinData = false;
 
-void TacAddedTitle::SetText(const std::wstring& value) {
-  if (text_ == value) return;
-  text_ = value;
-  provider_.RepaintTitle();
+bool FromManager(const TMessage& message, const TsSkinManager* manager) {
+  return manager && message.LParam == reinterpret_cast<LPARAM>(manager);
 }
 
-void TacAddedTitle::SetShowMainCaption(bool value) {
-  if (showMainCaption_ == value) return;
-  showMainCaption_ = value;
-  provider_.RepaintTitle();
+}  // namespace
+
+TsSkinProvider* MainSkinProvider() { return mainProvider; }
+
+TsSkinDataReceiver& SkinDataReceiver() {
+  static TsSkinDataReceiver receiver;
+  return receiver;
 }
 
-TsSkinProvider::TsSkinProvider(TComponent* owner)
-    : TComponent(owner), form_(dynamic_cast<TCustomForm*>(owner)), addedTitle_(std::make_unique<TacAddedTitle>(*this)) {
-  if (!form_) return;
-  formWndProc_ = form_->WindowProc();
+TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
+  form_ = dynamic_cast<TCustomForm*>(owner);
+  if (!form_) throw EAbort(L"TsSkinProvider component may be used with forms only!");
+  // One provider serves a form; a later one stays inactive, and frees an
+  // inactive one it meets.
+  for (int i = form_->ComponentCount() - 1; i >= 0; --i) {
+    auto* other = dynamic_cast<TsSkinProvider*>(form_->Components(i));
+    if (!other || other == this) continue;
+    if (other->inactive_) delete other;
+    else inactive_ = true;
+  }
+  skinData_ = std::make_unique<TsCommonData>(this, true);
+  skinData_->COC = COC_TsSkinProvider;
+  skinData_->SetSkinSection(L"FORM");
+  if (form_->ComponentState().Contains(csLoading)) skinData_->SetUpdating(true);
+  addedTitle_ = std::make_unique<TacAddedTitle>(this);
+  titleIcon_ = std::make_unique<TsTitleIcon>(this);
+  titleButtons_ = std::make_unique<TsTitleButtons>(this);
+  buttons_[0].HitCode = HTMINBUTTON;
+  buttons_[1].HitCode = HTMAXBUTTON;
+  buttons_[2].HitCode = HTCLOSE;
+  buttons_[3].HitCode = HTHELP;
+  if (inactive_) return;
+  oldWndProc_ = form_->WindowProc();
   form_->SetWindowProc([this](TMessage& message) { ProviderWndProc(message); });
+  AddSkinnedForm(form_);
+  hooked_ = true;
+  loadedPending_ = true;
 }
 
 TsSkinProvider::~TsSkinProvider() {
-  // A dying form has already taken its own procedure back.
-  if (form_ && !form_->ComponentState().Contains(csDestroying)) form_->SetWindowProc(formWndProc_);
+  *alive_ = false;
+  if (hooked_) {
+    RemoveSkinnedForm(form_);
+    // The form frees its components before its window: its own procedure
+    // must be back before WM_DESTROY arrives.
+    form_->SetWindowProc(oldWndProc_);
+    if (!form_->ComponentState().Contains(csDestroying) && form_->HandleAllocated()) {
+      HideSysMenuStyle(false);
+      SetWindowRgn(form_->Handle(), nullptr, TRUE);
+    }
+  }
+  if (mainProvider == this) mainProvider = nullptr;
+  systemMenu_.reset();
 }
 
-std::wstring TsSkinProvider::TitleText() const {
-  if (!form_ || !addedTitle_->ShowMainCaption()) return addedTitle_->Text();
-  if (addedTitle_->Text().empty()) return form_->Caption();
-  return form_->Caption() + L" " + addedTitle_->Text();
+void TsSkinProvider::AfterConstruction() {
+  TComponent::AfterConstruction();
+  TsSkinManager* manager = Manager();
+  if (!inactive_ && !createdInternally_ && manager && manager->Active() && !ComponentState().Contains(csDesigning))
+    InitFormSkinning();
 }
 
-void TsSkinProvider::RepaintTitle() {
-  if (form_ && form_->HandleAllocated()) PaintTitle(form_->Handle());
+void TsSkinProvider::Loaded() {
+  TComponent::Loaded();
+  skinData_->Loaded();
+  if (!inactive_ && !mainProvider && (!Application->MainForm() || Application->MainForm() == form_))
+    mainProvider = this;
+  if (!inactive_ && !createdInternally_ && Manager() && !ComponentState().Contains(csDesigning) &&
+      skinData_->Skinned(true))
+    PrepareOnLoaded();
 }
+
+void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  auto* manager = dynamic_cast<TsSkinManager*>(component);
+  if (!manager) return;
+  if (operation == opRemove && skinData_ && skinData_->SkinManagerStored() && skinData_->SkinManager() == manager)
+    skinData_->SetSkinManager(nullptr);
+}
+
+TsSkinManager* TsSkinProvider::Manager() const { return skinData_ ? skinData_->SkinManager() : nullptr; }
+
+bool TsSkinProvider::Destroying() const {
+  return ComponentState().Contains(csDestroying) || form_->ComponentState().Contains(csDestroying);
+}
+
+bool TsSkinProvider::Skinned() const { return !Destroying() && skinData_->Skinned(true); }
+
+bool TsSkinProvider::Showing() const { return form_->Showing(); }
+
+HWND TsSkinProvider::FormHandle() const { return form_->HandleAllocated() ? form_->Handle() : nullptr; }
+
+int TsSkinProvider::FormHeight() const {
+  HWND wnd = FormHandle();
+  return wnd ? WndHeight(wnd) : form_->Height();
+}
+
+bool TsSkinProvider::Zoomed() const { return FormHandle() && IsZoomed(FormHandle()); }
+
+bool TsSkinProvider::Iconic() const { return FormHandle() && IsIconic(FormHandle()); }
+
+std::uint32_t TsSkinProvider::StateBits() const {
+  const TBitmap* image = skinData_->CacheBmp();
+  const bool ready = image && !image->Empty() && !skinData_->BGChanged;
+  return stateBits_ | (ready ? sfsNonClientReady : 0);
+}
+
+void TsSkinProvider::AfterAnimation() {
+  if (OnAfterAnimation) OnAfterAnimation(this);
+}
+
+LRESULT TsSkinProvider::SendToWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  ProviderWndProc(message);
+  return message.Result;
+}
+
+void TsSkinProvider::CallOld(TMessage& message) {
+  if (oldWndProc_) oldWndProc_(message);
+}
+
+// ---- The dispatcher ---------------------------------------------------------
 
 void TsSkinProvider::ProviderWndProc(TMessage& message) {
-  if (message.Msg == WM_WINDOWPOSCHANGING && screenSnap_)
-    SnapToWorkArea(*reinterpret_cast<WINDOWPOS*>(message.LParam));
-  formWndProc_(message);
-  switch (message.Msg) {
-    case WM_NCPAINT: case WM_NCACTIVATE: case WM_SETTEXT: case WM_SIZE:
-      RepaintTitle();
-      break;
-    default:
-      break;
+  // Indexes resolved under a skin that arrived while the form had no window.
+  if (!skinRemoved_ && !skinData_->Skinned(false) && !Destroying()) {
+    TsSkinManager* manager = Manager();
+    if (manager && manager->Active() && manager->Skin() && manager->SkinData().Active) skinData_->UpdateIndexes();
   }
-}
-
-void TsSkinProvider::PaintTitle(HWND window) {
-  RECT bounds;
-  POINT client{0, 0};
-  if (!GetWindowRect(window, &bounds) || !ClientToScreen(window, &client)) return;
-  const int frame = client.x - bounds.left;
-  const int captionHeight = GetSystemMetrics(SM_CYCAPTION);
-  const int captionBottom = client.y - bounds.top;
-  if ((GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION || captionBottom - frame < captionHeight - 1)
+  if (message.Msg == SkinCommandMessage && EarlyCommand(message)) return;
+  if (!Skinned()) {
+    UnskinnedMessage(message);
     return;
-  // Between the window icon and the three title buttons.
-  const int width = bounds.right - bounds.left;
-  RECT area{frame + captionHeight + 2, captionBottom - captionHeight + 1, width - frame - 3 * captionHeight,
-            captionBottom - 1};
-  if (area.right <= area.left) return;
-  const bool active = GetActiveWindow() == window;
-  HDC dc = GetWindowDC(window);
-  if (!dc) return;
-  // The caption's own colours, blended left to right as the system's title is.
-  const COLORREF from = GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
-  BOOL gradient = FALSE;
-  SystemParametersInfoW(SPI_GETGRADIENTCAPTIONS, 0, &gradient, 0);
-  const COLORREF to = gradient ? GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION) : from;
-  const int span = std::max(1, width - 2 * frame);
-  // The whole blended area goes to the window in one transfer (a brush per
-  // column made the title slow to paint).
-  const int areaWidth = area.right - area.left, areaHeight = area.bottom - area.top;
-  std::vector<uint32_t> pixels(static_cast<size_t>(areaWidth) * static_cast<size_t>(std::max(areaHeight, 0)));
-  for (int x = area.left; x < area.right; ++x) {
-    const int t = x - frame;
-    auto mix = [&](int a, int b) { return static_cast<uint32_t>(a + (b - a) * t / span); };
-    const uint32_t pixel = (mix(GetRValue(from), GetRValue(to)) << 16) | (mix(GetGValue(from), GetGValue(to)) << 8) |
-                           mix(GetBValue(from), GetBValue(to));
-    for (int y = 0; y < areaHeight; ++y) pixels[static_cast<size_t>(y) * areaWidth + (x - area.left)] = pixel;
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = areaWidth;
-  info.bmiHeader.biHeight = -areaHeight;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  if (areaHeight > 0)
-    SetDIBitsToDevice(dc, area.left, area.top, static_cast<DWORD>(areaWidth), static_cast<DWORD>(areaHeight), 0, 0, 0,
-                      static_cast<UINT>(areaHeight), pixels.data(), &info, DIB_RGB_COLORS);
-  const std::wstring text = TitleText();
-  HGDIOBJ oldFont = SelectObject(dc, addedTitle_->Font()->Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-  RECT textRect = area;
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
-            DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
-  SelectObject(dc, oldFont);
-  ReleaseDC(window, dc);
+  if (message.Msg == SkinCommandMessage) SkinnedCommand(message);
+  else SkinnedMessage(message);
 }
 
-void TsSkinProvider::SnapToWorkArea(WINDOWPOS& position) const {
-  if (position.flags & SWP_NOMOVE) return;
-  RECT work;
-  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
-  int width = position.cx, height = position.cy;
-  if (position.flags & SWP_NOSIZE) {
-    RECT bounds;
-    if (!GetWindowRect(position.hwnd, &bounds)) return;
-    width = bounds.right - bounds.left;
-    height = bounds.bottom - bounds.top;
+bool TsSkinProvider::EarlyCommand(TMessage& message) {
+  const std::uint16_t code = SkinCommandCode(message.WParam);
+  // Pointers and addresses travel only in the library's own sends.
+  if (CommandNeedsTrust(code) && !IsTrustedSkinCommand(message)) {
+    message.Result = 0;
+    return true;
   }
-  auto snap = [this](int& coordinate, int size, LONG low, LONG high) {
-    if (std::abs(coordinate - low) < snapBuffer_)
-      coordinate = low;
-    else if (std::abs(coordinate + size - high) < snapBuffer_)
-      coordinate = high - size;
-  };
-  snap(position.x, width, work.left, work.right);
-  snap(position.y, height, work.top, work.bottom);
+  switch (code) {
+    case scRemoveSkin:
+      if (FromManager(message, Manager())) {
+        skinRemoved_ = true;
+        RemoveSkin();
+      }
+      else BroadcastToControls(form_, message);
+      return true;
+    case scNewSkin:
+      if (FromManager(message, Manager())) skinRemoved_ = false;
+      if (!Destroying() && FromManager(message, Manager()) && !systemMenu_) InitFormSkinning();
+      return false;
+    case scIsSkinned:
+      message.Result = 1;
+      return true;
+    case scEndUpdateNotify:
+      if (skinData_->CtrlSkinState & StateMenuPending) {
+        skinData_->CtrlSkinState &= static_cast<std::uint16_t>(~StateMenuPending);
+        form_->Perform(CM_MENUCHANGED);
+      }
+      return false;
+    case scGetBGInfo:
+      FillBackgroundInfo(message);
+      return true;
+    case scStateWord:
+      if (message.LParam == 1) {
+        skinData_->UpdateStateFlags(false);
+        BroadcastToControls(form_, message);
+      }
+      message.Result = skinData_->CtrlSkinState;
+      return true;
+    case scGetApplication:
+      message.Result = reinterpret_cast<LRESULT>(static_cast<TApplication*>(Application));
+      return true;
+    case scClientOffset:
+      message.Result = MAKELONG(ClientOffsetX(), ClientOffsetY());
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TsSkinProvider::RemoveSkin() {
+  TMessage copy{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
+  CommonMessage(copy, skinData_.get());
+  titleSkinIndex_ = -1;
+  captionSkinIndex_ = -1;
+  BroadcastToControls(form_, copy);
+  if (!Destroying() && Manager() && FormHandle()) {
+    HideSysMenuStyle(false);
+    if (GetWindowLongPtrW(FormHandle(), GWL_STYLE) & WS_CAPTION) SetWindowRgn(FormHandle(), nullptr, TRUE);
+    RedrawWindow(FormHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  }
+  if (useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(clBtnFace);
+  skinData_->EmptyCache();
+  paintedOnce_ = false;
+}
+
+void TsSkinProvider::FillBackgroundInfo(TMessage& message) {
+  auto* info = reinterpret_cast<TacBGInfo*>(message.LParam);
+  if (!info) return;
+  info->Offset = TPoint{0, 0};
+  if (!Skinned()) {
+    FillBGInfo(skinData_.get(), *info, 0, FormHandle());
+    return;
+  }
+  const bool wasPleaseDraw = info->PleaseDraw;
+  if (skinData_->BGChanged && skinData_->ComplexState() && !skinData_->Updating()) PaintNonClientArea();
+  if (wasPleaseDraw) info->Offset = TPoint{ClientOffsetX(), ClientOffsetY()};
+  if (!skinData_->ComplexState() || (skinData_->CtrlSkinState & StateSimpleBackground)) {
+    FillBGInfo(skinData_.get(), *info, formActive_ ? 1 : 0, FormHandle());
+    return;
+  }
+  if (skinData_->BGChanged || CacheInvalid()) PaintNonClientArea();
+  info->Kind = bgImage;
+  info->Bmp = skinData_->CacheBmp();
+  info->Offset = TPoint{info->Offset.X + ClientOffsetX(), info->Offset.Y + ClientOffsetY()};
+}
+
+void TsSkinProvider::NewSkinUnskinned() {
+  skinData_->UpdateIndexes();
+  titleSkinIndex_ = -1;
+  TsSkinManager* manager = Manager();
+  captionSkinIndex_ = manager ? manager->GetSkinIndex(L"CAPTION") : -1;
+  if (!manager) return;
+  HideSysMenuStyle(true);
+  InitTitleButtonIndexes();
+  skinData_->BGChanged = true;
+  if (useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(manager->GetGlobalColor());
+  if (FormHandle()) acDwmSetTransitions(FormHandle(), drawNonClientArea_);
+}
+
+void TsSkinProvider::UnskinnedMessage(TMessage& message) {
+  if (message.Msg == SkinCommandMessage) {
+    const std::uint16_t code = SkinCommandCode(message.WParam);
+    if (code == scGetProvider) {
+      message.Result = reinterpret_cast<LRESULT>(static_cast<TsSkinnedForm*>(this));
+      return;
+    }
+    if (code == scNewSkin && FromManager(message, Manager()) && !Destroying()) {
+      NewSkinUnskinned();
+      return;
+    }
+  }
+  CallOld(message);
+}
+
+void TsSkinProvider::SkinnedCommand(TMessage& message) {
+  const std::uint16_t code = SkinCommandCode(message.WParam);
+  switch (code) {
+    case scNewSkin:
+      if (!FromManager(message, Manager())) return;
+      skinData_->UpdateIndexes();
+      titleSkinIndex_ = -1;
+      captionSkinIndex_ = Manager()->GetSkinIndex(L"CAPTION");
+      InitTitleButtonIndexes();
+      HideSysMenuStyle(drawNonClientArea_);
+      skinData_->BGChanged = true;
+      captionLayoutChanged_ = true;
+      SendToWndProc(WM_NCPAINT, 1, 0);
+      return;
+    case scRefresh:
+      if (!FromManager(message, Manager())) return;
+      captionLayoutChanged_ = true;
+      if (form_->Visible() && FormHandle()) {
+        skinData_->BGChanged = true;
+        RedrawWindow(FormHandle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+      }
+      if (useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(Manager()->GetGlobalColor());
+      skinData_->SetUpdating(false);
+      if (systemMenu_) systemMenu_->UpdateItems(false);
+      return;
+    case scGetProvider:
+      message.Result = reinterpret_cast<LRESULT>(static_cast<TsSkinnedForm*>(this));
+      return;
+    case scEndUpdate:
+      if (skinData_->OwnUpdating()) {
+        skinData_->SetUpdating(false);
+        if (FormHandle()) RedrawWindow(FormHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+      }
+      return;
+    case scSetUpdating:
+      skinData_->SetUpdating(SkinCommandLow(message.WParam) == 1);
+      if (skinData_->OwnUpdating()) skinData_->BGChanged = true;
+      return;
+    case scSetParentBG:
+      CommonMessage(message, skinData_.get());
+      if (skinData_->BGChanged) PaintNonClientArea();
+      return;
+    case scIsLocked:
+      message.Result = skinData_->ComplexState() && skinData_->OwnUpdating() ? 1 : 0;
+      return;
+    case scBGChanged:
+      skinData_->BGChanged = true;
+      return;
+    case scBGVaries: {
+      const TsGeneralData* section = skinData_->Section();
+      const bool varies = section && section->GradientPercent + section->ImagePercent > 0;
+      message.Result = varies ? 1 : 0;
+      message.LParam = message.Result;
+      return;
+    }
+    case scGetBGColor:
+      message.Result = static_cast<LRESULT>(GetBGColor(skinData_.get(), formActive_ ? 1 : 0, FormHandle()));
+      return;
+    case scMouseLeave:
+      ResetButtonStates();
+      return;
+    case scBeforeScroll:
+      if (skinData_->NeedsParentBG() && FormHandle()) SendMessageW(FormHandle(), WM_SETREDRAW, FALSE, 0);
+      return;
+    case scAfterScroll:
+      if (skinData_->NeedsParentBG() && FormHandle()) {
+        SendMessageW(FormHandle(), WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(FormHandle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+      }
+      return;
+    case scRepaintFrame:
+      RepaintFrame();
+      return;
+    default:
+      return;  // every other code is swallowed
+  }
+}
+
+void TsSkinProvider::SkinnedMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_NCCREATE:
+    case WM_CREATE:
+      CallOld(message);
+      if (form_->FormStyle() != fsMDIChild) InitFormSkinning();
+      return;
+    case WM_SIZE:
+      OnSize(message);
+      return;
+    case WM_ACTIVATE:
+      CallOld(message);
+      if (Showing() && LOWORD(message.WParam) == WA_ACTIVE && systemMenu_) systemMenu_->UpdateItems(false);
+      return;
+    case WM_SETREDRAW:
+      redrawLock_ = message.WParam ? std::max(0, redrawLock_ - 1) : redrawLock_ + 1;
+      CallOld(message);
+      return;
+    case WM_SETTEXT:
+      OnSetText(message);
+      return;
+    case WM_NCPAINT:
+      OnNcPaint(message);
+      return;
+    case WM_ERASEBKGND:
+      OnEraseBkgnd(message);
+      return;
+    case WM_PAINT:
+      OnPaint(message);
+      return;
+    case WM_PRINT:
+      OnPrint(message);
+      return;
+    case WM_PRINTCLIENT:
+      return;
+    case WM_ENTERIDLE:
+      message.Result = 0;
+      return;
+    case WM_GETMINMAXINFO:
+      if (auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam)) GetMinMaxInfo(*info);
+      CallOld(message);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      OnWindowPosChanging(message);
+      return;
+    case WM_NCHITTEST:
+      OnNcHitTest(message);
+      return;
+    case WM_NCACTIVATE:
+      OnNcActivate(message);
+      return;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_MOUSELEAVE:
+    case CM_MOUSELEAVE:
+      OnNcButton(message);
+      return;
+    case WM_SYSCOMMAND: {
+      const WPARAM command = message.WParam & 0xFFF0;
+      // Moving and sizing run a message loop that may free the provider.
+      const auto alive = alive_;
+      CallOld(message);
+      if (!*alive || Destroying()) return;
+      if (command == SC_MAXIMIZE || command == SC_RESTORE || command == SC_MINIMIZE) {
+        ResetButtonStates();
+        if (systemMenu_) systemMenu_->UpdateItems(false);
+        RequestRepaint();
+      }
+      return;
+    }
+    case WM_SETICON: {
+      if (!Showing() || !message.LParam) {
+        CallOld(message);
+        return;
+      }
+      // The default repaints the native caption: keep drawing off meanwhile.
+      HWND wnd = FormHandle();
+      const auto alive = alive_;
+      {
+        SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
+        struct RedrawOn {
+          HWND wnd;
+          ~RedrawOn() {
+            if (IsWindow(wnd)) SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+          }
+        } redrawOn{wnd};
+        CallOld(message);
+      }
+      if (*alive) RepaintFrame();
+      return;
+    }
+    case WM_COPYDATA: {
+      CallOld(message);
+      const auto* block = reinterpret_cast<const COPYDATASTRUCT*>(message.LParam);
+      // A foreign block is read only when it is whole.
+      if (message.Result == 0 && block && block->cbData >= sizeof(std::uint32_t) && block->lpData && Manager() &&
+          SkinDataReceiver() && !receivingSkinData) {
+        receivingSkinData = true;
+        struct Clear {
+          ~Clear() { receivingSkinData = false; }
+        } clear;
+        message.Result = SkinDataReceiver()(*Manager(), *block) ? 1 : 0;
+      }
+      return;
+    }
+    case 0xA400:
+      if (message.WParam == 1) form_->Close();
+      else if (message.WParam == 3) CallOld(message);
+      else if (message.WParam == 4) message.Result = 1;
+      return;
+    case CM_VISIBLECHANGED:
+      if (message.WParam) {
+        // The class library shows the window before the showing notice:
+        // the frame is prepared here, before the window appears.
+        if (loadedPending_) PrepareOnLoaded();
+        skinData_->BGChanged = true;
+        CallOld(message);
+      } else {
+        CallOld(message);
+        if (Manager() && !Manager()->ComponentState().Contains(csDestroying)) skinData_->EmptyCache();
+      }
+      return;
+    case CM_ENABLEDCHANGED:
+      CallOld(message);
+      if (drawNonClientArea_) RequestRepaint();
+      return;
+    case CM_MENUCHANGED:
+      if (Showing() && !(skinData_->CtrlSkinState & StateInUpdate)) skinData_->BGChanged = true;
+      CallOld(message);
+      return;
+    case 0xB04C:
+      message.Result = 0;
+      return;
+    case RegionVetoMessage:
+      // The form's own answer (0 by default) lets the region go ahead.
+      CallOld(message);
+      return;
+    default:
+      CallOld(message);
+      return;
+  }
+}
+
+void TsSkinProvider::OnSetText(TMessage& message) {
+  HWND wnd = FormHandle();
+  const LONG_PTR style = wnd ? GetWindowLongPtrW(wnd, GWL_STYLE) : 0;
+  if (!wnd || !(style & WS_VISIBLE) || !drawNonClientArea_) {
+    CallOld(message);
+    if (wnd) skinData_->BGChanged = true;
+    return;
+  }
+  // The default repaints the native caption at once; with WS_VISIBLE off it
+  // only stores the text.
+  SetWindowLongPtrW(wnd, GWL_STYLE, style & ~WS_VISIBLE);
+  const auto alive = alive_;
+  {
+    struct Restore {
+      HWND wnd;
+      ~Restore() {
+        if (IsWindow(wnd)) SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | WS_VISIBLE);
+      }
+    } restore{wnd};
+    CallOld(message);
+  }
+  if (*alive) RepaintFrame();
+}
+
+void TsSkinProvider::OnNcActivate(TMessage& message) {
+  const bool active = message.WParam != 0;
+  const auto alive = alive_;
+  {
+    stateBits_ |= sfsInNcActivate;
+    struct Clear {
+      TsSkinProvider* provider;
+      std::shared_ptr<bool> alive;
+      ~Clear() {
+        if (*alive) provider->stateBits_ &= ~sfsInNcActivate;
+      }
+    } clear{this, alive};
+    // LParam -1 keeps the default from painting the native caption.
+    TMessage quiet{message.Msg, message.WParam, drawNonClientArea_ ? -1 : message.LParam, 0};
+    CallOld(quiet);
+    message.Result = quiet.Result;
+  }
+  if (!*alive) return;
+  if (!drawNonClientArea_) return;
+  message.Result = TRUE;
+  if (formActive_ != active) {
+    formActive_ = active;
+    skinData_->BGChanged = true;
+    if (Showing()) RepaintFrame();
+  }
+}
+
+void TsSkinProvider::OnWindowPosChanging(TMessage& message) {
+  auto* position = reinterpret_cast<WINDOWPOS*>(message.LParam);
+  if (!settingRegion_ && screenSnap_ && position && !(position->flags & SWP_NOMOVE) && !Zoomed()) {
+    const TRect work = form_->Monitor() ? form_->Monitor()->WorkareaRect() : TRect{};
+    int width = position->cx, height = position->cy;
+    if ((position->flags & SWP_NOSIZE) && FormHandle()) {
+      width = WndWidth(FormHandle());
+      height = WndHeight(FormHandle());
+    }
+    if (work.Width() > 0) {
+      int x = position->x, y = position->y;
+      SnapToEdge(x, work.Left, snapBuffer_, 0);
+      SnapToEdge(x, work.Right, snapBuffer_, width);
+      SnapToEdge(y, work.Top, snapBuffer_, 0);
+      SnapToEdge(y, work.Bottom, snapBuffer_, height);
+      position->x = x;
+      position->y = y;
+    }
+  }
+  CallOld(message);
 }
 
 void RegisterSkinFormsClasses() {
@@ -143,10 +584,27 @@ void RegisterSkinFormsClasses() {
         .String(L"Text", &TacAddedTitle::Text, &TacAddedTitle::SetText)
         .Object(L"Font", &TacAddedTitle::Font)
         .Boolean(L"ShowMainCaption", &TacAddedTitle::ShowMainCaption, &TacAddedTitle::SetShowMainCaption, true);
+    Properties<TsTitleIcon, TPersistent>()
+        .Integer(L"Height", &TsTitleIcon::Height, &TsTitleIcon::SetHeight, 0)
+        .Integer(L"Width", &TsTitleIcon::Width, &TsTitleIcon::SetWidth, 0)
+        .Boolean(L"Visible", &TsTitleIcon::Visible, &TsTitleIcon::SetVisible, true);
     Properties<TsSkinProvider, TComponent>()
         .Object(L"AddedTitle", &TsSkinProvider::AddedTitle)
+        .Boolean(L"AllowAnimation", &TsSkinProvider::AllowAnimation, &TsSkinProvider::SetAllowAnimation, true)
+        .Boolean(L"AllowExtBorders", &TsSkinProvider::AllowExtBorders, &TsSkinProvider::SetAllowExtBorders, true)
+        .Boolean(L"AllowBlendOnMoving", &TsSkinProvider::AllowBlendOnMoving, &TsSkinProvider::SetAllowBlendOnMoving,
+                 true)
+        .Boolean(L"DrawNonClientArea", &TsSkinProvider::DrawNonClientArea, &TsSkinProvider::SetDrawNonClientArea,
+                 true)
+        .Object(L"SkinData", &TsSkinProvider::SkinData)
+        .Boolean(L"MakeSkinMenu", &TsSkinProvider::MakeSkinMenu, &TsSkinProvider::SetMakeSkinMenu, false)
+        .String(L"MenuLineSkin", &TsSkinProvider::MenuLineSkin, &TsSkinProvider::SetMenuLineSkin)
         .Boolean(L"ScreenSnap", &TsSkinProvider::ScreenSnap, &TsSkinProvider::SetScreenSnap, false)
-        .Integer(L"SnapBuffer", &TsSkinProvider::SnapBuffer, &TsSkinProvider::SetSnapBuffer, 10);
+        .Integer(L"SnapBuffer", &TsSkinProvider::SnapBuffer, &TsSkinProvider::SetSnapBuffer, 10)
+        .Boolean(L"ShowAppIcon", &TsSkinProvider::ShowAppIcon, &TsSkinProvider::SetShowAppIcon, true)
+        .Object(L"TitleIcon", &TsSkinProvider::TitleIcon)
+        .String(L"TitleSkin", &TsSkinProvider::TitleSkin, &TsSkinProvider::SetTitleSkin)
+        .Boolean(L"UseGlobalColor", &TsSkinProvider::UseGlobalColor, &TsSkinProvider::SetUseGlobalColor, true);
     RegisterComponentClass<TsSkinProvider, TComponent>();
     return true;
   }();

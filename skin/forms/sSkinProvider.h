@@ -1,69 +1,291 @@
 #pragma once
-// The skin provider of a form: draws the form's title with an added text
-// (the text alone when the main caption is not repeated) and snaps the form
-// to the edges of the work area while it is moved. It works through the
-// form's replaceable window procedure, so the form itself knows nothing of it.
+// The skin provider of a form: it takes over the form's window procedure
+// and skins the whole window. The frame, title, caption text and title
+// buttons are composed in one 32-bit image (the skin data's cache) that is
+// rebuilt only while BGChanged is set and otherwise copied to the window;
+// a window region cuts the skin's transparent corners; the non-client hit
+// test follows the skinned buttons. The standard frame metrics stay (the
+// provider never handles WM_NCCALCSIZE): the skin paints over them.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "classlib/controls/Forms.h"
+#include "classlib/controls/LayoutTypes.h"
 #include "classlib/controls/Messages.h"
-#include "classlib/graphics/Font.h"
+#include "classlib/graphics/Bitmap.h"
+#include "skin/common/SkinnedFormState.h"
+#include "skin/common/sCommonData.h"
+#include "skin/forms/sSystemMenu.h"
+#include "skin/forms/sTitleObjects.h"
 
 namespace skin {
 
-class TsSkinProvider;
+enum TsGripMode { gmNone, gmRightBottom };
+enum TsResizeMode { rmStandard, rmBorder };
 
-// The text shown in the form's title bar after (or instead of) its caption.
-class TacAddedTitle : public classlib::TPersistent {
+// Bits of the provider's state word besides the shared ones.
+inline constexpr std::uint32_t sfsBlendMoving = 0x0080;   // translucent moving runs: no rebuild
+inline constexpr std::uint32_t sfsInNcActivate = 0x8000;  // inside WM_NCACTIVATE
+
+// The library's hit codes beyond the system's.
+inline constexpr int htUserButton = 1000;  // + index of the user title button
+inline constexpr int htTitleItem = 2000;
+inline constexpr int htMdiClose = 101, htMdiRestore = 102, htMdiMinimize = 103;
+
+// A form answers this before its first window region is set; 0x41A2 vetoes it.
+inline constexpr UINT RegionVetoMessage = 0xBC4D;
+inline constexpr WPARAM RegionVetoCode = 0x41A2;
+
+class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
  public:
-  explicit TacAddedTitle(TsSkinProvider& provider);
-  ~TacAddedTitle() override;
-
-  const std::wstring& Text() const { return text_; }
-  // Stores a changed text and repaints the title bar.
-  void SetText(const std::wstring& value);
-  classlib::TFont* Font() const { return font_.get(); }
-  bool ShowMainCaption() const { return showMainCaption_; }
-  void SetShowMainCaption(bool value);
-
- private:
-  TsSkinProvider& provider_;
-  std::wstring text_;
-  std::unique_ptr<classlib::TFont> font_;
-  bool showMainCaption_ = true;
-};
-
-class TsSkinProvider : public classlib::TComponent {
- public:
-  // The owner is the form it skins.
+  // The owner must be a form (else EAbort, no message shown).
   explicit TsSkinProvider(classlib::TComponent* owner);
   ~TsSkinProvider() override;
+  void AfterConstruction() override;
+  void Loaded() override;
+  void Notification(classlib::TComponent* component, classlib::TOperation operation) override;
 
+  // --- Published
   TacAddedTitle* AddedTitle() const { return addedTitle_.get(); }
+  bool AllowAnimation() const override { return allowAnimation_; }
+  void SetAllowAnimation(bool value) { allowAnimation_ = value; }
+  bool AllowExtBorders() const override { return allowExtBorders_; }
+  void SetAllowExtBorders(bool value);
+  bool AllowBlendOnMoving() const { return allowBlendOnMoving_; }
+  void SetAllowBlendOnMoving(bool value) { allowBlendOnMoving_ = value; }
+  classlib::TAlignment CaptionAlignment() const { return captionAlignment_; }
+  void SetCaptionAlignment(classlib::TAlignment value);
+  bool DrawNonClientArea() const override { return drawNonClientArea_; }
+  void SetDrawNonClientArea(bool value);
+  TsCommonData* SkinData() const override { return skinData_.get(); }
+  TsGripMode GripMode() const { return gripMode_; }
+  void SetGripMode(TsGripMode value);
+  bool MakeSkinMenu() const { return makeSkinMenu_; }
+  void SetMakeSkinMenu(bool value) { makeSkinMenu_ = value; }
+  const std::wstring& MenuLineSkin() const { return menuLineSkin_; }
+  void SetMenuLineSkin(const std::wstring& value) { menuLineSkin_ = value; }
+  TsResizeMode ResizeMode() const { return resizeMode_; }
+  void SetResizeMode(TsResizeMode value) { resizeMode_ = value; }
   bool ScreenSnap() const { return screenSnap_; }
   void SetScreenSnap(bool value) { screenSnap_ = value; }
   // Distance in pixels within which a moved form jumps to a work-area edge.
   int SnapBuffer() const { return snapBuffer_; }
   void SetSnapBuffer(int value) { snapBuffer_ = value; }
+  bool ShowAppIcon() const { return showAppIcon_; }
+  void SetShowAppIcon(bool value);
+  TsTitleButtons* TitleButtons() const { return titleButtons_.get(); }
+  TsTitleIcon* TitleIcon() const { return titleIcon_.get(); }
+  const std::wstring& TitleSkin() const { return titleSkin_; }
+  void SetTitleSkin(const std::wstring& value);
+  bool UseGlobalColor() const { return useGlobalColor_; }
+  void SetUseGlobalColor(bool value);
+  classlib::TNotifyEvent OnAfterAnimation;
+  // Extra hit test of the extended-border window (the message record).
+  std::function<void(classlib::TMessage&)> OnExtHitTest;
 
-  // What the title bar shows: the added text, after the caption when the
-  // main caption is repeated.
-  std::wstring TitleText() const;
-  // Repaints the form's title bar now (nothing while it has no window).
-  void RepaintTitle();
+  // --- The skinned-form interface
+  classlib::TCustomForm* Form() const override { return form_; }
+  std::uint32_t StateBits() const override;
+  void SetStateBits(std::uint32_t bits) override { stateBits_ = bits & ~sfsNonClientReady; }
+  bool SkinChanging() const override { return skinChanging_; }
+  void SetSkinChanging(bool value) override { skinChanging_ = value; }
+  bool Hiding() const override { return hiding_; }
+  void SetHiding(bool value) override { hiding_ = value; }
+  classlib::TBitmap* Snapshot() const override { return snapshot_.get(); }
+  void SetSnapshot(std::unique_ptr<classlib::TBitmap> bitmap) override { snapshot_ = std::move(bitmap); }
+  TsExtBorder* ExtBorder() const override { return nullptr; }
+  std::unique_ptr<classlib::TWinControl> TakeCoverWindow() override { return nullptr; }
+  bool HasCoverWindow() const override { return false; }
+  std::unique_ptr<classlib::TBitmap> CreateFormImage(bool freeCache) override;
+  void PaintNonClientArea() override;
+  void InitRegionRects() override;
+  void ApplyWindowRegion(bool repaint) override;
+  int ClientOffsetX() const override;
+  int ClientOffsetY() const override;
+  void StartMinimizeAnimation() override {}
+  bool StartRestoreAnimation() override { return false; }
+  void AfterAnimation() override;
+
+  // --- Metrics
+  int ProviderCaptionHeight(bool useSkin) const;
+  bool HasBorder() const;
+  bool GripShown() const;
+  int InnerFrameWithBorderWidth(bool useSkin) const;
+  int FrameWithBorderWidth(bool useSkin) const;
+  int TitleIconWidth() const;
+  int TitleIconHeight() const;
+  int SystemButtonCount();
+  int CloseButtonHeight() const;
+  int TitleButtonWidth(const TsTitleButtonState& button) const;
+  int UserButtonWidth(const TsTitleButton& button) const;
+  int TitleButtonsWidth();
+  int ClientTop() const;
+  int FormWidth() const;
+  bool CacheInvalid() const;
+  // Fills the maximized position and size (work area of the form's monitor).
+  void GetMinMaxInfo(MINMAXINFO& info);
+  bool FormActive() const { return formActive_; }
+  // The caption icon is shown (system-menu icon of a captioned form).
+  bool ShowsSysIcon() const;
+
+  // --- Region and frame
+  // The form's rectangle at (X, Y) minus the corner cut-outs; the caller owns it.
+  HRGN MakeFormRegion(int x, int y) const;
+  const std::vector<classlib::TRect>& RegionRects() const { return regionRects_; }
+  void RepaintFrame();
+  // Image rebuild, region and a WM_NCPAINT to the form.
+  void RequestRepaint();
+
+  // --- Painting
+  void PaintNonClientToWindow();
+  void BlitFormImage(HDC dc);
+  void PaintClient(HDC dc, bool sendUpdate);
+  void EraseBackground(HDC dc);
+  void HideSysMenuStyle(bool hide);
+  bool SysMenuHidden() const { return sysMenuHidden_; }
+  // How many times the whole image was composed (a cached paint copies only).
+  int ImageBuildCount() const { return imageBuilds_; }
+
+  // --- Hit testing
+  // The hit code of a screen point.
+  int FrameHitTest(POINT screenPoint);
+  // The 1-based caption button under a window point over the visible
+  // system buttons, then the user buttons; 0 for none.
+  int TitleButtonAt(POINT windowPoint);
+  void PaintSizeGrip(HDC dc);
+  // Where a mask's frame sits in the image's bottom-right corner.
+  POINT GripPosition(int maskIndex) const;
+
+  // --- Preparation
+  void InitFormSkinning();
+  void PrepareOnLoaded();
+  TsSystemMenu* SystemMenu() const { return systemMenu_.get(); }
+  int TitleSkinIndex();
+  std::wstring TitleSkinName() const { return titleSkin_.empty() ? std::wstring(L"FORMTITLE") : titleSkin_; }
+  // Lays out the caption icon, the system buttons and the user buttons.
+  void PlaceTitleButtons();
+  // Picks the glyph masks of the system buttons.
+  void InitTitleButtonIndexes();
+  TsTitleButtonState& SystemButton(int hitCode);
+  const RECT& IconRect() const { return iconRect_; }
+
+  // Passes a message to the provider's window procedure.
+  LRESULT SendToWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:
   void ProviderWndProc(classlib::TMessage& message);
-  void PaintTitle(HWND window);
-  void SnapToWorkArea(WINDOWPOS& position) const;
+  void CallOld(classlib::TMessage& message);
+  bool EarlyCommand(classlib::TMessage& message);
+  void UnskinnedMessage(classlib::TMessage& message);
+  void SkinnedCommand(classlib::TMessage& message);
+  void SkinnedMessage(classlib::TMessage& message);
+  void RemoveSkin();
+  void NewSkinUnskinned();
+  void FillBackgroundInfo(classlib::TMessage& message);
+  void OnNcPaint(classlib::TMessage& message);
+  void OnEraseBkgnd(classlib::TMessage& message);
+  void OnPaint(classlib::TMessage& message);
+  void OnPrint(classlib::TMessage& message);
+  void OnSize(classlib::TMessage& message);
+  void OnNcHitTest(classlib::TMessage& message);
+  void OnNcActivate(classlib::TMessage& message);
+  void OnSetText(classlib::TMessage& message);
+  void OnWindowPosChanging(classlib::TMessage& message);
+  void OnNcButton(classlib::TMessage& message);
+  void ReleaseButton(int hitCode);
+  void ResetButtonStates();
+  void PaintTitleBackground(classlib::TBitmap* image, int width, int captionBottom);
+  void PaintCaptionText(classlib::TBitmap* image, int width, int captionBottom);
+  void PaintCaptionArea(classlib::TBitmap* image);
+  void PaintCaptionIcon(classlib::TBitmap* image);
+  void PaintButton(classlib::TBitmap* image, const TsTitleButtonState& button, bool enabled);
+  void PaintSizeGripInto(classlib::TBitmap* image);
+  void SaveButtonBlock(classlib::TBitmap* image);
+  // Puts the saved title back under the buttons, paints them and shows them.
+  void RepaintButtons();
+  void SetHotButton(int hitCode);
+  TsTitleButtonState* ButtonByCode(int hitCode);
+  bool PaintShowing() const;
+  int ButtonHitAt(POINT windowPoint);
+  bool Showing() const;
+  bool Skinned() const;
+  bool Destroying() const;
+  HWND FormHandle() const;
+  int FormHeight() const;
+  bool Zoomed() const;
+  bool Iconic() const;
+  int CaptionSectionState(int sectionIndex) const;
+  TsSkinManager* Manager() const;
 
   classlib::TCustomForm* form_ = nullptr;
-  classlib::TWndMethod formWndProc_;
+  classlib::TWndMethod oldWndProc_;
+  bool hooked_ = false;
+  bool inactive_ = false;
+  bool createdInternally_ = false;
+  std::unique_ptr<TsCommonData> skinData_;
   std::unique_ptr<TacAddedTitle> addedTitle_;
+  std::unique_ptr<TsTitleIcon> titleIcon_;
+  std::unique_ptr<TsTitleButtons> titleButtons_;
+  std::unique_ptr<TsSystemMenu> systemMenu_;
+  std::unique_ptr<classlib::TBitmap> snapshot_;
+
+  bool allowAnimation_ = true;
+  bool allowExtBorders_ = true;
+  bool allowBlendOnMoving_ = true;
+  classlib::TAlignment captionAlignment_ = classlib::taLeftJustify;
+  bool drawNonClientArea_ = true;
+  TsGripMode gripMode_ = gmNone;
+  bool makeSkinMenu_ = false;
+  std::wstring menuLineSkin_;
+  TsResizeMode resizeMode_ = rmStandard;
   bool screenSnap_ = false;
   int snapBuffer_ = 10;
+  bool showAppIcon_ = true;
+  std::wstring titleSkin_;
+  bool useGlobalColor_ = true;
+
+  std::vector<classlib::TRect> regionRects_;
+  std::unique_ptr<classlib::TBitmap> buttonBlock_;
+  int buttonBlockLeft_ = 0;
+  bool captionLayoutChanged_ = true;
+  bool settingRegion_ = false;
+  bool paintedOnce_ = false;
+  int ncPaintDepth_ = 0;
+  bool sysMenuHidden_ = false;
+  bool formActive_ = false;
+  bool loadedPending_ = false;
+  bool skinChanging_ = false;
+  bool skinRemoved_ = false;
+  bool hiding_ = false;
+  std::uint32_t stateBits_ = 0;
+  int titleSkinIndex_ = -1;
+  int captionSkinIndex_ = -1;
+  int titleButtonMask_ = -1;
+  int redrawLock_ = 0;
+  int lastClientWidth_ = 0;
+  int lastClientHeight_ = 0;
+  int imageBuilds_ = 0;
+  int pressedButton_ = 0;
+  int hotButton_ = 0;
+  // Minimize, maximize/restore, close, help.
+  std::array<TsTitleButtonState, 4> buttons_{};
+  RECT iconRect_{0, 0, 0, 0};
+  // Tells the provider's closures that it is gone (nested loops check it).
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
+
+// The provider of the application's main form; null when none.
+TsSkinProvider* MainSkinProvider();
+
+// Takes a skin pushed to a form as WM_COPYDATA (the block checked whole);
+// true when it was taken. Unset, such messages stay the form's own.
+using TsSkinDataReceiver = std::function<bool(TsSkinManager& manager, const COPYDATASTRUCT& block)>;
+TsSkinDataReceiver& SkinDataReceiver();
 
 // Makes the provider's class and properties known to form descriptions. Runs once.
 void RegisterSkinFormsClasses();

@@ -20,7 +20,7 @@ TEST_F(CardListTest, AddedTitleShowsTheCardCount) {
   EXPECT_EQ(form.sSkinProvider1->AddedTitle()->Text(), L"Tessarilo zegarków - Ilość kart: 2");
   // The main caption is not repeated: the title bar shows the added text alone.
   EXPECT_FALSE(form.sSkinProvider1->AddedTitle()->ShowMainCaption());
-  EXPECT_EQ(form.sSkinProvider1->TitleText(), L"Tessarilo zegarków - Ilość kart: 2");
+  EXPECT_EQ(form.sSkinProvider1->AddedTitle()->Text(), L"Tessarilo zegarków - Ilość kart: 2");
   EXPECT_EQ(form.Caption(), L"Tessarilo zegarków");
 }
 

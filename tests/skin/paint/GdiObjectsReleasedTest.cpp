@@ -16,22 +16,14 @@
 #include "skin/paint/Text32_Gdi.h"
 #include "skin/paint/TextGlow_Gdi.h"
 #include "skin/paint/TextHelpers_Gdi.h"
+#include "tests/skin/paint/GdiObjectCount.h"
 
 namespace skin::paint {
 namespace {
 
 using classlib::Rect;
 
-// The process's live GDI objects. Wine answers GetGuiResources with 0; its
-// handle table takes a bare index (high word 0) for an object of any
-// generation, so the live objects are the indexes GetObjectType knows.
-DWORD GdiObjects() {
-  if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return reported;
-  DWORD live = 0;
-  for (std::uintptr_t index = 1; index < 0x10000; ++index)
-    live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
-  return live;
-}
+using skin_test_gdi::GdiObjects;
 
 TEST(GdiObjectsReleased, TheCountSeesObjectsComeAndGo) {
   const DWORD before = GdiObjects();
