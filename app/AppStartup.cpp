@@ -2,6 +2,7 @@
 
 #include "classlib/controls/Application.h"
 #include "png/PngRegistration.h"
+#include "skin/adapters/AdapterServices.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/core/AppHooks.h"
 #include "skin/forms/sSkinProvider.h"
@@ -31,6 +32,7 @@ void RegisterFormClasses() {
   skin::RegisterSkinControlsClasses();
   skin::RegisterSkinManagerClasses();
   skin::RegisterSkinFormsClasses();
+  skin::adapters::InstallAdapterServices();
   // The skinning library's PNG graphic (the stored welcome picture) first,
   // then the codec, so that .png files opened through the picture class
   // become the codec's objects.

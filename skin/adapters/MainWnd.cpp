@@ -8,6 +8,7 @@
 #include "skin/adapters/HotWindow.h"
 #include "skin/adapters/WindowThunk.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/HotTracking.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/manager/sSkinManager.h"
@@ -173,6 +174,7 @@ void TacMainWnd::BindingLost() {
   cell_.reset();
   boundControl_ = nullptr;
   ForgetHotWindow(CtrlHandle);
+  ForgetActiveWindow(CtrlHandle);
   Destroyed = true;
 }
 

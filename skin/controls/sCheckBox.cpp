@@ -329,7 +329,7 @@ void TsCheckBox::PrepareCache() {
   cache->Canvas()->SetFont(Font());
   PaintCaption(cache->Canvas());
   PaintCheckImage(cache);
-  if (!Enabled()) paint::ApplyDisabledKind(cache, disabledKind_, Parent(), ci, TPoint{Left(), Top()});
+  if (!Enabled()) paint::ApplyDisabledKind(cache, disabledKind_, GetControlColor(Parent()), ci, TPoint{Left(), Top()});
   skinData->BGChanged = false;
   skinData->CachePartial = false;
 }

@@ -68,7 +68,7 @@ void TsEdit::PrepareCache() {
   if (BorderStyle() == bsSingle) PaintSectionItem(*skinData, ci, true, state, all, TPoint{Left(), Top()}, cache, true);
   else PaintSkinDataBackground(*skinData, ci, state, all, TPoint{Left(), Top()}, cache);
   PaintText();
-  if (!Enabled()) paint::ApplyDisabledKind(cache, disabledKind_, Parent(), ci, TPoint{Left(), Top()});
+  if (!Enabled()) paint::ApplyDisabledKind(cache, disabledKind_, GetControlColor(Parent()), ci, TPoint{Left(), Top()});
   skinData->BGChanged = false;
   skinData->CachePartial = false;
 }

@@ -6,6 +6,8 @@
 #include "classlib/core/Exception.h"
 #include "classlib/core/PropertyRegistry.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/MainWindowHook.h"
+#include "skin/common/ReceiveSkinData.h"
 #include "skin/common/SkinBroadcasts.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/ControlClassCodes.h"
@@ -30,11 +32,6 @@ bool FromManager(const TMessage& message, const TsSkinManager* manager) {
 }  // namespace
 
 TsSkinProvider* MainSkinProvider() { return mainProvider; }
-
-TsSkinDataReceiver& SkinDataReceiver() {
-  static TsSkinDataReceiver receiver;
-  return receiver;
-}
 
 TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
   form_ = dynamic_cast<TCustomForm*>(owner);
@@ -420,6 +417,9 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       OnNcButton(message);
       return;
     case WM_SYSCOMMAND: {
+      // The main form's minimize and restore belong to the manager's hook:
+      // our application window never sees them.
+      if (MainFormSystemCommand(*form_, message)) return;
       const WPARAM command = message.WParam & 0xFFF0;
       // Moving and sizing run a message loop that may free the provider.
       const auto alive = alive_;
@@ -455,15 +455,14 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
     }
     case WM_COPYDATA: {
       CallOld(message);
-      const auto* block = reinterpret_cast<const COPYDATASTRUCT*>(message.LParam);
-      // A foreign block is read only when it is whole.
-      if (message.Result == 0 && block && block->cbData >= sizeof(std::uint32_t) && block->lpData && Manager() &&
-          SkinDataReceiver() && !receivingSkinData) {
+      // A skin pushed by another process when the form did not take the
+      // block itself; the receiver checks the block whole.
+      if (message.Result == 0 && Manager() && !receivingSkinData) {
         receivingSkinData = true;
         struct Clear {
           ~Clear() { receivingSkinData = false; }
         } clear;
-        message.Result = SkinDataReceiver()(*Manager(), *block) ? 1 : 0;
+        ReceiveSkinData(message, Manager());
       }
       return;
     }

@@ -282,11 +282,6 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
 // The provider of the application's main form; null when none.
 TsSkinProvider* MainSkinProvider();
 
-// Takes a skin pushed to a form as WM_COPYDATA (the block checked whole);
-// true when it was taken. Unset, such messages stay the form's own.
-using TsSkinDataReceiver = std::function<bool(TsSkinManager& manager, const COPYDATASTRUCT& block)>;
-TsSkinDataReceiver& SkinDataReceiver();
-
 // Makes the provider's class and properties known to form descriptions. Runs once.
 void RegisterSkinFormsClasses();
 

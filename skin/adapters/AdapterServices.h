@@ -1,0 +1,9 @@
+#pragma once
+// Puts the window adapters behind the seams the layers below leave for
+// them: the skinned combo box's dropped list and the manager's hot tracking.
+// Runs once at start-up; again does no harm.
+namespace skin::adapters {
+
+void InstallAdapterServices();
+
+}  // namespace skin::adapters
