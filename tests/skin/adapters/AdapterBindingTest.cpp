@@ -160,6 +160,8 @@ class AdapterBindingTest : public AdapterFixture, public ::testing::WithParamInt
       case Binding::ProviderForm: subject_ = std::make_unique<FormSubject>(); break;
     }
     wnd_ = subject_->Wnd();
+    // A skinned form's own provider answers the question by itself.
+    answerWithoutAdapter_ = skin::SendSkinCommandToWnd(wnd_, skin::scIsSkinned, 0);
     adapter_ = MakeAdapter<TacMainWnd>(wnd_, false, L"EDIT", manager_.get(), subject_->SkinData());
     ASSERT_EQ(GetAdapter(wnd_), adapter_);
     ASSERT_EQ(skin::SendSkinCommandToWnd(wnd_, skin::scIsSkinned, 0), 1);
@@ -180,6 +182,7 @@ class AdapterBindingTest : public AdapterFixture, public ::testing::WithParamInt
   std::unique_ptr<Subject> subject_;
   HWND wnd_ = nullptr;
   TacMainWnd* adapter_ = nullptr;
+  LRESULT answerWithoutAdapter_ = 0;
   int thunksBefore_ = 0;
 };
 
@@ -191,7 +194,7 @@ TEST_P(AdapterBindingTest, UnhookPutsTheOriginalProcedureBack) {
   EXPECT_EQ(adapter, nullptr);
   EXPECT_TRUE(subject_->OriginalBack());
   EXPECT_EQ(GetAdapter(wnd_), nullptr);
-  EXPECT_EQ(skin::SendSkinCommandToWnd(wnd_, skin::scIsSkinned, 0), 0);
+  EXPECT_EQ(skin::SendSkinCommandToWnd(wnd_, skin::scIsSkinned, 0), answerWithoutAdapter_);
   ExpectChainReachesOriginal();
 }
 
@@ -223,7 +226,7 @@ TEST_P(AdapterBindingTest, AnotherPartysLaterProcedureKeepsItsChain) {
   // procedure still calls.
   delete adapter_;
   adapter_ = nullptr;
-  EXPECT_EQ(skin::SendSkinCommandToWnd(wnd_, skin::scIsSkinned, 0), 0);
+  EXPECT_EQ(skin::SendSkinCommandToWnd(wnd_, skin::scIsSkinned, 0), answerWithoutAdapter_);
   ExpectChainReachesOriginal();
   EXPECT_EQ(foreignCalls, 2);
   subject_->DestroyTheWindow();
