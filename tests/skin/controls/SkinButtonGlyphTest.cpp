@@ -2,6 +2,7 @@
 // Button pictures: the alpha image list's renderings (resampled once, then
 // cached; damaged items), which image and which frame a button shows in
 // each state, and blending only in the normal state.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -58,25 +59,37 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }
 
 TEST(SkinAlphaImageListRendering, ASmallerPngIsResampledOnceAndThenServedFromTheCache) {
-  // Twenty images, so that one slow moment of the machine does not decide.
+  // Twenty images a round, and the best of five rounds with fresh lists, so
+  // that one slow moment of a busy machine does not decide.
   constexpr int kImages = 20;
-  std::unique_ptr<TsAlphaImageList> list(New<TsAlphaImageList>(nullptr));
-  list->SetSize(24, 24);
-  for (int i = 0; i < kImages; ++i) ASSERT_EQ(AddPng(*list, SolidPng(16, 16, 0x3060C0 + static_cast<uint32_t>(i))), i);
+  std::unique_ptr<TsAlphaImageList> list;
   std::vector<std::unique_ptr<TBitmap>> first(kImages), second(kImages);
-  for (int i = 0; i < kImages; ++i) {
-    first[i] = std::make_unique<TBitmap>();
-    second[i] = std::make_unique<TBitmap>();
-    second[i]->SetPixelFormat(pf32bit);
-    second[i]->SetSize(24, 24);
+  double bestRatio = 0, firstSeconds = 0, cachedSeconds = 0;
+  for (int round = 0; round < 5; ++round) {
+    list.reset(New<TsAlphaImageList>(nullptr));
+    list->SetSize(24, 24);
+    for (int i = 0; i < kImages; ++i)
+      ASSERT_EQ(AddPng(*list, SolidPng(16, 16, 0x3060C0 + static_cast<uint32_t>(i))), i);
+    for (int i = 0; i < kImages; ++i) {
+      first[i] = std::make_unique<TBitmap>();
+      second[i] = std::make_unique<TBitmap>();
+      second[i]->SetPixelFormat(pf32bit);
+      second[i]->SetSize(24, 24);
+    }
+    LARGE_INTEGER t0, t1, t2;
+    QueryPerformanceCounter(&t0);
+    for (int i = 0; i < kImages; ++i) ASSERT_TRUE(list->GetBitmap32(i, first[i].get()));
+    QueryPerformanceCounter(&t1);
+    for (int i = 0; i < kImages; ++i) ASSERT_TRUE(list->GetBitmap32(i, second[i].get()));
+    QueryPerformanceCounter(&t2);
+    const double ratio = Seconds(t0, t1) / std::max(Seconds(t1, t2), 1e-9);
+    if (ratio > bestRatio) {
+      bestRatio = ratio;
+      firstSeconds = Seconds(t0, t1);
+      cachedSeconds = Seconds(t1, t2);
+    }
   }
-  LARGE_INTEGER t0, t1, t2;
-  QueryPerformanceCounter(&t0);
-  for (int i = 0; i < kImages; ++i) ASSERT_TRUE(list->GetBitmap32(i, first[i].get()));
-  QueryPerformanceCounter(&t1);
-  for (int i = 0; i < kImages; ++i) ASSERT_TRUE(list->GetBitmap32(i, second[i].get()));
-  QueryPerformanceCounter(&t2);
-  EXPECT_GE(Seconds(t0, t1), 10 * Seconds(t1, t2)) << Seconds(t0, t1) << " s then " << Seconds(t1, t2) << " s";
+  EXPECT_GE(bestRatio, 10.0) << firstSeconds << " s then " << cachedSeconds << " s";
   ASSERT_EQ(first[0]->Width(), 24);
   ASSERT_EQ(first[0]->Height(), 24);
   EXPECT_EQ(Argb(*first[5], 12, 12), 0xFF3060C5u);
