@@ -8,8 +8,13 @@
 #include "classlib/controls/Messages.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/common/sCommonData.h"
+#include "skin/paint/BitmapGlyph.h"
 
 namespace skin {
+
+// How a disabled control's image is drawn: a set of paint::dgBlended and
+// paint::dgGrayed.
+using TsDisabledKind = std::uint8_t;
 
 template <class Base, int ControlClassCode>
 class TsSkinnedControl : public Base {

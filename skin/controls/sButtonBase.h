@@ -28,11 +28,6 @@ inline constexpr int kButtonDefault = 3;
 // states, the default state shown hot when the section has fewer than 4.
 int ButtonSectionState(int buttonState, int sectionStates);
 
-// How a disabled button's image is drawn (dkGrayed, dkBlended bits).
-using TsDisabledKind = std::uint8_t;
-inline constexpr TsDisabledKind dkBlended = 1;
-inline constexpr TsDisabledKind dkGrayed = 2;
-
 // A window region value meaning "none applied yet".
 inline const HRGN kNoRegionYet = reinterpret_cast<HRGN>(1);
 
@@ -126,7 +121,7 @@ class TsButtonBase : public TsSkinnedControl<Base, ControlClassCode> {
   bool Skinned() const { return this->SkinData()->Skinned(false); }
   bool Designing() const { return this->ComponentState().Contains(classlib::csDesigning); }
 
-  TsDisabledKind disabledKind_ = dkBlended;
+  TsDisabledKind disabledKind_ = paint::dgBlended;
   bool showFocus_ = true;
   int focusMargin_ = 1;
   bool reflected_ = false;

@@ -59,7 +59,7 @@ void TsCheckBox::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
-void TsCheckBox::SetDisabledKind(std::uint8_t value) {
+void TsCheckBox::SetDisabledKind(TsDisabledKind value) {
   if (disabledKind_ == value) return;
   disabledKind_ = value;
   SkinData()->Invalidate(false);

@@ -32,8 +32,8 @@ class TsCheckBox : public TsSkinnedControl<classlib::TCheckBox, COC_TsCheckBox> 
   ~TsCheckBox() override;
 
   // Set of paint::dgBlended and paint::dgGrayed.
-  std::uint8_t DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(std::uint8_t value);
+  TsDisabledKind DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(TsDisabledKind value);
   classlib::TBitmap* GlyphChecked() const { return glyphChecked_.get(); }
   void SetGlyphChecked(const classlib::TBitmap* value);
   classlib::TBitmap* GlyphUnChecked() const { return glyphUnChecked_.get(); }
@@ -92,7 +92,7 @@ class TsCheckBox : public TsSkinnedControl<classlib::TCheckBox, COC_TsCheckBox> 
   // Mouse and space-bar messages of the skinned check box; true when handled.
   bool HandleInput(classlib::TMessage& message);
 
-  std::uint8_t disabledKind_;
+  TsDisabledKind disabledKind_;
   std::unique_ptr<classlib::TBitmap> glyphUnChecked_;
   std::unique_ptr<classlib::TBitmap> glyphChecked_;
   int textIndent_ = 0;

@@ -4,6 +4,7 @@
 
 #include "classlib/controls/CanvasPaintScope.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/HotTracking.h"
 #include "skin/common/SectionItemPaint.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/manager/sSkinManager.h"
@@ -91,7 +92,7 @@ void TsComboBox::SetAlignment(TAlignment value) {
   RepaintClosedBox();
 }
 
-void TsComboBox::SetDisabledKind(std::uint8_t value) {
+void TsComboBox::SetDisabledKind(TsDisabledKind value) {
   if (disabledKind_ == value) return;
   disabledKind_ = value;
   RepaintClosedBox();
@@ -363,6 +364,8 @@ bool TsComboBox::HandleSkinned(TMessage& m) {
         GetWindowRect(Handle(), &r);
         if (PtInRect(&r, p)) return true;  // still over the box (its inner edit)
       }
+      // One hot control across the program: the manager's.
+      if (entering && HandleAllocated()) SetActiveControl(Handle());
       data.FMouseAbove = entering;
       RepaintClosedBox();
       TsSkinnedControl::WndProc(m);

@@ -42,8 +42,8 @@ class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> 
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value) { readOnly_ = value; }
   // dgBlended and dgGrayed bits of the painting layer.
-  std::uint8_t DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(std::uint8_t value);
+  TsDisabledKind DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(TsDisabledKind value);
   TsBoundLabel* BoundLabel() const { return boundLabel_.get(); }
   // Also tells a themed list how many items to show at least.
   void SetDropDownCount(int value);
@@ -83,7 +83,7 @@ class TsComboBox : public TsSkinnedControl<classlib::TComboBox, COC_TsComboBox> 
 
   classlib::TAlignment alignment_ = classlib::taLeftJustify;
   bool readOnly_ = false;
-  std::uint8_t disabledKind_ = 1;
+  TsDisabledKind disabledKind_ = paint::dgBlended;
   bool showButton_ = true;
   bool dropped_ = false;
   HWND adaptedList_ = nullptr;

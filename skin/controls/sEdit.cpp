@@ -38,7 +38,7 @@ TsEdit::TsEdit(TComponent* owner)
 // The bound label frees its label before the edit's components go.
 TsEdit::~TsEdit() = default;
 
-void TsEdit::SetDisabledKind(std::uint8_t value) {
+void TsEdit::SetDisabledKind(TsDisabledKind value) {
   if (disabledKind_ == value) return;
   disabledKind_ = value;
   SkinData()->Invalidate(false);

@@ -24,8 +24,8 @@ class TsEdit : public TsSkinnedControl<classlib::TEdit, COC_TsEdit> {
   // edit's own with a custom font (also while no skin is active).
   classlib::TColor TextColor() const { return Font()->Color(); }
   // Set of paint::dgBlended and paint::dgGrayed.
-  std::uint8_t DisabledKind() const { return disabledKind_; }
-  void SetDisabledKind(std::uint8_t value);
+  TsDisabledKind DisabledKind() const { return disabledKind_; }
+  void SetDisabledKind(TsDisabledKind value);
 
   // Width of the frame drawn from the skin: the window's real non-client
   // width once it exists.
@@ -51,7 +51,7 @@ class TsEdit : public TsSkinnedControl<classlib::TEdit, COC_TsEdit> {
   void RepaintAll();
   void FollowWithLabel(const classlib::TMessage& message);
 
-  std::uint8_t disabledKind_;
+  TsDisabledKind disabledKind_;
   std::unique_ptr<TsBoundLabel> boundLabel_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "classlib/controls/CanvasPaintScope.h"
 #include "classlib/controls/Messages.h"
+#include "skin/common/HotTracking.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/controls/sComboBox.h"
 #include "skin/core/SkinCommand.h"
@@ -228,6 +229,14 @@ TEST_F(ComboBoxTest, Pictures) {
   combo_->Perform(CN_COMMAND, MAKEWPARAM(0, CBN_DROPDOWN), 0);
   combo_->PrepareCache();
   skin::paint::testing::SavePng(combo_->SkinData()->CacheBmp(), dir + L"\\combo-focused-dropped.png");
+}
+
+TEST_F(ComboBoxTest, EnteringMakesTheBoxTheManagersHotControl) {
+  ShowForm();
+  combo_->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_TRUE(combo_->SkinData()->FMouseAbove);
+  EXPECT_EQ(skin::ActiveControl(), combo_->Handle());
+  skin::ForgetActiveWindow(combo_->Handle());
 }
 
 }  // namespace
