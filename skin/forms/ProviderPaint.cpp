@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "classlib/controls/Application.h"
+#include "skin/common/AppIcons.h"
 #include "skin/common/SectionItemPaint.h"
 #include "skin/common/SkinBroadcasts.h"
 #include "skin/common/SkinCommandSend.h"
@@ -221,6 +222,8 @@ void TsSkinProvider::PaintCaptionIcon(TBitmap* image) {
   auto icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0));
   if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICONSM));
+  // Forms without an icon of their own show the program file's.
+  if (!icon && AppSmallIcon() && !AppSmallIcon()->Empty()) icon = AppSmallIcon()->Handle();
   if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
   if (!icon) return;
   ImageDC dc(image);
