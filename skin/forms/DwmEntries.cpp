@@ -6,7 +6,6 @@ namespace skin {
 
 namespace {
 
-using TDwmIsCompositionEnabled = HRESULT(WINAPI*)(BOOL*);
 using TDwmSetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 struct TBlurBehind {
   DWORD dwFlags;
@@ -20,8 +19,6 @@ using TDwmInvalidateIconicBitmaps = HRESULT(WINAPI*)(HWND);
 std::string moduleName = "DWMAPI.DLL";
 HMODULE module = nullptr;
 bool moduleTried = false;
-TDwmIsCompositionEnabled isCompositionEnabled = nullptr;
-bool compositionResolved = false;
 TDwmSetWindowAttribute setWindowAttribute = nullptr;
 TDwmEnableBlurBehindWindow enableBlurBehind = nullptr;
 bool attributeResolved = false;
@@ -64,23 +61,11 @@ void SetDwmModuleName(const char* name) {
   module = nullptr;
   moduleTried = false;
   moduleName = name;
-  isCompositionEnabled = nullptr;
-  compositionResolved = false;
   setWindowAttribute = nullptr;
   enableBlurBehind = nullptr;
   attributeResolved = false;
   invalidateIconicBitmaps = nullptr;
   invalidateResolved = false;
-}
-
-bool acDwmCompositionEnabled() {
-  if (!Windows6OrLater() || !ModuleLoaded()) return false;
-  if (!compositionResolved) {
-    compositionResolved = true;
-    isCompositionEnabled = Entry<TDwmIsCompositionEnabled>("DwmIsCompositionEnabled");
-  }
-  BOOL enabled = FALSE;
-  return isCompositionEnabled && isCompositionEnabled(&enabled) == S_OK && enabled;
 }
 
 HRESULT acDwmSetWindowAttribute(HWND wnd, DWORD attribute, const void* value, DWORD size) {

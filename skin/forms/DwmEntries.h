@@ -1,12 +1,14 @@
 #pragma once
 // The desktop window manager's entries, loaded from "DWMAPI.DLL" on first
 // use and kept. Every wrapper is a quiet no-op where the module or the
-// entry is missing.
+// entry is missing. Whether the desktop composes is the one question of
+// skin/common/Composition.h, which tests can answer.
 #include <windows.h>
+
+#include "skin/common/Composition.h"
 
 namespace skin {
 
-bool acDwmCompositionEnabled();
 // The HRESULT of DwmSetWindowAttribute; E_NOTIMPL without the entry.
 HRESULT acDwmSetWindowAttribute(HWND wnd, DWORD attribute, const void* value, DWORD size);
 // Turns the window's DWM transitions off (Disable) or on, under composition only.
