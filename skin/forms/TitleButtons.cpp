@@ -97,7 +97,10 @@ void TsSkinProvider::SetPressedButton(int id) {
 }
 
 void TsSkinProvider::ResetHoverState() {
-  if (currentButton_ > 0 && !pressedLock) SetButtonState(currentButton_, 0, true);
+  const TsTitleButtonState* current = ButtonByCode(currentButton_);
+  // A pressed button waits for its release (or a cancel).
+  if (pressedLock && current && current->State == 2) return;
+  if (currentButton_ > 0) SetButtonState(currentButton_, 0, true);
   currentButton_ = 0;
 }
 

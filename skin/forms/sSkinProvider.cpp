@@ -6,6 +6,7 @@
 #include "classlib/core/Exception.h"
 #include "classlib/core/PropertyRegistry.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/HotTracking.h"
 #include "skin/common/MainWindowHook.h"
 #include "skin/common/ReceiveSkinData.h"
 #include "skin/common/SkinBroadcasts.h"
@@ -346,8 +347,10 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
       message.Result = static_cast<LRESULT>(GetBGColor(skinData_.get(), formActive_ ? 1 : 0, FormHandle()));
       return;
     case scMouseLeave:
+      // A press holds the capture until its release: the mouse moving
+      // while captured makes no other window hot, so the press stays.
+      if (GetCapture() != FormHandle()) CancelMouseModes();
       ResetHoverState();
-      if (!(OutlineDrag().Dragging && OutlineDrag().Owner == this)) CancelMouseModes();
       return;
     case scBeforeScroll:
       if (skinData_->NeedsParentBG() && FormHandle()) SendMessageW(FormHandle(), WM_SETREDRAW, FALSE, 0);
@@ -423,6 +426,7 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       OnNcActivate(message);
       return;
     case WM_NCMOUSEMOVE:
+      SetActiveControl(FormHandle());
       NCMouseMove(message);
       return;
     case WM_NCLBUTTONDOWN:
