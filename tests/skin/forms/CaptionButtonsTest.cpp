@@ -297,5 +297,33 @@ TEST_F(CaptionButtonsTest, TheCaptionIconIsOpaqueWhereItDraws) {
   EXPECT_GT(drawn, (icon.right - icon.left) * (icon.bottom - icon.top) / 3);
 }
 
+TEST_F(CaptionButtonsTest, AHotUserButtonShowsItsHintInsideTheWorkArea) {
+  MakeForm(bsSizeable, false);
+  auto* silent = static_cast<skin::TsTitleButton*>(provider_->TitleButtons()->Add());
+  auto* told = static_cast<skin::TsTitleButton*>(provider_->TitleButtons()->Add());
+  told->SetHint(L"Przypnij okno");
+  Show();
+  SendMessageW(Wnd(), WM_NCPAINT, 1, 0);
+  const POINT s = Centre(silent->BtnData.Rect), t = Centre(told->BtnData.Rect);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, skin::htUserButton, MAKELPARAM(s.x, s.y));
+  EXPECT_EQ(silent->BtnData.State, 1);
+  EXPECT_EQ(silent->HintWindow(), nullptr);
+  // Near the right edge of the work area the hint opens left of the cursor.
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromWindow(Wnd(), MONITOR_DEFAULTTONEAREST), &info);
+  SetCursorPos(info.rcWork.right - 5, info.rcWork.top + 100);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, skin::htUserButton + 1, MAKELPARAM(t.x, t.y));
+  EXPECT_EQ(silent->BtnData.State, 0);
+  ASSERT_NE(told->HintWindow(), nullptr);
+  const TRect hint = told->HintWindow()->BoundsRect();
+  EXPECT_LE(hint.Right, info.rcWork.right);
+  EXPECT_LT(hint.Left, info.rcWork.right - 5);
+  // Leaving the button frees the hint.
+  const POINT caption = Screen(form_->Width() / 2, 8);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+  EXPECT_EQ(told->HintWindow(), nullptr);
+}
+
 }  // namespace skin_test
 #endif
