@@ -30,9 +30,10 @@ void CALLBACK WhileOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
 class CaptionPicturesTest : public SkinnedFormFixture {
  protected:
   void SetUp() override {
+    // The fixture's tear-down runs in any case: set it up first.
+    SkinnedFormFixture::SetUp();
     dir_ = PicturesDir();
     if (dir_.empty()) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
-    SkinnedFormFixture::SetUp();
   }
   // The screen around the form (and what lies beside it) as a PNG.
   void Shoot(const std::wstring& name, int marginRight = 40, int marginBottom = 40) {
