@@ -14,26 +14,11 @@ using skin::TsSkinProvider;
 
 namespace {
 
-// Runs once inside the next modal loop (a menu), then ends the menu.
-std::function<void()> inMenu;
-
-void CALLBACK InMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (inMenu) inMenu();
-  inMenu = nullptr;
-  EndMenu();
-}
-
 class CaptionCommandsTest : public SkinnedFormFixture {
  protected:
-  void TearDown() override {
-    inMenu = nullptr;
-    SkinnedFormFixture::TearDown();
-  }
   // Opens the system menu and reads it while it is open.
   void DropAndRead(std::function<void()> read) {
-    inMenu = std::move(read);
-    SetTimer(nullptr, 0, 50, InMenuTimer);
+    InNextMenu(std::move(read));
     provider_->DropSysMenu(form_->Left() + 10, form_->Top() + 30);
     Pump();
   }
@@ -111,8 +96,7 @@ TEST_F(CaptionCommandsTest, RightClicksAndTheTaskbarOpenTheMenu) {
   int opened = 0;
   const POINT caption = Screen(form_->Width() / 2, 8);
   for (UINT msg : {UINT{WM_NCRBUTTONUP}, UINT{0x313}}) {
-    inMenu = [&] { ++opened; };
-    SetTimer(nullptr, 0, 50, InMenuTimer);
+    InNextMenu([&] { ++opened; });
     SendMessageW(Wnd(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(caption.x, caption.y));
     SendMessageW(Wnd(), msg, HTCAPTION, MAKELPARAM(caption.x, caption.y));
     Pump();

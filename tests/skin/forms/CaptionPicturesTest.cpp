@@ -18,15 +18,6 @@ using skin::paint::testing::SavePng;
 
 namespace {
 
-std::function<void()> whileOpen;
-
-void CALLBACK WhileOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (whileOpen) whileOpen();
-  whileOpen = nullptr;
-  EndMenu();
-}
-
 class CaptionPicturesTest : public SkinnedFormFixture {
  protected:
   void SetUp() override {
@@ -98,8 +89,7 @@ TEST_F(CaptionPicturesTest, SystemMenuFromTheIcon) {
     MakeMainLikeForm();
     const RECT icon = provider_->IconRect();
     const POINT p = Screen((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2);
-    whileOpen = [&] { Shoot(skinned ? L"sysmenu-skinned.png" : L"sysmenu-system.png", 60, 200); };
-    SetTimer(nullptr, 0, 400, WhileOpenTimer);
+    InNextMenu([&] { Shoot(skinned ? L"sysmenu-skinned.png" : L"sysmenu-system.png", 60, 200); }, 400);
     SendMessageW(Wnd(), WM_NCLBUTTONDOWN, HTSYSMENU, MAKELPARAM(p.x, p.y));
     Pump();
   }

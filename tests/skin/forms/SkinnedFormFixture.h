@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,22 @@ inline std::string FramedSkinMaster() {
   });
 }
 
+// Runs `work` once inside the next menu's modal loop after `ms`, then ends the menu.
+inline std::function<void()>& InMenuWork() {
+  static std::function<void()> work;
+  return work;
+}
+
+inline void InNextMenu(std::function<void()> work, UINT ms = 50) {
+  InMenuWork() = std::move(work);
+  SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (InMenuWork()) InMenuWork()();
+    InMenuWork() = nullptr;
+    EndMenu();
+  });
+}
+
 class SkinnedFormFixture : public SkinManagerFixture {
  protected:
   void SetUp() override {
@@ -94,6 +111,7 @@ class SkinnedFormFixture : public SkinManagerFixture {
     ASSERT_GE(manager_->GetSkinIndex(L"FORM"), 0);
   }
   void TearDown() override {
+    InMenuWork() = nullptr;
     form_.reset();
     manager_.reset();
     SkinManagerFixture::TearDown();
