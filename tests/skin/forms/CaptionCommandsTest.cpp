@@ -207,5 +207,28 @@ TEST_F(CaptionCommandsTest, AHideWithoutAnAnimationKeepsNoSnapshot) {
   EXPECT_FALSE(provider_->HideAnimationWanted());
 }
 
+TEST_F(CaptionCommandsTest, MenuLineMetricsFollowTheBar) {
+  MakeForm(bsSizeable, false);
+  auto* menu = New<TMainMenu>(form_.get());
+  for (const wchar_t* caption : {L"Plik", L"Edycja", L"Widok", L"Karta", L"Raport", L"Pomoc"}) {
+    auto* item = New<TMenuItem>(form_.get());
+    item->SetCaption(caption);
+    menu->Items()->Add(item);
+  }
+  EXPECT_FALSE(provider_->MenuLineVisible());  // not the form's menu yet
+  form_->SetMenu(menu);
+  Show();
+  EXPECT_TRUE(provider_->MenuLineVisible());
+  EXPECT_EQ(provider_->MenuLineHeight(), GetSystemMetrics(SM_CYMENU) - 1);
+  EXPECT_EQ(provider_->MenuRows(), 1);
+  // Too narrow for one line: the bar wraps into two rows.
+  form_->SetBounds(100, 100, 150, 300);
+  Pump();
+  EXPECT_EQ(provider_->MenuRows(), 2);
+  menu->SetAutoMerge(true);
+  EXPECT_FALSE(provider_->MenuLineVisible());
+  EXPECT_EQ(provider_->MenuLineHeight(), 0);
+}
+
 }  // namespace skin_test
 #endif
