@@ -61,6 +61,9 @@ void TsSkinProvider::ShowCaptionCover(bool wholeForm) {
     });
   }
   HWND cover = cover_->Handle();
+  // Never on the taskbar, never active.
+  SetWindowLongPtrW(cover, GWL_EXSTYLE,
+                    (GetWindowLongPtrW(cover, GWL_EXSTYLE) & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
   ShowWindow(cover, SW_HIDE);
   RECT r{};
   GetWindowRect(wnd, &r);
