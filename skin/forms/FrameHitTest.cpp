@@ -6,6 +6,7 @@
 
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/forms/TitleButtonAnimation.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskPaint_Gdi.h"
 
@@ -156,15 +157,29 @@ void TsSkinProvider::ResetButtonStates() {
     titleButtons_->Items(i)->BtnData.State = 0;
   }
   hotButton_ = 0;
+  if (changed && TitleButtonsAnimated())
+    for (TsTitleButtonState& button : buttons_) StartTitleButtonAnimation(button, 0, TitleFadeSteps, false);
   if (changed) RepaintButtons();
 }
 
 void TsSkinProvider::SetHotButton(int hitCode) {
   if (hotButton_ == hitCode || pressedButton_ != 0) return;
-  if (TsTitleButtonState* old = ButtonByCode(hotButton_)) old->State = 0;
+  TsTitleButtonState* old = ButtonByCode(hotButton_);
+  if (old) old->State = 0;
   hotButton_ = hitCode;
-  if (TsTitleButtonState* hot = ButtonByCode(hitCode)) hot->State = 1;
+  TsTitleButtonState* hot = ButtonByCode(hitCode);
+  if (!TitleButtonsAnimated()) {
+    if (hot) hot->State = 1;
+    RepaintButtons();
+    return;
+  }
+  // The caption keeps the normal look under the fade-in.
   RepaintButtons();
+  if (old) StartTitleButtonAnimation(*old, 0, TitleFadeSteps, false);
+  if (hot) {
+    hot->State = 1;
+    StartTitleButtonAnimation(*hot, 1, TitleFadeSteps, true);
+  }
 }
 
 void TsSkinProvider::ReleaseButton(int hitCode) {
@@ -214,7 +229,10 @@ void TsSkinProvider::OnNcButton(TMessage& message) {
       hotButton_ = 0;
       for (TsTitleButtonState& button : buttons_) button.State = 0;
       pressedButton_ = code;
-      if (TsTitleButtonState* pressed = ButtonByCode(code)) pressed->State = 2;
+      if (TsTitleButtonState* pressed = ButtonByCode(code)) {
+        pressed->State = 2;
+        if (TitleButtonsAnimated()) StartTitleButtonAnimation(*pressed, 2, TitlePressSteps, true);
+      }
       if (code >= htUserButton && code - htUserButton < titleButtons_->Count())
         titleButtons_->Items(code - htUserButton)->MouseDown(mbLeft, TShiftState(), 0, 0);
       RepaintButtons();

@@ -82,6 +82,7 @@ void TsSkinProvider::StartTitleButtonAnimation(TsTitleButtonState& button, int s
   const int slot = ButtonSlot(button.HitCode);
   if (slot < 0 || !FormHandle()) return;
   std::unique_ptr<TacSBAnimation>& animation = anims_->buttons[static_cast<size_t>(slot)];
+  if (!animation && state == 0) return;  // nothing shown, nothing to fade out
   if (!animation) {
     animation.reset(New<TacSBAnimation>(nullptr));
     animation->SkinManager = Manager();
@@ -263,13 +264,17 @@ void TsSkinProvider::EndBlendOnMoving() {
 
 void TsSkinProvider::VisibleForShow(bool visible) {
   TsSkinManager* manager = Manager();
-  HWND wnd = FormHandle();
-  if (!visible || !manager || !wnd || !drawNonClientArea_) return;
+  if (!visible || !manager || !drawNonClientArea_ || Destroying()) return;
   const TacFormShow& show = *manager->AnimEffects()->FormShow();
   // A show of no steps shows the final picture at once: the form itself.
-  anims_->showPending = allowAnimation_ && (form_->FormStyle() == fsMDIChild || !form_->Parent()) && show.Active() &&
-                        AnimSteps(show.Time()) > 0 && paint::LayeredWindowsAvailable() &&
-                        !(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE);
+  if (!allowAnimation_ || !(form_->FormStyle() == fsMDIChild || !form_->Parent()) || !show.Active() ||
+      AnimSteps(show.Time()) == 0 || !paint::LayeredWindowsAvailable())
+    return;
+  // The window is made now (the class library would make it next) so that
+  // it appears hidden by alpha.
+  form_->HandleNeeded();
+  HWND wnd = FormHandle();
+  anims_->showPending = wnd && !(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE);
   if (!anims_->showPending) return;
   anims_->alphaHidden = SetAlphaHidden(wnd, true);
   if (anims_->alphaHidden) ApplyWindowRegion(false);
@@ -447,6 +452,15 @@ bool TsSkinProvider::AnimationMessage(TMessage& message) {
       StartBlendOnMoving();
       return true;
     }
+    case WM_DWMSENDICONICTHUMBNAIL:
+      if (!ThumbnailsEnabled()) return false;
+      if (HIWORD(message.LParam) && LOWORD(message.LParam))
+        message.Result = acDwmSendIconicThumbnail(FormHandle(), *this, HIWORD(message.LParam), LOWORD(message.LParam));
+      return true;
+    case WM_DWMSENDICONICLIVEPREVIEWBITMAP:
+      if (!ThumbnailsEnabled()) return false;
+      message.Result = acDwmSendLivePreview(FormHandle(), *this);
+      return true;
     case CM_VISIBLECHANGED:
       if (!message.WParam) StopTitleButtonAnimations();
       VisibleForShow(message.WParam != 0);

@@ -103,7 +103,8 @@ void TacSBAnimation::ChangeState(int newState, bool growing) {
     return;
   }
   Growing = false;
-  Step = std::min(Step, Steps) - 1;
+  // One below the last step shown: a finished fade-in showed its last one.
+  Step = (fadeInDone_ ? Steps : Step - 1) - 1;
   // A fade of one step, or one that had not begun, ends at once.
   if (Steps <= 1 || Step <= 0 || !image_) {
     Finish();
