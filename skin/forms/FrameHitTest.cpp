@@ -1,12 +1,10 @@
-// The non-client hit test of a skinned form, the caption buttons' hover,
-// press and release, and the size grip.
+// The non-client hit test of a skinned form and the size grip.
 #include <windowsx.h>
 
 #include <algorithm>
 
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/sSkinProvider.h"
-#include "skin/forms/TitleButtonAnimation.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskPaint_Gdi.h"
 
@@ -17,11 +15,6 @@ using namespace classlib;
 namespace {
 
 bool Contains(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
-
-bool IsButtonCode(int code) {
-  return code == HTMINBUTTON || code == HTMAXBUTTON || code == HTCLOSE || code == HTHELP ||
-         (code >= htUserButton && code < htUserButton + 100);
-}
 
 }  // namespace
 
@@ -140,138 +133,6 @@ void TsSkinProvider::OnNcHitTest(TMessage& message) {
     }
     default:
       message.Result = code;
-      return;
-  }
-}
-
-// ---- Hover, press and release ------------------------------------------------
-
-void TsSkinProvider::ResetButtonStates() {
-  bool changed = false;
-  for (TsTitleButtonState& button : buttons_) {
-    changed |= button.State != 0;
-    button.State = 0;
-  }
-  for (int i = 0; i < titleButtons_->Count(); ++i) {
-    changed |= titleButtons_->Items(i)->BtnData.State != 0;
-    titleButtons_->Items(i)->BtnData.State = 0;
-  }
-  hotButton_ = 0;
-  if (changed && TitleButtonsAnimated())
-    for (TsTitleButtonState& button : buttons_) StartTitleButtonAnimation(button, 0, TitleFadeSteps, false);
-  if (changed) RepaintButtons();
-}
-
-void TsSkinProvider::SetHotButton(int hitCode) {
-  if (hotButton_ == hitCode || pressedButton_ != 0) return;
-  TsTitleButtonState* old = ButtonByCode(hotButton_);
-  if (old) old->State = 0;
-  hotButton_ = hitCode;
-  TsTitleButtonState* hot = ButtonByCode(hitCode);
-  if (!TitleButtonsAnimated()) {
-    if (hot) hot->State = 1;
-    RepaintButtons();
-    return;
-  }
-  // The caption keeps the normal look under the fade-in.
-  RepaintButtons();
-  if (old) StartTitleButtonAnimation(*old, 0, TitleFadeSteps, false);
-  if (hot) {
-    hot->State = 1;
-    StartTitleButtonAnimation(*hot, 1, TitleFadeSteps, true);
-  }
-}
-
-void TsSkinProvider::ReleaseButton(int hitCode) {
-  HWND wnd = FormHandle();
-  if (!wnd) return;
-  switch (hitCode) {
-    case HTCLOSE:
-      SendMessageW(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-      return;
-    case HTMAXBUTTON:
-      SendMessageW(wnd, WM_SYSCOMMAND, IsZoomed(wnd) ? SC_RESTORE : SC_MAXIMIZE, 0);
-      return;
-    case HTMINBUTTON:
-      SendMessageW(wnd, WM_SYSCOMMAND, IsIconic(wnd) ? SC_RESTORE : SC_MINIMIZE, 0);
-      return;
-    case HTHELP:
-      SendMessageW(wnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-      return;
-    default:
-      if (hitCode >= htUserButton && hitCode - htUserButton < titleButtons_->Count())
-        titleButtons_->Items(hitCode - htUserButton)->MouseUp(mbLeft, TShiftState(), 0, 0);
-      return;
-  }
-}
-
-void TsSkinProvider::OnNcButton(TMessage& message) {
-  HWND wnd = FormHandle();
-  switch (message.Msg) {
-    case WM_NCMOUSEMOVE: {
-      const int code = FrameHitTest(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
-      if (IsButtonCode(code)) {
-        SetHotButton(code);
-        return;
-      }
-      SetHotButton(0);
-      CallOld(message);
-      return;
-    }
-    case WM_NCLBUTTONDOWN: {
-      const int code = static_cast<int>(message.WParam);
-      if (!IsButtonCode(code) || !drawNonClientArea_) {
-        CallOld(message);
-        return;
-      }
-      if (code == HTMAXBUTTON && systemMenu_ && !(systemMenu_->EnabledMax() || (IsZoomed(wnd) && systemMenu_->EnabledRestore())))
-        return;
-      hotButton_ = 0;
-      for (TsTitleButtonState& button : buttons_) button.State = 0;
-      pressedButton_ = code;
-      if (TsTitleButtonState* pressed = ButtonByCode(code)) {
-        pressed->State = 2;
-        if (TitleButtonsAnimated()) StartTitleButtonAnimation(*pressed, 2, TitlePressSteps, true);
-      }
-      if (code >= htUserButton && code - htUserButton < titleButtons_->Count())
-        titleButtons_->Items(code - htUserButton)->MouseDown(mbLeft, TShiftState(), 0, 0);
-      RepaintButtons();
-      SetCapture(wnd);
-      message.Result = 0;
-      return;
-    }
-    case WM_NCLBUTTONUP:
-    case WM_LBUTTONUP: {
-      if (pressedButton_ == 0) {
-        CallOld(message);
-        return;
-      }
-      const int pressed = pressedButton_;
-      pressedButton_ = 0;
-      if (GetCapture() == wnd) ReleaseCapture();
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      const int code = FrameHitTest(cursor);
-      ResetButtonStates();
-      // A press released elsewhere does nothing.
-      if (code == pressed) {
-        auto alive = alive_;
-        ReleaseButton(code);
-        if (!*alive) return;
-      }
-      message.Result = 0;
-      return;
-    }
-    case WM_NCLBUTTONDBLCLK:
-      if (message.WParam == HTSYSMENU) {
-        form_->Close();
-        return;
-      }
-      CallOld(message);
-      return;
-    default:  // the mouse left
-      ResetButtonStates();
-      CallOld(message);
       return;
   }
 }

@@ -71,47 +71,69 @@ void RemoveLayered(HWND wnd) {
 
 // ---- Title-button fades -----------------------------------------------------
 
-bool TsSkinProvider::TitleButtonsAnimated() const {
-  TsSkinManager* manager = Manager();
-  if (!manager || !paint::LayeredWindowsAvailable()) return false;
-  if (!manager->Effects()->AllowGlowing() && !ExtBorder()) return false;
-  return (stateBits_ & sfsAnimationBits) == 0 && !form_->Parent() && form_->FormStyle() != fsMDIChild;
-}
-
 void TsSkinProvider::StartTitleButtonAnimation(TsTitleButtonState& button, int state, int steps, bool glow) {
-  const int slot = ButtonSlot(button.HitCode);
-  if (slot < 0 || !FormHandle()) return;
-  std::unique_ptr<TacSBAnimation>& animation = anims_->buttons[static_cast<size_t>(slot)];
-  if (!animation && state == 0) return;  // nothing shown, nothing to fade out
-  if (!animation) {
-    animation.reset(New<TacSBAnimation>(nullptr));
-    animation->SkinManager = Manager();
-    animation->OwnerWnd = FormHandle();
-    animation->BorderForm = ExtBorder();
-    animation->Button = &button;
+  if (!FormHandle() || button.HitCode >= htMdiClose && button.HitCode <= htMdiMinimize) return;
+  if (!button.Animation && state == 0) return;  // nothing shown, nothing to fade out
+  if (!button.Animation) {
+    button.Animation.reset(New<TacSBAnimation>(nullptr));
+    button.Animation->SkinManager = Manager();
+    button.Animation->OwnerWnd = FormHandle();
+    button.Animation->BorderForm = ExtBorder();
+    button.Animation->Button = &button;
   }
   // A finished fade-in must not leave its count behind for the next one.
-  animation->Steps = steps;
-  animation->ChangeState(state, glow);
+  button.Animation->Steps = steps;
+  button.Animation->ChangeState(state, glow);
 }
 
-void TsSkinProvider::StopTitleButtonAnimations() {
-  if (!anims_) return;
-  for (auto& animation : anims_->buttons) animation.reset();
+bool TsSkinProvider::StartTitleButtonFade(TsTitleButtonState& button, int) {
+  if (button.State < 0) return false;
+  if (button.State == 0) {
+    // The caption gets the normal look at once; the old one fades out over it.
+    StartTitleButtonAnimation(button, 0, TitleFadeSteps, false);
+    return false;
+  }
+  StartTitleButtonAnimation(button, button.State, button.State == 2 ? TitlePressSteps : TitleFadeSteps, true);
+  return true;
 }
 
 TacSBAnimation* TsSkinProvider::TitleButtonAnimation(int hitCode) const {
-  const int slot = ButtonSlot(hitCode);
-  return slot < 0 ? nullptr : anims_->buttons[static_cast<size_t>(slot)].get();
+  TsTitleButtonState* button = const_cast<TsSkinProvider*>(this)->ButtonByCode(hitCode);
+  return button ? button->Animation.get() : nullptr;
 }
 
 TacMinTimer* TsSkinProvider::MinTimer() const { return anims_->minTimer.get(); }
 TacMoveTimer* TsSkinProvider::MoveTimer() const { return anims_->moveTimer.get(); }
 
-// ---- Cover window of the hide animation -------------------------------------
+// ---- The stand-in of the hide animation -------------------------------------
 
-std::unique_ptr<TWinControl> TsSkinProvider::TakeCoverWindow() { return std::move(anims_->cover); }
-bool TsSkinProvider::HasCoverWindow() const { return anims_ && anims_->cover != nullptr; }
+std::unique_ptr<TWinControl> TsSkinProvider::TakeCoverWindow() { return std::move(hideSnapshot_); }
+bool TsSkinProvider::HasCoverWindow() const { return hideSnapshot_ != nullptr; }
+
+std::unique_ptr<TWinControl> TsSkinProvider::MakeHideSnapshot() {
+  stateBits_ |= sfsRestorePending;
+  if (std::unique_ptr<TBitmap> image = CreateFormImage(false)) {
+    skinData_->CacheBmp()->Assign(image.get());
+    skinData_->BGChanged = false;
+  }
+  if (ExtBorder()) return nullptr;
+  return MakeSnapshotForm(FormHandle());
+}
+
+bool TsSkinProvider::RunHideAnimation() {
+  HWND wnd = FormHandle();
+  if (!wnd || hiding_) return false;
+  const bool composed = acDwmCompositionEnabled();
+  if (composed) SetAlphaHidden(wnd, true);
+  const auto alive = alive_;
+  hiding_ = true;
+  AnimHideForm(*this);
+  if (!*alive) return true;
+  hiding_ = false;
+  if (composed && !ApplicationTerminating()) SetAlphaHidden(wnd, false);
+  hideSnapshot_.reset();
+  return true;
+}
 
 // ---- The form's picture -----------------------------------------------------
 
@@ -304,64 +326,6 @@ void TsSkinProvider::ShowingForShow() {
   if (!(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE)) SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
 }
 
-void TsSkinProvider::AnimWindowPosChanging(TMessage& message) {
-  const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
-  TsSkinManager* manager = Manager();
-  if (!position || !(position->flags & SWP_HIDEWINDOW) || !manager || !paint::LayeredWindowsAvailable() ||
-      !drawNonClientArea_ || hiding_ || HideAnimationRunning())
-    return;
-  const TBitmap* cache = skinData_->CacheBmp();
-  const TacFormHide& hide = *manager->AnimEffects()->FormHide();
-  // The picture stands in for the form only where the hide animation runs:
-  // never for a parented form, whose stand-in nothing would free.
-  if (!cache || cache->Empty() || Iconic() || SystemCommandState() == scsMinimizing || !allowAnimation_ ||
-      !hide.Active() || AnimSteps(hide.Time()) == 0 || (stateBits_ & sfsRestorePending) ||
-      form_->FormStyle() == fsMDIChild || form_->Parent())
-    return;
-  stateBits_ |= sfsRestorePending;
-  if (std::unique_ptr<TBitmap> image = CreateFormImage(false)) {
-    skinData_->CacheBmp()->Assign(image.get());
-    skinData_->BGChanged = false;
-  }
-  if (!ExtBorder()) anims_->cover = MakeSnapshotForm(FormHandle());
-}
-
-bool TsSkinProvider::AnimWindowPosChanged(TMessage& message) {
-  const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
-  TsSkinManager* manager = Manager();
-  const bool hidingNow = position && (position->flags & SWP_HIDEWINDOW);
-  if (!hidingNow || !manager || !paint::LayeredWindowsAvailable() || !drawNonClientArea_) return false;
-  const TBitmap* cache = skinData_->CacheBmp();
-  const TacFormHide& hide = *manager->AnimEffects()->FormHide();
-  const bool appMinimizing = SystemCommandState() == scsMinimizing;
-  const auto alive = alive_;
-  if (!hiding_ && !HideAnimationRunning() && cache && !cache->Empty() && !Iconic()) {
-    if (appMinimizing && form_ == Application->MainForm() && manager->AnimEffects()->Minimizing()->Active()) {
-      CallOld(message);
-      if (*alive) anims_->showPending = false;
-      return true;
-    }
-    if (!appMinimizing && allowAnimation_ && hide.Active() && AnimSteps(hide.Time()) > 0 && !form_->Parent() &&
-        form_->FormStyle() != fsMDIChild) {
-      const bool composed = acDwmCompositionEnabled();
-      if (composed) SetAlphaHidden(FormHandle(), true);
-      CallOld(message);
-      if (!*alive) return true;
-      hiding_ = true;
-      AnimHideForm(*this);
-      if (!*alive) return true;
-      if (composed && !ApplicationTerminating()) SetAlphaHidden(FormHandle(), false);
-      hiding_ = false;
-      anims_->cover.reset();
-      return true;
-    }
-  }
-  CallOld(message);
-  // A stand-in the hide did not take is not left over the hidden form.
-  if (*alive) anims_->cover.reset();
-  return true;
-}
-
 void TsSkinProvider::AnimShowWindow(TMessage& message) {
   if (form_->FormStyle() == fsMDIChild) {
     CallOld(message);
@@ -430,16 +394,9 @@ bool TsSkinProvider::AnimationMessage(TMessage& message) {
     case WM_QUERYENDSESSION:
       QueryEndSession(message);
       return true;
-    case WM_WINDOWPOSCHANGING:
-      if (!settingRegion_) AnimWindowPosChanging(message);
-      return false;
-    case WM_WINDOWPOSCHANGED:
-      return AnimWindowPosChanged(message);
     case WM_SETTINGCHANGE:
       if (message.WParam == SPI_SETWORKAREA && anims_->minTimer) anims_->minTimer->CalcTarget();
       return false;
-    case WM_SYSCOMMAND:
-      return AnimatedSysCommand(message);
     case WM_NCLBUTTONDOWN: {
       TsSkinManager* manager = Manager();
       if (message.WParam != HTCAPTION || !manager || !drawNonClientArea_ || form_->FormStyle() == fsMDIChild ||

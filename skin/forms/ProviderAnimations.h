@@ -14,9 +14,6 @@ namespace skin {
 struct TsProviderAnimations {
   std::unique_ptr<TacMinTimer> minTimer;
   std::unique_ptr<TacMoveTimer> moveTimer;
-  // Minimize, maximize, close, help.
-  std::array<std::unique_ptr<TacSBAnimation>, 4> buttons;
-  std::unique_ptr<TacLayeredWindow> cover;
   bool showPending = false;
   bool alphaHidden = false;
 };

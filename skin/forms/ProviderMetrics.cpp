@@ -6,6 +6,7 @@
 #include "classlib/controls/Application.h"
 #include "skin/forms/DwmEntries.h"
 #include "skin/forms/FormMetrics.h"
+#include "skin/forms/ProviderDC.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
 
@@ -64,12 +65,6 @@ int TsSkinProvider::SystemButtonCount() {
 }
 
 namespace {
-
-const TsMaskData* MaskAt(const TsSkinManager* manager, int index) {
-  if (!manager || !manager->Skin() || index < 0 || static_cast<size_t>(index) >= manager->Skin()->Masks.size())
-    return nullptr;
-  return &manager->Skin()->Masks[static_cast<size_t>(index)];
-}
 
 int FrameWidthOfMask(const TsMaskData& mask) {
   const int count = std::max<int>(1, mask.ImageCount);

@@ -10,6 +10,7 @@
 #include "skin/common/SkinBroadcasts.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/forms/FormMetrics.h"
+#include "skin/forms/ProviderDC.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/ColorAdjust.h"
@@ -21,43 +22,6 @@ namespace skin {
 using namespace classlib;
 
 namespace {
-
-// The memory DC of a bitmap's canvas, kept while the scope lives.
-class ImageDC {
- public:
-  explicit ImageDC(TBitmap* image) : canvas_(image->Canvas()) { canvas_->Lock(); }
-  ~ImageDC() { canvas_->Unlock(); }
-  HDC Handle() { return canvas_->Handle(); }
-
- private:
-  TCanvas* canvas_;
-};
-
-// A window DC released on every exit.
-class WindowDC {
- public:
-  explicit WindowDC(HWND wnd) : wnd_(wnd), dc_(GetWindowDC(wnd)) {}
-  ~WindowDC() {
-    if (dc_) ReleaseDC(wnd_, dc_);
-  }
-  HDC Handle() const { return dc_; }
-
- private:
-  HWND wnd_;
-  HDC dc_;
-};
-
-const TsMaskData* MaskAt(const TsSkinManager* manager, int index) {
-  if (!manager || !manager->Skin() || index < 0 || static_cast<size_t>(index) >= manager->Skin()->Masks.size())
-    return nullptr;
-  return &manager->Skin()->Masks[static_cast<size_t>(index)];
-}
-
-const TsGeneralData* SectionAt(const TsSkinManager* manager, int index) {
-  if (!manager || !manager->Skin() || index < 0 || static_cast<size_t>(index) >= manager->Skin()->Sections.size())
-    return nullptr;
-  return &manager->Skin()->Sections[static_cast<size_t>(index)];
-}
 
 HFONT CreateCaptionFont(BYTE charset) {
   NONCLIENTMETRICSW metrics{};
@@ -135,7 +99,7 @@ void TsSkinProvider::PaintNonClientArea() {
   PaintTitleBackground(image, w, minimisedOther ? h : y0);
   PaintCaptionText(image, w, y0);
   if (c > 0 && drawNonClientArea_) {
-    PaintCaptionIcon(image);
+    PaintTitleIcon(image);
     SaveButtonBlock(image);
     PaintCaptionArea(image);
   }
@@ -216,88 +180,46 @@ void TsSkinProvider::PaintCaptionText(TBitmap* image, int width, int captionBott
   DeleteObject(captionFont);
 }
 
-void TsSkinProvider::PaintCaptionIcon(TBitmap* image) {
-  if (!ShowsSysIcon() || iconRect_.right <= iconRect_.left) return;
-  HWND wnd = FormHandle();
-  auto icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICONSM));
-  // Forms without an icon of their own show the program file's.
-  if (!icon && AppSmallIcon() && !AppSmallIcon()->Empty()) icon = AppSmallIcon()->Handle();
-  if (!icon) icon = LoadIconW(nullptr, IDI_APPLICATION);
-  if (!icon) return;
-  ImageDC dc(image);
-  DrawIconEx(dc.Handle(), iconRect_.left, iconRect_.top, icon, iconRect_.right - iconRect_.left,
-             iconRect_.bottom - iconRect_.top, 0, nullptr, DI_NORMAL);
-}
-
 void TsSkinProvider::PaintButton(TBitmap* image, const TsTitleButtonState& button, bool enabled) {
-  const TsMaskData* mask = MaskAt(Manager(), button.ImageIndex);
-  if (!mask || button.Rect.right <= button.Rect.left) return;
-  const int state = std::clamp(button.State, 0, std::max(0, mask->ImageCount - 1));
-  const bool dimmed = (!formActive_ || !enabled) && button.State == 0;
-  paint::PaintMaskGlyph(image, Point(button.Rect.left, button.Rect.top), state, dimmed ? 0 : 1, *mask,
-                        MakeCacheInfo(image, 0, 0));
-}
-
-void TsSkinProvider::SaveButtonBlock(TBitmap* image) {
-  const int y0 = InnerFrameWidth(FormHandle(), ExtBorder(), true) + ProviderCaptionHeight(true);
-  buttonBlockLeft_ = std::max(0, image->Width() - TitleButtonsWidth() - FrameWidthOf(FormHandle(), ExtBorder(), true) - 1);
-  if (!buttonBlock_) buttonBlock_ = std::make_unique<TBitmap>();
-  if (buttonBlock_->PixelFormat() != pf32bit) buttonBlock_->SetPixelFormat(pf32bit);
-  const int width = image->Width() - buttonBlockLeft_;
-  if (width <= 0 || y0 <= 0) {
-    buttonBlock_->SetSize(0, 0);
-    return;
+  if (button.Rect.right <= button.Rect.left) return;
+  if (const TsMaskData* mask = MaskAt(Manager(), button.ImageIndex)) {
+    // A fading button shows frame 0 here; the fade draws its state.
+    const int frame = button.Animation ? 0 : button.State;
+    const int state = std::clamp(frame, 0, std::max(0, mask->ImageCount - 1));
+    const bool live = (button.State == 1 || button.State == 2) && !button.Animation;
+    const bool dimmed = (!formActive_ || !enabled) && !live;
+    paint::PaintMaskGlyph(image, Point(button.Rect.left, button.Rect.top), state, dimmed ? 2 : 1, *mask,
+                          MakeCacheInfo(image, 0, 0));
   }
-  buttonBlock_->SetSize(width, y0);
-  ImageDC from(image), to(buttonBlock_.get());
-  BitBlt(to.Handle(), 0, 0, width, y0, from.Handle(), buttonBlockLeft_, 0, SRCCOPY);
+  const int user = button.HitCode - htUserButton;
+  if (user < 0 || user >= titleButtons_->Count()) return;
+  TBitmap* glyph = titleButtons_->Items(user)->Glyph();
+  if (glyph->Empty()) return;
+  const RECT& r = button.Rect;
+  // Pressed glyphs sink by a pixel.
+  const int shift = button.State == 2 ? 1 : 0;
+  const int x = (r.right - r.left - glyph->Width()) / 2 + r.left + shift;
+  const int y = (CloseButtonHeight() - glyph->Height()) / 2 + r.top + shift;
+  ImageDC from(glyph), to(image);
+  // The bottom-left pixel is the glyph's transparent colour.
+  const COLORREF key = GetPixel(from.Handle(), 0, glyph->Height() - 1);
+  TransparentBlt(to.Handle(), x, y, glyph->Width(), glyph->Height(), from.Handle(), 0, 0, glyph->Width(),
+                 glyph->Height(), key);
 }
 
 void TsSkinProvider::PaintCaptionArea(TBitmap* image) {
-  if (buttonBlock_ && !buttonBlock_->Empty()) {
-    ImageDC from(buttonBlock_.get()), to(image);
-    BitBlt(to.Handle(), buttonBlockLeft_, 0, buttonBlock_->Width(), buttonBlock_->Height(), from.Handle(), 0, 0,
-           SRCCOPY);
-  }
+  RestoreButtonBlock(image);
   if (systemMenu_ && sysMenuHidden_) {
     PaintButton(image, SystemButton(HTCLOSE), systemMenu_->VisibleClose());
-    if (systemMenu_->VisibleMax()) PaintButton(image, SystemButton(HTMAXBUTTON), systemMenu_->EnabledMax());
-    if (systemMenu_->VisibleMin()) PaintButton(image, SystemButton(HTMINBUTTON), systemMenu_->EnabledMin());
+    if (systemMenu_->VisibleMax()) PaintButton(image, SystemButton(HTMAXBUTTON), ButtonEnabled(SystemButton(HTMAXBUTTON)));
+    if (systemMenu_->VisibleMin()) PaintButton(image, SystemButton(HTMINBUTTON), ButtonEnabled(SystemButton(HTMINBUTTON)));
     if (form_->BorderIcons().Contains(biHelp)) PaintButton(image, SystemButton(HTHELP), true);
   }
   for (int i = 0; i < titleButtons_->Count(); ++i) {
     TsTitleButton* button = titleButtons_->Items(i);
     if (!button->Visible()) continue;
     PaintButton(image, button->BtnData, button->Enabled());
-    TBitmap* glyph = button->Glyph();
-    if (glyph->Empty()) continue;
-    const RECT& r = button->BtnData.Rect;
-    const int x = (r.right - r.left - glyph->Width()) / 2 + r.left;
-    const int y = (CloseButtonHeight() - glyph->Height()) / 2 + r.top;
-    ImageDC from(glyph), to(image);
-    // The bottom-left pixel is the glyph's transparent colour.
-    const COLORREF key = GetPixel(from.Handle(), 0, glyph->Height() - 1);
-    TransparentBlt(to.Handle(), x, y, glyph->Width(), glyph->Height(), from.Handle(), 0, 0, glyph->Width(),
-                   glyph->Height(), key);
   }
-}
-
-void TsSkinProvider::RepaintButtons() {
-  TBitmap* image = skinData_->CacheBmp();
-  HWND wnd = FormHandle();
-  if (!image || image->Empty() || skinData_->BGChanged || !wnd || !PaintShowing()) {
-    RequestRepaint();
-    return;
-  }
-  PaintCaptionArea(image);
-  if (!buttonBlock_ || buttonBlock_->Empty()) return;
-  WindowDC window(wnd);
-  if (!window.Handle()) return;
-  ImageDC from(image);
-  BitBlt(window.Handle(), buttonBlockLeft_, 0, buttonBlock_->Width(), buttonBlock_->Height(), from.Handle(),
-         buttonBlockLeft_, 0, SRCCOPY);
 }
 
 void TsSkinProvider::PaintNonClientToWindow() {

@@ -6,6 +6,7 @@
 #include "classlib/core/Exception.h"
 #include "classlib/core/PropertyRegistry.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/HotTracking.h"
 #include "skin/common/MainWindowHook.h"
 #include "skin/common/ReceiveSkinData.h"
 #include "skin/common/SkinBroadcasts.h"
@@ -14,6 +15,7 @@
 #include "skin/core/SkinConst.h"
 #include "skin/forms/DwmEntries.h"
 #include "skin/forms/FormMetrics.h"
+#include "skin/forms/OutlineDrag.h"
 #include "skin/forms/ProviderAnimations.h"
 #include "skin/manager/sSkinManager.h"
 
@@ -25,6 +27,9 @@ namespace {
 
 TsSkinProvider* mainProvider = nullptr;
 bool receivingSkinData = false;
+
+// The taskbar asks for the system menu of a window.
+constexpr UINT kTaskbarSystemMenu = 0x313;
 
 bool FromManager(const TMessage& message, const TsSkinManager* manager) {
   return manager && message.LParam == reinterpret_cast<LPARAM>(manager);
@@ -67,6 +72,12 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
 
 TsSkinProvider::~TsSkinProvider() {
   *alive_ = false;
+  // Nothing of a press, a drag, a cover or a hide outlives the provider.
+  if (TitleButtonPressedLock() && currentButton_ > 0) ClearTitleButtonPressedLock();
+  CancelOutlineDrag();
+  HideCaptionCover();
+  hideSnapshot_.reset();
+  StopTitleAnimations();
   // The timers and fade windows point at the form and this provider.
   anims_.reset();
   if (hooked_) {
@@ -340,7 +351,10 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
       message.Result = static_cast<LRESULT>(GetBGColor(skinData_.get(), formActive_ ? 1 : 0, FormHandle()));
       return;
     case scMouseLeave:
-      ResetButtonStates();
+      // A press holds the capture until its release: the mouse moving
+      // while captured makes no other window hot, so the press stays.
+      if (GetCapture() != FormHandle()) CancelMouseModes();
+      ResetHoverState();
       return;
     case scBeforeScroll:
       if (skinData_->NeedsParentBG() && FormHandle()) SendMessageW(FormHandle(), WM_SETREDRAW, FALSE, 0);
@@ -369,11 +383,15 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       if (form_->FormStyle() != fsMDIChild) InitFormSkinning();
       return;
     case WM_SIZE:
+      menuRows_ = -1;
       OnSize(message);
       return;
     case WM_ACTIVATE:
       CallOld(message);
-      if (Showing() && LOWORD(message.WParam) == WA_ACTIVE && systemMenu_) systemMenu_->UpdateItems(false);
+      if (Showing() && LOWORD(message.WParam) == WA_ACTIVE) {
+        SkinMenus(true);
+        if (systemMenu_) systemMenu_->UpdateItems(false);
+      }
       return;
     case WM_SETREDRAW:
       redrawLock_ = message.WParam ? std::max(0, redrawLock_ - 1) : redrawLock_ + 1;
@@ -413,30 +431,67 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       OnNcActivate(message);
       return;
     case WM_NCMOUSEMOVE:
+      SetActiveControl(FormHandle());
+      NCMouseMove(message);
+      return;
     case WM_NCLBUTTONDOWN:
+      OnNcButtonDown(message);
+      return;
     case WM_NCLBUTTONUP:
-    case WM_NCLBUTTONDBLCLK:
     case WM_LBUTTONUP:
+      OnButtonUp(message);
+      return;
+    case WM_NCLBUTTONDBLCLK:
+      OnNcDoubleClick(message);
+      return;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+      OnNcRightButton(message);
+      return;
+    case WM_MOUSEMOVE:
+      OnMouseMove(message);
+      return;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-      OnNcButton(message);
-      return;
-    case WM_SYSCOMMAND: {
-      // The main form's minimize and restore belong to the manager's hook:
-      // our application window never sees them.
-      if (MainFormSystemCommand(*form_, message)) return;
-      const WPARAM command = message.WParam & 0xFFF0;
-      // Moving and sizing run a message loop that may free the provider.
-      const auto alive = alive_;
+      ResetHoverState();
       CallOld(message);
-      if (!*alive || Destroying()) return;
-      if (command == SC_MAXIMIZE || command == SC_RESTORE || command == SC_MINIMIZE) {
-        ResetButtonStates();
-        if (systemMenu_) systemMenu_->UpdateItems(false);
-        RequestRepaint();
+      return;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(message.LParam) != FormHandle()) CancelMouseModes();
+      CallOld(message);
+      return;
+    case WM_CANCELMODE:
+      CancelMouseModes();
+      CallOld(message);
+      return;
+    case WM_KEYDOWN:
+      if (message.WParam == VK_ESCAPE && OutlineDrag().Dragging && OutlineDrag().Owner == this) {
+        CancelOutlineDrag();
+        return;
       }
+      CallOld(message);
+      return;
+    case kTaskbarSystemMenu: {
+      POINT cursor{};
+      GetCursorPos(&cursor);
+      DropSysMenu(cursor.x, cursor.y);
       return;
     }
+    case WM_INITMENUPOPUP:
+      if (Manager() && Manager()->SkinnedPopups()) InitMenuPopup(message);
+      // The class library's own menus still hear that theirs open.
+      if (HIWORD(message.LParam) == 0) CallOld(message);
+      return;
+    case WM_SYSCOMMAND:
+      OnSysCommand(message);
+      return;
+    case WM_WINDOWPOSCHANGED:
+      OnWindowPosChanged(message);
+      return;
+    case WM_MOVE:
+      StopTitleAnimations();
+      CallOld(message);
+      return;
     case WM_SETICON: {
       if (!Showing() || !message.LParam) {
         CallOld(message);
@@ -486,6 +541,7 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       } else {
         CallOld(message);
         if (Manager() && !Manager()->ComponentState().Contains(csDestroying)) skinData_->EmptyCache();
+        StopTitleAnimations();
       }
       return;
     case CM_ENABLEDCHANGED:
@@ -493,6 +549,7 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       if (drawNonClientArea_) RequestRepaint();
       return;
     case CM_MENUCHANGED:
+      menuRows_ = -1;
       if (Showing() && !(skinData_->CtrlSkinState & StateInUpdate)) skinData_->BGChanged = true;
       CallOld(message);
       return;
@@ -509,78 +566,8 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
   }
 }
 
-void TsSkinProvider::OnSetText(TMessage& message) {
-  HWND wnd = FormHandle();
-  const LONG_PTR style = wnd ? GetWindowLongPtrW(wnd, GWL_STYLE) : 0;
-  if (!wnd || !(style & WS_VISIBLE) || !drawNonClientArea_) {
-    CallOld(message);
-    if (wnd) skinData_->BGChanged = true;
-    return;
-  }
-  // The default repaints the native caption at once; with WS_VISIBLE off it
-  // only stores the text.
-  SetWindowLongPtrW(wnd, GWL_STYLE, style & ~WS_VISIBLE);
-  const auto alive = alive_;
-  {
-    struct Restore {
-      HWND wnd;
-      ~Restore() {
-        if (IsWindow(wnd)) SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | WS_VISIBLE);
-      }
-    } restore{wnd};
-    CallOld(message);
-  }
-  if (*alive) RepaintFrame();
-}
 
-void TsSkinProvider::OnNcActivate(TMessage& message) {
-  const bool active = message.WParam != 0;
-  const auto alive = alive_;
-  {
-    stateBits_ |= sfsInNcActivate;
-    struct Clear {
-      TsSkinProvider* provider;
-      std::shared_ptr<bool> alive;
-      ~Clear() {
-        if (*alive) provider->stateBits_ &= ~sfsInNcActivate;
-      }
-    } clear{this, alive};
-    // LParam -1 keeps the default from painting the native caption.
-    TMessage quiet{message.Msg, message.WParam, drawNonClientArea_ ? -1 : message.LParam, 0};
-    CallOld(quiet);
-    message.Result = quiet.Result;
-  }
-  if (!*alive) return;
-  if (!drawNonClientArea_) return;
-  message.Result = TRUE;
-  if (formActive_ != active) {
-    formActive_ = active;
-    skinData_->BGChanged = true;
-    if (Showing()) RepaintFrame();
-  }
-}
 
-void TsSkinProvider::OnWindowPosChanging(TMessage& message) {
-  auto* position = reinterpret_cast<WINDOWPOS*>(message.LParam);
-  if (!settingRegion_ && screenSnap_ && position && !(position->flags & SWP_NOMOVE) && !Zoomed()) {
-    const TRect work = form_->Monitor() ? form_->Monitor()->WorkareaRect() : TRect{};
-    int width = position->cx, height = position->cy;
-    if ((position->flags & SWP_NOSIZE) && FormHandle()) {
-      width = WndWidth(FormHandle());
-      height = WndHeight(FormHandle());
-    }
-    if (work.Width() > 0) {
-      int x = position->x, y = position->y;
-      SnapToEdge(x, work.Left, snapBuffer_, 0);
-      SnapToEdge(x, work.Right, snapBuffer_, width);
-      SnapToEdge(y, work.Top, snapBuffer_, 0);
-      SnapToEdge(y, work.Bottom, snapBuffer_, height);
-      position->x = x;
-      position->y = y;
-    }
-  }
-  CallOld(message);
-}
 
 void RegisterSkinFormsClasses() {
   static const bool done = [] {

@@ -18,6 +18,7 @@
 #include "classlib/controls/LayoutTypes.h"
 #include "classlib/controls/Messages.h"
 #include "classlib/graphics/Bitmap.h"
+#include "classlib/menus/Menus.h"
 #include "skin/common/SkinnedFormState.h"
 #include "skin/common/sCommonData.h"
 #include "skin/forms/sSystemMenu.h"
@@ -121,9 +122,7 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void EndBlendOnMoving();
   // Fades the caption button with the hit code to State over Steps ticks.
   void StartTitleButtonAnimation(TsTitleButtonState& button, int state, int steps, bool glow);
-  void StopTitleButtonAnimations();
-  // Whether a hover or press of the caption buttons fades (else it repaints at once).
-  bool TitleButtonsAnimated() const;
+  void StopTitleButtonAnimations() { StopTitleAnimations(); }
   TacSBAnimation* TitleButtonAnimation(int hitCode) const;
   TacMinTimer* MinTimer() const;
   TacMoveTimer* MoveTimer() const;
@@ -191,6 +190,68 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   TsTitleButtonState& SystemButton(int hitCode);
   const RECT& IconRect() const { return iconRect_; }
 
+  // --- Title buttons: hover, press, hints
+  // The hot or pressed button's id (hit code; 0 none, -1 nothing until the
+  // mouse moves again).
+  int CurrentButton() const { return currentButton_; }
+  void SetHotButton(int id, bool repaint);
+  void SetPressedButton(int id);
+  // Hit dispatch of WM_NCMOUSEMOVE: a button under the point becomes hot.
+  void NCMouseMove(classlib::TMessage& message);
+  // Frees the fades of the system and user buttons (the form moves,
+  // minimizes or goes).
+  void StopTitleAnimations();
+  // Whether a state change of the button fades instead of being painted at once.
+  bool TitleButtonAnimated(int code) const;
+  // Repaints one caption button into the image and onto the window.
+  void PaintSystemButton(int code);
+  // Draws the caption icon into the image, its alpha made opaque where it covers.
+  void PaintTitleIcon(classlib::TBitmap* image);
+  void SaveButtonBlock(classlib::TBitmap* image);
+  void RestoreButtonBlock(classlib::TBitmap* image);
+
+  // --- The caption cover: a borderless window showing the skinned caption
+  // over the form while a default handling paints the native one.
+  void ShowCaptionCover(bool wholeForm);
+  void HideCaptionCover();
+  classlib::TForm* CaptionCover() const { return cover_.get(); }
+
+  // --- System menu and the menu line
+  // Opens the system menu at a screen point.
+  void DropSysMenu(int x, int y);
+  void EnableSysItem(UINT command, bool enable);
+  void InitMenuPopup(classlib::TMessage& message);
+  // Hands the form's menus to the skinned menus (or takes them back).
+  void SkinMenus(bool hook);
+  void UpdateMenu();
+  bool RebuildMenuBar();
+  void RepaintMenuItem(classlib::TMenuItem* item, const RECT& rect, classlib::TOwnerDrawState state);
+  int MenuLineHeight() const;
+  int MenuRows();
+  bool MenuLineVisible() const;
+  bool MdiButtonsVisible() const;
+
+  // --- Outline drag (ResizeMode rmBorder): one at a time in the process.
+  void StartOutlineDrag(int x, int y);
+  void DrawOutline(int x, int y);
+  void EndOutlineDrag();
+  // Ends a running drag without applying it (capture lost, cancel, Esc).
+  void CancelOutlineDrag();
+
+  // --- Hook points of the animations. Until they are filled, each does
+  // nothing and the caller takes the direct path.
+  // Starts the button's fade towards its State; false: paint it at once.
+  bool StartTitleButtonFade(TsTitleButtonState& button, int code);
+  // The animated cases of WM_SYSCOMMAND; true when the command was handled.
+  bool AnimatedSysCommand(classlib::TMessage& message);
+  // The window standing in for the form during its hide animation (null: none).
+  std::unique_ptr<classlib::TWinControl> MakeHideSnapshot();
+  // Runs the hide animation with the prepared image and snapshot; false when none ran.
+  bool RunHideAnimation();
+  // The one rule for preparing a hide and running its animation.
+  bool HideAnimationWanted() const;
+  bool HasHideSnapshot() const { return hideSnapshot_ != nullptr; }
+
   // Passes a message to the provider's window procedure.
   LRESULT SendToWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -198,9 +259,6 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void ProviderWndProc(classlib::TMessage& message);
   // The animation side of a skinned message; true when it was handled whole.
   bool AnimationMessage(classlib::TMessage& message);
-  bool AnimatedSysCommand(classlib::TMessage& message);
-  void AnimWindowPosChanging(classlib::TMessage& message);
-  bool AnimWindowPosChanged(classlib::TMessage& message);
   void AnimShowWindow(classlib::TMessage& message);
   void AnimClose(classlib::TMessage& message);
   void QueryEndSession(classlib::TMessage& message);
@@ -223,19 +281,29 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void OnNcActivate(classlib::TMessage& message);
   void OnSetText(classlib::TMessage& message);
   void OnWindowPosChanging(classlib::TMessage& message);
-  void OnNcButton(classlib::TMessage& message);
-  void ReleaseButton(int hitCode);
+  void OnWindowPosChanged(classlib::TMessage& message);
+  void OnSysCommand(classlib::TMessage& message);
+  void OnNcButtonDown(classlib::TMessage& message);
+  void OnButtonUp(classlib::TMessage& message);
+  void OnNcDoubleClick(classlib::TMessage& message);
+  void OnNcRightButton(classlib::TMessage& message);
+  void OnMouseMove(classlib::TMessage& message);
+  // Capture lost, WM_CANCELMODE or Esc: the pressed button and a drag end.
+  void CancelMouseModes();
+  void ReleaseButton(int hitCode, POINT windowPoint);
+  // The system menu below the caption (or at the cursor).
+  void DropSysMenuBelowCaption();
   void ResetButtonStates();
+  void ResetHoverState();
+  void SetButtonState(int id, int state, bool repaint);
   void PaintTitleBackground(classlib::TBitmap* image, int width, int captionBottom);
   void PaintCaptionText(classlib::TBitmap* image, int width, int captionBottom);
   void PaintCaptionArea(classlib::TBitmap* image);
-  void PaintCaptionIcon(classlib::TBitmap* image);
   void PaintButton(classlib::TBitmap* image, const TsTitleButtonState& button, bool enabled);
+  // Paints a button into the image and copies its rectangle onto the window.
+  void PaintButtonDirect(TsTitleButtonState& button, bool enabled);
+  bool ButtonEnabled(const TsTitleButtonState& button) const;
   void PaintSizeGripInto(classlib::TBitmap* image);
-  void SaveButtonBlock(classlib::TBitmap* image);
-  // Puts the saved title back under the buttons, paints them and shows them.
-  void RepaintButtons();
-  void SetHotButton(int hitCode);
   TsTitleButtonState* ButtonByCode(int hitCode);
   bool PaintShowing() const;
   int ButtonHitAt(POINT windowPoint);
@@ -297,8 +365,13 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   int lastClientWidth_ = 0;
   int lastClientHeight_ = 0;
   int imageBuilds_ = 0;
-  int pressedButton_ = 0;
-  int hotButton_ = 0;
+  int currentButton_ = 0;
+  std::unique_ptr<classlib::TForm> cover_;
+  classlib::TWndMethod coverOldProc_;
+  std::unique_ptr<classlib::TWinControl> hideSnapshot_;
+  bool hidePrepared_ = false;
+  bool menuHooked_ = false;
+  int menuRows_ = -1;
   // Minimize, maximize/restore, close, help.
   std::array<TsTitleButtonState, 4> buttons_{};
   RECT iconRect_{0, 0, 0, 0};
@@ -309,6 +382,11 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
 
 // The provider of the application's main form; null when none.
 TsSkinProvider* MainSkinProvider();
+
+// Set from the press of a caption button until its release (or a cancel):
+// one pressed button in the thread at a time.
+bool TitleButtonPressedLock();
+void ClearTitleButtonPressedLock();
 
 // Makes the provider's class and properties known to form descriptions. Runs once.
 void RegisterSkinFormsClasses();

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "classlib/menus/HintWindow.h"
+
 #include "classlib/controls/Control.h"
 #include "classlib/core/Collection.h"
 #include "classlib/graphics/Bitmap.h"
@@ -16,6 +18,9 @@
 namespace skin {
 
 class TsSkinProvider;
+// The fade of one caption button between its states (made by the
+// animations; the provider only holds and frees it).
+class TacSBAnimation;
 
 // One caption button as the provider paints and hit-tests it.
 struct TsTitleButtonState {
@@ -24,6 +29,9 @@ struct TsTitleButtonState {
   RECT Rect{0, 0, 0, 0};  // in the whole-window image (window coordinates)
   bool BigGlyph = false;
   int HitCode = 0;
+  int GlowId = -1;  // the glow window of a hot button; -1 none
+  // The running fade; while it exists the glyph is drawn by it.
+  std::shared_ptr<TacSBAnimation> Animation;
 };
 
 // The text shown in the title after (or in place of) the form's caption.
@@ -101,6 +109,12 @@ class TsTitleButton : public classlib::TCollectionItem {
   // Run-time state of the painter and the hit test (never copied).
   TsTitleButtonState BtnData;
 
+  // Shows Hint near the cursor while the button is hot (nothing when empty);
+  // HideHint frees the window.
+  void ShowHint();
+  void HideHint();
+  classlib::THintWindow* HintWindow() const { return hintWindow_.get(); }
+
  private:
   TsSkinProvider* Provider() const;
   bool useSkinData_ = true;
@@ -109,6 +123,7 @@ class TsTitleButton : public classlib::TCollectionItem {
   bool enabled_ = true;
   std::wstring hint_;
   bool visible_ = true;
+  std::unique_ptr<classlib::THintWindow> hintWindow_;
 };
 
 class TsTitleButtons : public classlib::TCollection {

@@ -320,7 +320,7 @@ TEST_F(FormAnimations, OnlyHotCloseMinimizeAndMaximizeGlowWhenAllowed) {
 TEST_F(FormAnimations, AHoverOnTheCloseButtonFadesAWindowInThatGoesWhenTheCursorLeaves) {
   UseFakeTimers(true);
   MakeForm();
-  ASSERT_TRUE(provider_->TitleButtonsAnimated());
+  ASSERT_TRUE(provider_->TitleButtonAnimated(HTCLOSE));
   const POINT centre = ButtonCentre(HTCLOSE);
   SetCursorPos(centre.x, centre.y);
   SendMessageW(Wnd(), WM_NCMOUSEMOVE, HTCLOSE, MAKELPARAM(centre.x, centre.y));
