@@ -57,6 +57,9 @@ class SystemMinMaxAnimationOff {
   bool armed_ = false;
 };
 
+// Up the z-order without moving, sizing, redrawing or asking the window.
+constexpr UINT KeepOnTop = SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
+
 void SetLayeredAlpha(HWND wnd, std::uint8_t alpha) {
   const LONG exStyle = GetWindowLongW(wnd, GWL_EXSTYLE);
   if (!(exStyle & WS_EX_LAYERED)) SetWindowLongW(wnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
@@ -179,7 +182,23 @@ void TsSkinProvider::StartMinimizeAnimation() {
     else if (!(stateBits_ & sfsRestoring)) anims_->minTimer->InitData();
     stateBits_ &= ~sfsRestoring;
     TacMinTimer& timer = *anims_->minTimer;
-    if (!timer.ImageReady()) timer.SetFormImage(CreateFormImage(false));
+    TsExtBorder* border = ExtBorder();
+    if (!timer.ImageReady() && border && border->BorderWindow()) {
+      // The border window flies with the form's whole picture.
+      const HWND borderWnd = border->BorderWindow();
+      border->UpdateExBorders(false, 255);
+      acDwmEnableBlurBehind(borderWnd, false, nullptr);
+      if (TBitmap* cache = skinData_->CacheBmp()) {
+        std::unique_ptr<TBitmap> copy(New<TBitmap>());
+        copy->Assign(cache);
+        timer.SetFormImage(std::move(copy));
+      }
+      border->SetSuspended(true);
+      SetWindowPos(borderWnd, HWND_TOPMOST, 0, 0, 0, 0, KeepOnTop);
+      SetWindowRgn(borderWnd, nullptr, FALSE);
+    } else if (!timer.ImageReady()) {
+      timer.SetFormImage(CreateFormImage(false));
+    }
     SetLayeredAlpha(wnd, 0);
     timer.SetEnabled(true);
   }
@@ -198,8 +217,19 @@ bool TsSkinProvider::StartRestoreAnimation() {
   stateBits_ = (stateBits_ & ~sfsMinimizing) | sfsRestoring;
   anims_->showPending = true;
   anims_->minTimer->InitData();
+  TsExtBorder* border = ExtBorder();
+  if (border && border->BorderWindow()) {
+    border->SetSuspended(true);
+    BlitToLayeredWindow(border->BorderWindow(), anims_->minTimer->FormImage(), 0, nullptr);
+    SetWindowPos(border->BorderWindow(), HWND_TOPMOST, 0, 0, 0, 0, KeepOnTop);
+  }
   SetLayeredAlpha(wnd, 0);
   anims_->minTimer->SetEnabled(true);
+  if (border && border->BorderWindow()) {
+    formActive_ = true;
+    skinData_->BGChanged = true;
+    PaintNonClientArea();
+  }
   acDwmSetIconic(wnd, false);
   return true;
 }
@@ -249,6 +279,20 @@ void TsSkinProvider::StartBlendOnMoving() {
   TacMoveTimer& timer = *anims_->moveTimer;
   timer.TargetAlpha = allowBlendOnMoving_ ? blend.BlendValue() : 255;
   timer.AlphaStep = BlendOnMovingStep(timer.TargetAlpha, blend.Time());
+  if (TsExtBorder* border = ExtBorder(); border && border->BorderWindow()) {
+    // Only the border window shows the form while it moves.
+    const HWND borderWnd = border->BorderWindow();
+    border->UpdateExBorders(false, 255);
+    if (form_->AlphaBlend()) SetLayeredAlpha(wnd, form_->AlphaBlendValue());
+    border->SetSuspended(true);
+    SetWindowPos(wnd, borderWnd, 0, 0, 0, 0, KeepOnTop);
+    BlitToLayeredWindow(wnd, nullptr, 0, nullptr);
+    timer.SetEnabled(true);
+    const auto alive = alive_;
+    SendMessageW(borderWnd, WM_SYSCOMMAND, 0xF012 /* SC_DRAGMOVE */, 0);
+    if (*alive) EndBlendOnMoving();
+    return;
+  }
   if (!form_->AlphaBlend()) {
     // The snapshot hides the switch to a layered window.
     std::unique_ptr<TacLayeredWindow> snapshot = MakeSnapshotForm(wnd);
@@ -265,7 +309,27 @@ void TsSkinProvider::StartBlendOnMoving() {
 void TsSkinProvider::EndBlendOnMoving() {
   HWND wnd = FormHandle();
   TacMoveTimer* timer = anims_->moveTimer.get();
-  if (wnd) {
+  TsExtBorder* border = ExtBorder();
+  if (wnd && border && border->BorderWindow()) {
+    const HWND borderWnd = border->BorderWindow();
+    BlitToLayeredWindow(borderWnd, skinData_->CacheBmp(), form_->AlphaBlend() ? form_->AlphaBlendValue() : 255,
+                        nullptr);
+    // The form follows the border window to where the drag left it.
+    RECT r{};
+    GetWindowRect(borderWnd, &r);
+    SetWindowPos(wnd, nullptr, r.left + border->Margins().left, r.top + border->TopOffset(), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+    stateBits_ &= ~sfsBlendMoving;
+    if (form_->AlphaBlend()) SetLayeredAlpha(wnd, form_->AlphaBlendValue());
+    else RemoveLayered(wnd);
+    skinData_->BGChanged = true;
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Sleep(20);
+    SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+    border->SetSuspended(false);
+    border->UpdateExBorders(true, 255);
+  } else if (wnd) {
     if (form_->AlphaBlend()) {
       SetLayeredAlpha(wnd, form_->AlphaBlendValue());
     } else {
@@ -318,12 +382,15 @@ void TsSkinProvider::ShowingForShow() {
   if (!anims_->alphaHidden && form_->AlphaBlend()) alpha = form_->AlphaBlendValue();
   skinData_->BGChanged = true;
   PaintNonClientArea();
-  if (anims_->alphaHidden) SetAlphaHidden(wnd, false);
-  anims_->alphaHidden = false;
   const TacFormShow& show = *manager->AnimEffects()->FormShow();
+  // The form stays visible (its picture is printed from it) but unseen at
+  // alpha 1 under the animation's window until the last frame.
   AnimShowForm(*this, show.Time(), alpha, show.Mode());
-  // A show that could not run leaves the form as it was before.
-  if (!(GetWindowLongW(wnd, GWL_STYLE) & WS_VISIBLE)) SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+  if (anims_->alphaHidden) {
+    RemoveLayered(wnd);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  }
+  anims_->alphaHidden = false;
 }
 
 void TsSkinProvider::AnimShowWindow(TMessage& message) {

@@ -14,6 +14,7 @@
 #include "skin/forms/FormAnimationTimers.h"
 #include "skin/forms/FormAnimations.h"
 #include "skin/forms/TitleButtonAnimation.h"
+#include "tests/skin/forms/FakeAnimationTimers.h"
 #include "tests/skin/forms/LayeredPushRecorder.h"
 #include "tests/skin/forms/SkinnedFormFixture.h"
 #include "tests/skin/paint/GdiObjectCount.h"
@@ -22,23 +23,6 @@ namespace {
 
 using namespace skin;
 using skin_test::TPushedFrame;
-
-class TFakeInner : public TacInnerTimer {
- public:
-  TFakeInner(uint32_t interval, std::function<void()> onTick) : interval_(interval), onTick_(std::move(onTick)) {}
-  bool Enabled() const override { return enabled_; }
-  void SetEnabled(bool value) override { enabled_ = value; }
-  uint32_t Interval() const override { return interval_; }
-  void SetInterval(uint32_t value) override { interval_ = value; }
-  void Fire() {
-    if (enabled_ && interval_) onTick_();
-  }
-
- private:
-  bool enabled_ = false;
-  uint32_t interval_;
-  std::function<void()> onTick_;
-};
 
 int ThreadWindows() {
   int count = 0;
@@ -72,32 +56,11 @@ class FormAnimations : public skin_test::SkinnedFormFixture {
   }
   // Threaded timers and class-library timers both as fakes.
   void UseFakeTimers(bool on) {
-    if (!on) {
-      SetInnerTimerFactory(nullptr);
-      classlib::SetTimerArmHook(nullptr);
-      return;
-    }
-    SetInnerTimerFactory([this](uint32_t interval, std::function<void()> onTick) {
-      auto fake = std::make_unique<TFakeInner>(interval, std::move(onTick));
-      inners_.push_back(fake.get());
-      return fake;
-    });
-    classlib::SetTimerArmHook([this](classlib::TTimer& timer, bool armed) {
-      if (armed) armed_.insert(&timer);
-      else armed_.erase(&timer);
-    });
+    if (on) fakes_ = std::make_unique<skin_test::TFakeAnimationTimers>();
+    else fakes_.reset();
   }
-  static TFakeInner& Inner(TacThreadedTimer& timer) { return *static_cast<TFakeInner*>(timer.InnerTimer()); }
-  // Ticks until the timer stops; the number of ticks.
-  static int RunToEnd(TacThreadedTimer& timer, int limit = 100) {
-    int ticks = 0;
-    while (timer.Enabled() && ticks < limit) {
-      Inner(timer).Fire();
-      ++ticks;
-    }
-    return ticks;
-  }
-  bool Armed(classlib::TTimer* timer) const { return armed_.count(timer) != 0; }
+  static int RunToEnd(TacThreadedTimer& timer) { return skin_test::TFakeAnimationTimers::RunToEnd(timer); }
+  bool Armed(classlib::TTimer* timer) const { return fakes_ && fakes_->Armed(timer); }
   POINT ButtonCentre(int hitCode) {
     const RECT& r = provider_->SystemButton(hitCode).Rect;
     return Screen((r.left + r.right) / 2, (r.top + r.bottom) / 2);
@@ -106,8 +69,7 @@ class FormAnimations : public skin_test::SkinnedFormFixture {
   TRect taskbar_{0, 984, 1280, 1024};
   bool hasTaskbar_ = true;
   TacTaskbarQuery oldTaskbar_;
-  std::vector<TFakeInner*> inners_;
-  std::set<classlib::TTimer*> armed_;
+  std::unique_ptr<skin_test::TFakeAnimationTimers> fakes_;
 };
 
 TEST_F(FormAnimations, FormImagesAndAlphaHiding) {
@@ -388,6 +350,9 @@ TEST_F(FormAnimations, ShowingAndHidingFadeAPictureOfTheForm) {
   EXPECT_TRUE(IsWindowVisible(Wnd()));
   EXPECT_FALSE(Layered(Wnd()));
   const std::vector<TPushedFrame> shown = pushes.Frames;
+  const std::uint32_t title = shown.back().At(60, 12);  // the green caption, not an empty print
+  EXPECT_GT((title >> 8) & 0xFF, 0x60u);
+  EXPECT_LT((title >> 16) & 0xFF, 0x40u);
 
   pushes.Frames.clear();
   form_->Hide();

@@ -12,6 +12,7 @@
 #include "classlib/graphics/Bitmap.h"
 #include "skin/paint/LayeredPush_Gdi.h"
 #include "skin/paint/PixelCopies_Gdi.h"
+#include "tests/skin/paint/DcPixels.h"
 #include "tests/skin/paint/PictureFiles.h"
 
 namespace skin_test {
@@ -51,24 +52,7 @@ class TLayeredPushRecorder {
     f.Alpha = push.Blend.SourceConstantAlpha;
     f.Width = push.Size.cx;
     f.Height = push.Size.cy;
-    f.Pixels.resize(static_cast<size_t>(f.Width) * f.Height);
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(push.Source, OBJ_BITMAP));
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = info.bmWidth;
-    bi.bmiHeader.biHeight = -info.bmHeight;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    std::vector<std::uint32_t> all(static_cast<size_t>(info.bmWidth) * info.bmHeight);
-    GdiFlush();
-    if (!all.empty()) GetDIBits(push.Source, bitmap, 0, info.bmHeight, all.data(), &bi, DIB_RGB_COLORS);
-    for (int y = 0; y < f.Height; ++y)
-      for (int x = 0; x < f.Width; ++x) {
-        const int sx = push.SourceOrigin.x + x, sy = push.SourceOrigin.y + y;
-        if (sx < info.bmWidth && sy < info.bmHeight) f.Pixels[static_cast<size_t>(y * f.Width + x)] = all[static_cast<size_t>(sy * info.bmWidth + sx)];
-      }
+    f.Pixels = skin::paint::testing::PixelsOf(push.Source, push.SourceOrigin, push.Size);
     Frames.push_back(std::move(f));
   }
   skin::paint::TLayeredPushHandler old_;
