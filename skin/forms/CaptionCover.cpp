@@ -73,6 +73,8 @@ void TsSkinProvider::ShowCaptionCover(bool wholeForm) {
     after = above;
   }
   if (after == cover) after = GetWindow(cover, GW_HWNDPREV) ? GetWindow(cover, GW_HWNDPREV) : HWND_TOP;
+  // The form's own corners: the cover hides the caption and nothing beside it.
+  SetWindowRgn(cover, MakeFormRegion(0, 0), FALSE);
   SetWindowPos(cover, after, r.left, r.top, r.right - r.left, height, kCoverPlacement);
   // Painted now: the default call that follows runs no message loop.
   RedrawWindow(cover, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -88,8 +88,12 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   const bool prepared = hidePrepared_;
   hidePrepared_ = false;
   if (prepared && RunHideAnimation()) return;
-  // No animation: nothing may keep the snapshot.
+  // No animation: nothing may keep the snapshot, and the form draws again.
   hideSnapshot_.reset();
+  if (prepared) {
+    stateBits_ &= ~sfsRestorePending;
+    skinData_->BGChanged = true;
+  }
 }
 
 bool TsSkinProvider::HideAnimationWanted() const {

@@ -65,6 +65,7 @@ void TsSkinProvider::DropSysMenu(int x, int y) {
   HookPopupMenuForSkin(manager, systemMenu_.get(), manager->SkinnedPopups());
   const auto alive = alive_;
   systemMenu_->SetWindowHandle(wnd);
+  SetSystemMenuShownForSkin(manager, true);
   systemMenu_->Popup(x, y);
   if (*alive && systemMenu_) systemMenu_->SetWindowHandle(nullptr);
 }

@@ -12,33 +12,8 @@ using skin::TsSkinProvider;
 
 namespace {
 
-// Each of the three frames of the close strip has its own colour.
-constexpr std::uint32_t kCloseFrames[3] = {0xE00000, 0x00E0E0, 0x404040};
-
-std::string FramedSkinMaster() {
-  const std::string base = RoundedSkinMaster();
-  return skin::testing::Bmp24(48, 30, [](int x, int y) -> std::uint32_t {
-    if (x >= 16 && x < 40 && y < 10 && (x - 16) % 8 != 0 && (x - 16) % 8 != 7) return kCloseFrames[(x - 16) / 8];
-    if (x >= 16 && x < 40 && (x - 16) % 8 == 0) return kKeyPixel;
-    if (x >= 16 && x < 40 && (x - 16) % 8 == 7) return kKeyPixel;
-    if (x >= 16 && x < 40) return y < 20 ? kMinGlyph : kMaxGlyph;
-    if (x < 16 && y < 16) return (x == 0 || y == 0 || x == 15 || y == 15) ? kEdgePixel : kFramePixel;
-    return 0x808080;
-  });
-}
-
 class CaptionButtonsTest : public SkinnedFormFixture {
  protected:
-  // The form's skin with glyph frames told apart, and small glyphs for tool windows.
-  void UseFramedSkin() {
-    std::string options = RoundedSkinDescription();
-    options.insert(options.find("BICONCLOSE="), "SICONCLOSE=@0016,0000,0040,0010,3,0\r\nSICONMIN=@0016,0010,0040,0020,3,0\r\n"
-                                                "SICONMAX=@0016,0020,0040,0030,3,0\r\n");
-    WriteFile(Skins() / "Framed" / "Options.dat", options);
-    WriteFile(Skins() / "Framed" / "MASTER.BMP", FramedSkinMaster());
-    manager_->SetSkinName(L"Framed");
-    Pump();
-  }
   RECT ButtonRect(int code) const { return provider_->SystemButton(code).Rect; }
   POINT Centre(const RECT& r) const { return Screen((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
   COLORREF WindowPixel(int x, int y) const {
@@ -297,6 +272,34 @@ TEST_F(CaptionButtonsTest, TheCaptionIconIsOpaqueWhereItDraws) {
     }
   }
   EXPECT_GT(drawn, (icon.right - icon.left) * (icon.bottom - icon.top) / 3);
+}
+
+TEST_F(CaptionButtonsTest, AHotUserButtonShowsItsHintInsideTheWorkArea) {
+  MakeForm(bsSizeable, false);
+  auto* silent = static_cast<skin::TsTitleButton*>(provider_->TitleButtons()->Add());
+  auto* told = static_cast<skin::TsTitleButton*>(provider_->TitleButtons()->Add());
+  told->SetHint(L"Przypnij okno");
+  Show();
+  SendMessageW(Wnd(), WM_NCPAINT, 1, 0);
+  const POINT s = Centre(silent->BtnData.Rect), t = Centre(told->BtnData.Rect);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, skin::htUserButton, MAKELPARAM(s.x, s.y));
+  EXPECT_EQ(silent->BtnData.State, 1);
+  EXPECT_EQ(silent->HintWindow(), nullptr);
+  // Near the right edge of the work area the hint opens left of the cursor.
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromWindow(Wnd(), MONITOR_DEFAULTTONEAREST), &info);
+  SetCursorPos(info.rcWork.right - 5, info.rcWork.top + 100);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, skin::htUserButton + 1, MAKELPARAM(t.x, t.y));
+  EXPECT_EQ(silent->BtnData.State, 0);
+  ASSERT_NE(told->HintWindow(), nullptr);
+  const TRect hint = told->HintWindow()->BoundsRect();
+  EXPECT_LE(hint.Right, info.rcWork.right);
+  EXPECT_LT(hint.Left, info.rcWork.right - 5);
+  // Leaving the button frees the hint.
+  const POINT caption = Screen(form_->Width() / 2, 8);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+  EXPECT_EQ(told->HintWindow(), nullptr);
 }
 
 }  // namespace skin_test

@@ -14,26 +14,11 @@ using skin::TsSkinProvider;
 
 namespace {
 
-// Runs once inside the next modal loop (a menu), then ends the menu.
-std::function<void()> inMenu;
-
-void CALLBACK InMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  if (inMenu) inMenu();
-  inMenu = nullptr;
-  EndMenu();
-}
-
 class CaptionCommandsTest : public SkinnedFormFixture {
  protected:
-  void TearDown() override {
-    inMenu = nullptr;
-    SkinnedFormFixture::TearDown();
-  }
   // Opens the system menu and reads it while it is open.
   void DropAndRead(std::function<void()> read) {
-    inMenu = std::move(read);
-    SetTimer(nullptr, 0, 50, InMenuTimer);
+    InNextMenu(std::move(read));
     provider_->DropSysMenu(form_->Left() + 10, form_->Top() + 30);
     Pump();
   }
@@ -111,8 +96,7 @@ TEST_F(CaptionCommandsTest, RightClicksAndTheTaskbarOpenTheMenu) {
   int opened = 0;
   const POINT caption = Screen(form_->Width() / 2, 8);
   for (UINT msg : {UINT{WM_NCRBUTTONUP}, UINT{0x313}}) {
-    inMenu = [&] { ++opened; };
-    SetTimer(nullptr, 0, 50, InMenuTimer);
+    InNextMenu([&] { ++opened; });
     SendMessageW(Wnd(), WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(caption.x, caption.y));
     SendMessageW(Wnd(), msg, HTCAPTION, MAKELPARAM(caption.x, caption.y));
     Pump();
@@ -221,6 +205,29 @@ TEST_F(CaptionCommandsTest, AHideWithoutAnAnimationKeepsNoSnapshot) {
   EXPECT_FALSE(provider_->HasHideSnapshot());
   // Hidden and minimized forms prepare nothing.
   EXPECT_FALSE(provider_->HideAnimationWanted());
+}
+
+TEST_F(CaptionCommandsTest, MenuLineMetricsFollowTheBar) {
+  MakeForm(bsSizeable, false);
+  auto* menu = New<TMainMenu>(form_.get());
+  for (const wchar_t* caption : {L"Plik", L"Edycja", L"Widok", L"Karta", L"Raport", L"Pomoc"}) {
+    auto* item = New<TMenuItem>(form_.get());
+    item->SetCaption(caption);
+    menu->Items()->Add(item);
+  }
+  EXPECT_FALSE(provider_->MenuLineVisible());  // not the form's menu yet
+  form_->SetMenu(menu);
+  Show();
+  EXPECT_TRUE(provider_->MenuLineVisible());
+  EXPECT_EQ(provider_->MenuLineHeight(), GetSystemMetrics(SM_CYMENU) - 1);
+  EXPECT_EQ(provider_->MenuRows(), 1);
+  // Too narrow for one line: the bar wraps into two rows.
+  form_->SetBounds(100, 100, 150, 300);
+  Pump();
+  EXPECT_EQ(provider_->MenuRows(), 2);
+  menu->SetAutoMerge(true);
+  EXPECT_FALSE(provider_->MenuLineVisible());
+  EXPECT_EQ(provider_->MenuLineHeight(), 0);
 }
 
 }  // namespace skin_test

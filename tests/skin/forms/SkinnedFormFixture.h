@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -48,21 +49,48 @@ inline std::string RoundedSkinDescription() {
 
 // 48 x 30: the frame (16 x 16, rounded corners of key colour), three glyph
 // strips of three 8 x 10 frames, the grip.
-inline std::string RoundedSkinMaster() {
+inline std::uint32_t RoundedSkinPixel(int x, int y) {
+  if (x < 16 && y < 16) {
+    const int cx = x < 8 ? kCornerRadius : 15 - kCornerRadius, cy = y < 8 ? kCornerRadius : 15 - kCornerRadius;
+    const bool corner = (x < kCornerRadius || x > 15 - kCornerRadius) && (y < kCornerRadius || y > 15 - kCornerRadius);
+    if (corner && (x - cx) * (x - cx) + (y - cy) * (y - cy) > kCornerRadius * kCornerRadius) return kKeyPixel;
+    return x == 0 || y == 0 || x == 15 || y == 15 ? kEdgePixel : kFramePixel;
+  }
+  if (x >= 16 && x < 40 && y < 30) {
+    const int fx = (x - 16) % 8;
+    if (fx == 0 || fx == 7) return kKeyPixel;  // a keyed margin around each glyph
+    return y < 10 ? kCloseGlyph : y < 20 ? kMinGlyph : kMaxGlyph;
+  }
+  if (x >= 40 && y < 8) return (x + y) % 2 ? 0x000000 : kKeyPixel;
+  return 0x808080;
+}
+
+inline std::string RoundedSkinMaster() { return skin::testing::Bmp24(48, 30, RoundedSkinPixel); }
+
+// Each of the three frames of the close strip has its own colour.
+inline constexpr std::uint32_t kCloseFrames[3] = {0xE00000, 0x00E0E0, 0x404040};
+
+// The rounded skin's master with the close frames told apart.
+inline std::string FramedSkinMaster() {
   return skin::testing::Bmp24(48, 30, [](int x, int y) -> std::uint32_t {
-    if (x < 16 && y < 16) {
-      const int cx = x < 8 ? kCornerRadius : 15 - kCornerRadius, cy = y < 8 ? kCornerRadius : 15 - kCornerRadius;
-      const bool corner = (x < kCornerRadius || x > 15 - kCornerRadius) && (y < kCornerRadius || y > 15 - kCornerRadius);
-      if (corner && (x - cx) * (x - cx) + (y - cy) * (y - cy) > kCornerRadius * kCornerRadius) return kKeyPixel;
-      return x == 0 || y == 0 || x == 15 || y == 15 ? kEdgePixel : kFramePixel;
-    }
-    if (x >= 16 && x < 40 && y < 30) {
-      const int fx = (x - 16) % 8;
-      if (fx == 0 || fx == 7) return kKeyPixel;  // a keyed margin around each glyph
-      return y < 10 ? kCloseGlyph : y < 20 ? kMinGlyph : kMaxGlyph;
-    }
-    if (x >= 40 && y < 8) return (x + y) % 2 ? 0x000000 : kKeyPixel;
-    return 0x808080;
+    const std::uint32_t pixel = RoundedSkinPixel(x, y);
+    return x >= 16 && x < 40 && y < 10 && pixel != kKeyPixel ? kCloseFrames[(x - 16) / 8] : pixel;
+  });
+}
+
+// Runs `work` once inside the next menu's modal loop after `ms`, then ends the menu.
+inline std::function<void()>& InMenuWork() {
+  static std::function<void()> work;
+  return work;
+}
+
+inline void InNextMenu(std::function<void()> work, UINT ms = 50) {
+  InMenuWork() = std::move(work);
+  SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (InMenuWork()) InMenuWork()();
+    InMenuWork() = nullptr;
+    EndMenu();
   });
 }
 
@@ -83,9 +111,21 @@ class SkinnedFormFixture : public SkinManagerFixture {
     ASSERT_GE(manager_->GetSkinIndex(L"FORM"), 0);
   }
   void TearDown() override {
+    InMenuWork() = nullptr;
     form_.reset();
     manager_.reset();
     SkinManagerFixture::TearDown();
+  }
+
+  // The skin with the close frames told apart, and small glyphs for tool windows.
+  void UseFramedSkin() {
+    std::string options = RoundedSkinDescription();
+    options.insert(options.find("BICONCLOSE="), "SICONCLOSE=@0016,0000,0040,0010,3,0\r\nSICONMIN=@0016,0010,0040,0020,3,0\r\n"
+                                                "SICONMAX=@0016,0020,0040,0030,3,0\r\n");
+    WriteFile(Skins() / "Framed" / "Options.dat", options);
+    WriteFile(Skins() / "Framed" / "MASTER.BMP", FramedSkinMaster());
+    manager_->SetSkinName(L"Framed");
+    Pump();
   }
 
   // A form of the given border style with a provider, shown.
