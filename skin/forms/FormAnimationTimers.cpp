@@ -88,6 +88,13 @@ void TacMinTimer::InitData() {
   }
 }
 
+void TacMinTimer::Reset() {
+  CurrentAlpha = FullAlphaOf(provider_.Form());
+  image_.reset();
+  snapshot_.reset();
+  InitData();
+}
+
 void TacMinTimer::CalcTarget() {
   TargetRect = GetTaskbarTarget();
   Plan = PlanMinimize(StartRect, TargetRect, StepCount, FullAlpha);

@@ -38,6 +38,8 @@ class TacMinTimer : public TacThreadedTimer {
   // Reads the start (a fresh minimize) or keeps the flight where it
   // stands; makes the animation window when missing.
   void InitData();
+  // A fresh minimize: full alpha, a new picture and start.
+  void Reset();
   void CalcTarget();
   // The point the form flies to (an empty rectangle: the taskbar's edge).
   TRect GetTaskbarTarget() const;

@@ -179,7 +179,7 @@ void TsSkinProvider::StartMinimizeAnimation() {
     anims_->showPending = true;
     anims_->moveTimer.reset();
     if (!anims_->minTimer) anims_->minTimer = std::make_unique<TacMinTimer>(*this, manager->AnimEffects()->Minimizing()->Time());
-    else if (!(stateBits_ & sfsRestoring)) anims_->minTimer->InitData();
+    else if (!(stateBits_ & sfsRestoring)) anims_->minTimer->Reset();
     stateBits_ &= ~sfsRestoring;
     TacMinTimer& timer = *anims_->minTimer;
     TsExtBorder* border = ExtBorder();

@@ -142,6 +142,20 @@ TEST_F(FormAnimations, ASecondFormFliesToTheTaskbarAndBack) {
   for (size_t i = 0; i + 1 < back.size(); ++i) EXPECT_LT(back[i], back[i + 1]);
 }
 
+TEST_F(FormAnimations, AMinimizeAfterARestoreWithoutTheAnimationFliesWholeAgain) {
+  UseFakeTimers(true);
+  MakeForm();
+  SendMessageW(Wnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  RunToEnd(*provider_->MinTimer());
+  ShowWindow(Wnd(), SW_RESTORE);  // not through the system command
+  skin_test::TLayeredPushRecorder pushes;
+  SendMessageW(Wnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_EQ(RunToEnd(*provider_->MinTimer()), 13);
+  const std::vector<int> alphas = pushes.AlphasOf(provider_->MinTimer()->AnimationWindow());
+  ASSERT_EQ(alphas.size(), 14u);
+  EXPECT_GT(alphas[1], 200);
+}
+
 TEST_F(FormAnimations, TheTargetIsTheTaskbarsEdgePoint) {
   UseFakeTimers(true);
   MakeForm();  // 100, 100, 400 x 300: centre (300, 250)
