@@ -61,6 +61,9 @@ void TsSkinProvider::ShowCaptionCover(bool wholeForm) {
     });
   }
   HWND cover = cover_->Handle();
+  // Never on the taskbar, never active.
+  SetWindowLongPtrW(cover, GWL_EXSTYLE,
+                    (GetWindowLongPtrW(cover, GWL_EXSTYLE) & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
   ShowWindow(cover, SW_HIDE);
   RECT r{};
   GetWindowRect(wnd, &r);
@@ -98,7 +101,18 @@ void TsSkinProvider::OnSetText(TMessage& message) {
   if (!acDwmCompositionEnabled()) {
     {
       CoverScope cover(*this, alive);
-      CallOld(message);
+      // The system repaints the whole native frame here, sides included;
+      // without WS_VISIBLE it only stores the text.
+      {
+        SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) & ~WS_VISIBLE);
+        struct Restore {
+          HWND wnd;
+          ~Restore() {
+            if (IsWindow(wnd)) SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | WS_VISIBLE);
+          }
+        } restore{wnd};
+        CallOld(message);
+      }
       // The frame first, then the cover goes.
       if (*alive) {
         skinData_->BGChanged = true;

@@ -97,7 +97,9 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message) {
 
 void TsSkinProvider::OnButtonUp(TMessage& message) {
   HWND wnd = FormHandle();
-  if (!TitleButtonPressedLock() || !wnd || currentButton_ <= 0) {
+  const TsTitleButtonState* current = ButtonByCode(currentButton_);
+  // Only a button of this form that is held down is released here.
+  if (!TitleButtonPressedLock() || !wnd || !current || current->State != 2) {
     if (resizeMode_ == rmBorder && OutlineDrag().Dragging && OutlineDrag().Owner == this) {
       EndOutlineDrag();
       message.Result = 0;

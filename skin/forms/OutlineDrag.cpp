@@ -29,6 +29,7 @@ void Polyline5(HDC dc, int left, int top, int right, int bottom) {
 }
 
 void ReleaseSurface() {
+  drag.HitCode = 0;
   if (!drag.DC) return;
   RestoreDC(drag.DC, drag.SavedDC);
   surface->Release(drag.DC);

@@ -200,11 +200,13 @@ void TsSkinProvider::PaintButton(TBitmap* image, const TsTitleButtonState& butto
   const int shift = button.State == 2 ? 1 : 0;
   const int x = (r.right - r.left - glyph->Width()) / 2 + r.left + shift;
   const int y = (CloseButtonHeight() - glyph->Height()) / 2 + r.top + shift;
-  ImageDC from(glyph), to(image);
-  // The bottom-left pixel is the glyph's transparent colour.
-  const COLORREF key = GetPixel(from.Handle(), 0, glyph->Height() - 1);
-  TransparentBlt(to.Handle(), x, y, glyph->Width(), glyph->Height(), from.Handle(), 0, 0, glyph->Width(),
-                 glyph->Height(), key);
+  COLORREF key;
+  {
+    // The bottom-left pixel is the glyph's transparent colour.
+    ImageDC from(glyph);
+    key = GetPixel(from.Handle(), 0, glyph->Height() - 1);
+  }
+  CopyKeyedGlyph(image, glyph, x, y, key);
 }
 
 void TsSkinProvider::PaintCaptionArea(TBitmap* image) {

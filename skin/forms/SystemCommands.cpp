@@ -23,8 +23,9 @@ void TsSkinProvider::OnSysCommand(TMessage& message) {
   if (resizeMode_ == rmBorder && form_->Enabled() && !OutlineDrag().Dragging && wnd &&
       (command == SC_MOVE || command == SC_SIZE)) {
     // The outline follows the mouse instead of the system's move loop.
-    if (command == SC_MOVE) OutlineDrag().Moving = true;
-    else if (OutlineDrag().HitCode == 0) OutlineDrag().HitCode = HTBOTTOMRIGHT;
+    // From the keyboard no border was grabbed: sizing takes the bottom-right corner.
+    OutlineDrag().Moving = command == SC_MOVE;
+    if (command == SC_SIZE && OutlineDrag().HitCode == 0) OutlineDrag().HitCode = HTBOTTOMRIGHT;
     POINT cursor{};
     GetCursorPos(&cursor);
     SetCapture(wnd);

@@ -202,16 +202,7 @@ void TsSkinProvider::PaintTitleIcon(TBitmap* image) {
   if (right <= left || bottom <= top) return;
   TBitmap* glyph = titleIcon_->Glyph();
   if (!glyph->Empty()) {
-    // The glyph's own pixels are opaque; the key colour is see-through.
-    ImageDC from(glyph), to(image);
-    TransparentBlt(to.Handle(), iconRect_.left, iconRect_.top, glyph->Width(), glyph->Height(), from.Handle(), 0, 0,
-                   glyph->Width(), glyph->Height(), RGB(0xFF, 0, 0xFF));
-    for (int y = top; y < std::min<int>(bottom, iconRect_.top + glyph->Height()); ++y) {
-      auto* row = reinterpret_cast<std::uint32_t*>(image->ScanLine(y));
-      const auto* src = reinterpret_cast<const std::uint32_t*>(glyph->PixelFormat() == pf32bit ? glyph->ScanLine(y - iconRect_.top) : nullptr);
-      for (int x = left; x < std::min<int>(right, iconRect_.left + glyph->Width()); ++x)
-        if (!src || (src[x - iconRect_.left] & 0xFFFFFF) != 0xFF00FF) row[x] |= 0xFF000000u;
-    }
+    CopyKeyedGlyph(image, glyph, iconRect_.left, iconRect_.top, RGB(0xFF, 0, 0xFF));
     return;
   }
   HWND wnd = FormHandle();

@@ -302,5 +302,28 @@ TEST_F(CaptionButtonsTest, AHotUserButtonShowsItsHintInsideTheWorkArea) {
   EXPECT_EQ(told->HintWindow(), nullptr);
 }
 
+TEST_F(CaptionButtonsTest, AnOwnIconGlyphIsOpaqueButItsKeyColour) {
+  MakeForm(bsSizeable, false);
+  TBitmap glyph;
+  glyph.SetPixelFormat(pf24bit);
+  glyph.SetSize(16, 16);
+  glyph.Canvas()->Lock();
+  HDC dc = glyph.Canvas()->Handle();
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) SetPixel(dc, x, y, x < 8 ? RGB(0x10, 0x20, 0x30) : RGB(0xFF, 0, 0xFF));
+  glyph.Canvas()->Unlock();
+  provider_->TitleIcon()->SetGlyph(&glyph);
+  Show();
+  SendMessageW(Wnd(), WM_NCPAINT, 1, 0);
+  const RECT icon = provider_->IconRect();
+  TBitmap* image = provider_->SkinData()->CacheBmp();
+  const int y = icon.top + 4;
+  const auto* row = reinterpret_cast<const std::uint32_t*>(image->ScanLine(y));
+  EXPECT_EQ(row[icon.left + 2], 0xFF102030u);
+  // The key colour lets the title through, alpha included.
+  EXPECT_NE(row[icon.left + 12] & 0xFFFFFF, 0xFF00FFu);
+  EXPECT_EQ(row[icon.left + 12], reinterpret_cast<const std::uint32_t*>(image->ScanLine(y))[icon.right + 2]);
+}
+
 }  // namespace skin_test
 #endif
