@@ -5,6 +5,21 @@
 
 namespace classlib {
 
+namespace {
+
+TTimerArmHook& ArmHook() {
+  static TTimerArmHook hook;
+  return hook;
+}
+
+}  // namespace
+
+TTimerArmHook SetTimerArmHook(TTimerArmHook hook) {
+  TTimerArmHook old = std::move(ArmHook());
+  ArmHook() = std::move(hook);
+  return old;
+}
+
 TTimer::TTimer(TComponent* owner) : TComponent(owner) {
   window_ = AllocateHWnd([this](TMessage& m) {
     if (m.Msg == WM_TIMER) {
@@ -26,9 +41,13 @@ TTimer::~TTimer() {
 }
 
 void TTimer::UpdateTimer() {
+  const bool armed = enabled_ && interval_ > 0 && onTimer_ && !ComponentState().Contains(csLoading);
+  if (const TTimerArmHook& hook = ArmHook()) {
+    hook(*this, armed);
+    return;
+  }
   KillTimer(window_, 1);
-  if (enabled_ && interval_ > 0 && onTimer_ && !ComponentState().Contains(csLoading))
-    SetTimer(window_, 1, interval_, nullptr);
+  if (armed) SetTimer(window_, 1, interval_, nullptr);
 }
 
 void TTimer::SetEnabled(bool value) {

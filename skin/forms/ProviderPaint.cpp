@@ -327,28 +327,4 @@ void TsSkinProvider::HideSysMenuStyle(bool hide) {
   sysMenuHidden_ = false;
 }
 
-std::unique_ptr<TBitmap> TsSkinProvider::CreateFormImage(bool freeCache) {
-  auto result = std::make_unique<TBitmap>();
-  result->SetPixelFormat(pf32bit);
-  HWND wnd = FormHandle();
-  if (!wnd) return result;
-  skinData_->BGChanged = true;
-  PaintNonClientArea();
-  TBitmap* image = skinData_->CacheBmp();
-  if (!image || image->Empty()) return result;
-  result->SetSize(image->Width(), image->Height());
-  {
-    ImageDC from(image), to(result.get());
-    BitBlt(to.Handle(), 0, 0, image->Width(), image->Height(), from.Handle(), 0, 0, SRCCOPY);
-    form_->PaintTo(to.Handle(), ClientOffsetX(), ClientOffsetY());
-  }
-  // Opaque: no extended border.
-  for (int y = 0; y < result->Height(); ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(result->ScanLine(y));
-    for (int x = 0; x < result->Width(); ++x) row[x] |= 0xFF000000u;
-  }
-  if (freeCache) skinData_->EmptyCache();
-  return result;
-}
-
 }  // namespace skin

@@ -167,8 +167,10 @@ void TsSkinProvider::OnPrint(TMessage& message) {
     return;
   skinData_->PrintDC = dc;
   skinData_->SetUpdating(false);
-  if (drawNonClientArea_ && HasBorder() && (message.LParam & PRF_NONCLIENT)) BlitFormImage(dc);
-  if (message.LParam & PRF_CLIENT) {
+  // The library's own picture requests (the animations') name no parts: the whole form.
+  const LPARAM parts = message.LParam ? message.LParam : (PRF_NONCLIENT | PRF_CLIENT);
+  if (drawNonClientArea_ && HasBorder() && (parts & PRF_NONCLIENT)) BlitFormImage(dc);
+  if (parts & PRF_CLIENT) {
     const int saved = SaveDC(dc);
     OffsetViewportOrgEx(dc, ClientOffsetX(), ClientOffsetY(), nullptr);
     RECT client{};

@@ -104,7 +104,9 @@ bool TsSkinProvider::HideAnimationWanted() const {
   const TBitmap* cache = skinData_->CacheBmp();
   if (!cache || cache->Empty() || Iconic() || SystemCommandState() == scsMinimizing) return false;
   const TacFormHide* hide = manager->AnimEffects()->FormHide();
-  return hide->Active() && hide->Time() != 0 && !(stateBits_ & sfsRestorePending) && form_->FormStyle() != fsMDIChild;
+  // A parented form never runs the hide animation: a stand-in made for it would stay.
+  return hide->Active() && hide->Time() != 0 && !(stateBits_ & sfsRestorePending) &&
+         form_->FormStyle() != fsMDIChild && !form_->Parent();
 }
 
 }  // namespace skin

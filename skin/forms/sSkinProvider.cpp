@@ -16,6 +16,7 @@
 #include "skin/forms/DwmEntries.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/OutlineDrag.h"
+#include "skin/forms/ProviderAnimations.h"
 #include "skin/manager/sSkinManager.h"
 
 namespace skin {
@@ -49,6 +50,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
     if (other->inactive_) delete other;
     else inactive_ = true;
   }
+  anims_ = std::make_unique<TsProviderAnimations>();
   skinData_ = std::make_unique<TsCommonData>(this, true);
   skinData_->COC = COC_TsSkinProvider;
   skinData_->SetSkinSection(L"FORM");
@@ -76,6 +78,8 @@ TsSkinProvider::~TsSkinProvider() {
   HideCaptionCover();
   hideSnapshot_.reset();
   StopTitleAnimations();
+  // The timers and fade windows point at the form and this provider.
+  anims_.reset();
   if (hooked_) {
     RemoveSkinnedForm(form_);
     // The form frees its components before its window: its own procedure
@@ -371,6 +375,7 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
 }
 
 void TsSkinProvider::SkinnedMessage(TMessage& message) {
+  if (anims_ && AnimationMessage(message)) return;
   switch (message.Msg) {
     case WM_NCCREATE:
     case WM_CREATE:

@@ -26,6 +26,11 @@
 
 namespace skin {
 
+struct TsProviderAnimations;
+class TacSBAnimation;
+class TacMinTimer;
+class TacMoveTimer;
+
 enum TsGripMode { gmNone, gmRightBottom };
 enum TsResizeMode { rmStandard, rmBorder };
 
@@ -100,17 +105,27 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   classlib::TBitmap* Snapshot() const override { return snapshot_.get(); }
   void SetSnapshot(std::unique_ptr<classlib::TBitmap> bitmap) override { snapshot_ = std::move(bitmap); }
   TsExtBorder* ExtBorder() const override { return nullptr; }
-  std::unique_ptr<classlib::TWinControl> TakeCoverWindow() override { return nullptr; }
-  bool HasCoverWindow() const override { return false; }
+  std::unique_ptr<classlib::TWinControl> TakeCoverWindow() override;
+  bool HasCoverWindow() const override;
   std::unique_ptr<classlib::TBitmap> CreateFormImage(bool freeCache) override;
   void PaintNonClientArea() override;
   void InitRegionRects() override;
   void ApplyWindowRegion(bool repaint) override;
   int ClientOffsetX() const override;
   int ClientOffsetY() const override;
-  void StartMinimizeAnimation() override {}
-  bool StartRestoreAnimation() override { return false; }
+  void StartMinimizeAnimation() override;
+  bool StartRestoreAnimation() override;
   void AfterAnimation() override;
+
+  // --- Animations (ProviderAnimations.cpp)
+  void StartBlendOnMoving();
+  void EndBlendOnMoving();
+  // Fades the caption button with the hit code to State over Steps ticks.
+  void StartTitleButtonAnimation(TsTitleButtonState& button, int state, int steps, bool glow);
+  void StopTitleButtonAnimations() { StopTitleAnimations(); }
+  TacSBAnimation* TitleButtonAnimation(int hitCode) const;
+  TacMinTimer* MinTimer() const;
+  TacMoveTimer* MoveTimer() const;
 
   // --- Metrics
   int ProviderCaptionHeight(bool useSkin) const;
@@ -242,6 +257,13 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
 
  private:
   void ProviderWndProc(classlib::TMessage& message);
+  // The animation side of a skinned message; true when it was handled whole.
+  bool AnimationMessage(classlib::TMessage& message);
+  void AnimShowWindow(classlib::TMessage& message);
+  void AnimClose(classlib::TMessage& message);
+  void QueryEndSession(classlib::TMessage& message);
+  void VisibleForShow(bool visible);
+  void ShowingForShow();
   void CallOld(classlib::TMessage& message);
   bool EarlyCommand(classlib::TMessage& message);
   void UnskinnedMessage(classlib::TMessage& message);
@@ -353,6 +375,7 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // Minimize, maximize/restore, close, help.
   std::array<TsTitleButtonState, 4> buttons_{};
   RECT iconRect_{0, 0, 0, 0};
+  std::unique_ptr<TsProviderAnimations> anims_;
   // Tells the provider's closures that it is gone (nested loops check it).
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
