@@ -1,0 +1,238 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "classlib/core/Utf8.h"
+#include "classlib/graphics/Bitmap.h"
+#include "classlib/menus/MenusFont.h"
+#include "skin/common/MainWindowHook.h"
+#include "skin/forms/SkinMenusLayout.h"
+#include "tests/skin/forms/SkinMenusFixture.h"
+
+namespace skin_test {
+namespace {
+
+using namespace classlib;
+using skin::TsSkinableMenus;
+
+TEST(SkinMenusKinds, CaptionsTellTheItemKind) {
+  struct Case {
+    const wchar_t* caption;
+    skin::TsMenuItemType kind;
+    const wchar_t* word;
+  };
+  const Case cases[] = {
+      {L"-", skin::smDivider, L""},
+      {L"-Zegarki-", skin::smCaption, L"Zegarki"},
+      {L"-Dwa-Slowa-", skin::smCaption, L"Dwa"},
+      {L"--", skin::smCaption, L""},
+      {L"-Bez konca", skin::smNormal, nullptr},
+      {L"Wklej\tCtrl+V", skin::smNormal, nullptr},
+      {L"", skin::smNormal, nullptr},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(skin::PopupItemKind(c.caption), c.kind) << classlib::WideToUtf8(c.caption);
+    if (c.word) EXPECT_EQ(skin::CaptionItemText(c.caption), c.word);
+  }
+}
+
+TEST_F(SkinMenusFixture, MeasuringFollowsTheWidthAndHeightRules) {
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* plain = Add(menu->Items(), L"Wklej");
+  TMenuItem* line = Add(menu->Items(), L"-");
+  TMenuItem* caption = Add(menu->Items(), L"-Zegarki-");
+  TMenuItem* tabbed = Add(menu->Items(), L"Kopiuj\tCtrl+C");
+  TMenuItem* shortcut = Add(menu->Items(), L"Zapisz");
+  shortcut->SetShortCut(static_cast<TShortCut>(scCtrl | 'S'));
+  menus_->HookPopupMenu(menu, true);
+
+  TBitmap surface;
+  surface.SetSize(4, 4);
+  TCanvas& canvas = *surface.Canvas();
+  auto textWidth = [&](const std::wstring& text) {
+    SelectMenuFont(canvas, false);
+    RECT r{0, 0, 1, 0};
+    DrawTextW(canvas.Handle(), text.c_str(), -1, &r, DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+    return static_cast<int>(r.right);
+  };
+  SelectMenuFont(canvas, false);
+  const int h = static_cast<int>(std::nearbyint(canvas.TextHeight(L"W") * 1.25));
+  skin::SetMenuItemsMeasured(false);
+  struct Case {
+    TMenuItem* item;
+    int width, height;
+  };
+  // No images anywhere: every item still reserves a 16-pixel glyph column.
+  const Case cases[] = {
+      {plain, 2 * 16 + textWidth(L"Wklej") + 3 * 2 + 8, std::max(h, 16) + 4},
+      {line, 2 * 16 + 0 + 3 * 2 + 8, 2},
+      {caption, 2 * 16 + textWidth(L"--Zegarki--") + 3 * 2 + 8, h + 4},
+      {tabbed, 2 * 16 + textWidth(L"Kopiuj\tCtrl+C") + 3 * 2 + 8, std::max(h, 16) + 4},
+      {shortcut, 2 * 16 + textWidth(L"Zapisz" + ShortCutToText(shortcut->ShortCut())) + 3 * 2 + 8,
+       std::max(h, 16) + 4},
+  };
+  for (const Case& c : cases) {
+    int width = 0, height = 0;
+    c.item->MeasureItem(canvas, width, height);
+    EXPECT_EQ(width, c.width) << WideToUtf8(c.item->Caption());
+    EXPECT_EQ(height, c.height) << WideToUtf8(c.item->Caption());
+  }
+  EXPECT_TRUE(skin::MenuItemsMeasured());
+}
+
+TEST_F(SkinMenusFixture, HookingLeavesTheProgramsOwnHandlers) {
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* own = Add(menu->Items(), L"Własny");
+  TMenuItem* plain = Add(menu->Items(), L"Zwykły");
+  TMenuItem* sub = Add(plain, L"Podmenu");
+  int ownDraws = 0;
+  own->SetOnAdvancedDrawItem([&](TObject*, TCanvas*, const TRect&, TOwnerDrawState) { ++ownDraws; });
+
+  menus_->HookPopupMenu(menu, true);
+  EXPECT_TRUE(menu->OwnerDraw());
+  EXPECT_TRUE(menu->MenuAnimation().Contains(maNone));
+  EXPECT_TRUE(TsSkinableMenus::HasOurHandlers(plain));
+  EXPECT_TRUE(TsSkinableMenus::HasOurHandlers(sub));
+  EXPECT_TRUE(own->OnMeasureItem());  // ours where the program had none
+  TBitmap surface;
+  surface.SetSize(4, 4);
+  own->OnAdvancedDrawItem()(own, surface.Canvas(), Rect(0, 0, 1, 1), TOwnerDrawState{});
+  EXPECT_EQ(ownDraws, 1);  // hooking never replaced it
+
+  menus_->HookPopupMenu(menu, false);
+  EXPECT_FALSE(menu->OwnerDraw());
+  EXPECT_FALSE(menu->MenuAnimation().Contains(maNone));
+  EXPECT_FALSE(TsSkinableMenus::HasOurHandlers(plain));
+  EXPECT_FALSE(TsSkinableMenus::HasOurHandlers(sub));
+  ASSERT_TRUE(own->OnAdvancedDrawItem());
+  own->OnAdvancedDrawItem()(own, surface.Canvas(), Rect(0, 0, 1, 1), TOwnerDrawState{});
+  EXPECT_EQ(ownDraws, 2);
+  EXPECT_FALSE(own->OnMeasureItem());
+}
+
+TEST_F(SkinMenusFixture, SkinnedPopupsOffLeavesMenusPlain) {
+  auto main = std::unique_ptr<TMainMenu>(New<TMainMenu>(nullptr));
+  auto* file = New<TMenuItem>(main.get());
+  file->SetCaption(L"Plik");
+  main->Items()->Add(file);
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* item = Add(menu->Items(), L"Wklej");
+
+  manager_->SetSkinnedPopups(false);
+  menus_->HookMainMenu(main.get(), true);
+  EXPECT_FALSE(main->OwnerDraw());
+  EXPECT_FALSE(file->OnAdvancedDrawItem());
+  menus_->HookPopupMenu(menu, true);
+  EXPECT_FALSE(menu->OwnerDraw());
+  EXPECT_TRUE(TsSkinableMenus::HasOurHandlers(item));  // hooked, but the menu is not owner-drawn
+
+  manager_->SetSkinnedPopups(true);
+  menus_->HookMainMenu(main.get(), true);
+  EXPECT_TRUE(main->OwnerDraw());
+  EXPECT_TRUE(TsSkinableMenus::HasOurHandlers(file));
+  menus_->HookMainMenu(main.get(), false);
+  EXPECT_FALSE(main->OwnerDraw());
+  EXPECT_FALSE(TsSkinableMenus::HasOurHandlers(file));
+}
+
+TEST_F(SkinMenusFixture, ActivationWalksTheApplicationsMenus) {
+  auto* owned = New<TPopupMenu>(Application);
+  auto* item = New<TMenuItem>(owned);
+  item->SetCaption(L"Pozycja");
+  owned->Items()->Add(item);
+  menus_->SetActive(false);
+  EXPECT_FALSE(TsSkinableMenus::HasOurHandlers(item));
+  menus_->SetActive(true);
+  EXPECT_TRUE(TsSkinableMenus::HasOurHandlers(item));
+  EXPECT_TRUE(owned->OwnerDraw());
+  manager_->SetActive(false);  // the skin goes: ours go too
+  EXPECT_FALSE(menus_->Active());
+  EXPECT_FALSE(TsSkinableMenus::HasOurHandlers(item));
+  delete owned;
+}
+
+TEST_F(SkinMenusFixture, SkinBorderWidthComesFromTheMask) {
+  EXPECT_EQ(menus_->SkinBorderWidth(), 3);  // declared 0: taken as 3
+  WriteFile(Skins() / "Plain" / "Options.dat",
+            "[GLOBALINFO]\r\nVERSION=8.0\r\nMASTERBITMAP=MASTER.BMP\r\n[MAINMENU]\r\nCOLOR=0\r\n");
+  WriteFile(Skins() / "Plain" / "MASTER.BMP", MenuSkinMaster());
+  manager_->SetSkinName(L"Plain");
+  EXPECT_EQ(menus_->SkinBorderWidth(), 0);
+}
+
+// --- Records
+
+TEST_F(SkinMenusFixture, RecordsAreKeptPerPopupAndDroppedWithTheirItem) {
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* first = Add(menu->Items(), L"Pierwsza");
+  TMenuItem* second = Add(menu->Items(), L"Druga");
+  TMenuItem* sub = Add(second, L"Podmenu");
+  const int builds = skin::MenuInfoBuilds();
+  skin::TacMenuInfo* top = menus_->GetMenuInfo(second, 120, 60);
+  ASSERT_NE(top, nullptr);
+  EXPECT_EQ(top->FirstItem, first);
+  EXPECT_EQ(menus_->GetMenuInfo(first, 120, 60), top);  // any item of the pop-up finds it
+  skin::TacMenuInfo* inner = menus_->GetMenuInfo(sub, 80, 30);
+  ASSERT_NE(inner, nullptr);
+  EXPECT_NE(inner, top);
+  EXPECT_EQ(skin::MenuInfoBuilds(), builds + 2);
+  // The border mask's keyed corners, for each pop-up's own size.
+  ASSERT_FALSE(top->CornerCutOuts.empty());
+  EXPECT_NE(top->CornerCutOuts, inner->CornerCutOuts);
+  // Measuring looks up only.
+  EXPECT_EQ(menus_->GetMenuInfo(first, 0, 0), top);
+  // Another size (the items were rebuilt): built again.
+  skin::TacMenuInfo* rebuilt = menus_->GetMenuInfo(first, 140, 60);
+  ASSERT_NE(rebuilt, nullptr);
+  EXPECT_EQ(rebuilt->Bmp->Width(), 140);
+  EXPECT_EQ(skin::MenuInfoBuilds(), builds + 3);
+  // The program frees the items: the record goes with its first item.
+  menu->Items()->Delete(0);
+  EXPECT_EQ(skin::FindMenuInfo(first), nullptr);
+  EXPECT_EQ(skin::MenuInfos().size(), 1u);
+  skin::ClearMenuCache();
+  EXPECT_TRUE(skin::MenuInfos().empty());
+}
+
+TEST_F(SkinMenusFixture, PostedItemsAreCheckedBeforeUse) {
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* item = Add(menu->Items(), L"Pozycja");
+  const skin::TsMenuWindowServices& services = skin::MenuWindowServices();
+  HMENU handle = nullptr;
+  EXPECT_FALSE(services.MenuOfItem(reinterpret_cast<std::intptr_t>(item), handle));  // not ours yet
+  menus_->HookPopupMenu(menu, true);
+  EXPECT_TRUE(services.MenuOfItem(reinterpret_cast<std::intptr_t>(item), handle));
+  EXPECT_EQ(handle, menu->Handle());
+  int stack = 0;
+  EXPECT_FALSE(services.MenuOfItem(reinterpret_cast<std::intptr_t>(&stack), handle));
+  EXPECT_FALSE(services.MenuOfItem(0x12345678, handle));
+  EXPECT_FALSE(services.HasPreparedImage(nullptr, reinterpret_cast<std::intptr_t>(item)));
+  menus_->GetMenuInfo(item, 100, 40);
+  EXPECT_TRUE(services.HasPreparedImage(nullptr, reinterpret_cast<std::intptr_t>(item)));
+  menu->Items()->Delete(0);
+  EXPECT_FALSE(services.MenuOfItem(reinterpret_cast<std::intptr_t>(item), handle));
+}
+
+TEST_F(SkinMenusFixture, BackgroundHasTheSectionIconColumnAndFrame) {
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* item = Add(menu->Items(), L"Pozycja");
+  skin::TacMenuInfo* info = menus_->GetMenuInfo(item, 100, 40);
+  ASSERT_NE(info, nullptr);
+  TCanvas* c = info->Bmp->Canvas();
+  auto pixel = [&](int x, int y) {
+    const COLORREF p = static_cast<COLORREF>(c->Pixels(x, y));
+    return static_cast<std::uint32_t>((GetRValue(p) << 16) | (GetGValue(p) << 8) | GetBValue(p));
+  };
+  EXPECT_EQ(info->TextIndent, 2 + 16 + 8);
+  EXPECT_EQ(pixel(1, 20), kMenuEdge);                     // left frame
+  EXPECT_EQ(pixel(98, 20), kMenuEdge);                    // right frame
+  EXPECT_EQ(pixel(3 + 10, 20), kIcoLine);                 // icon column
+  EXPECT_EQ(pixel(3 + info->TextIndent + 5, 20), kMenuBg);  // beside it
+}
+
+}  // namespace
+}  // namespace skin_test
