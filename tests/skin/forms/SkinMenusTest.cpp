@@ -236,3 +236,176 @@ TEST_F(SkinMenusFixture, BackgroundHasTheSectionIconColumnAndFrame) {
 
 }  // namespace
 }  // namespace skin_test
+
+namespace skin_test {
+namespace {
+
+using namespace classlib;
+
+// A pop-up like the program's fill-in menus, shown for real and read back
+// by pixels from its window.
+class OpenSkinnedMenu : public SkinMenusFixture {
+ protected:
+  void SetUp() override {
+    SkinMenusFixture::SetUp();
+    TPopupMenu* menu = MakeMenu();
+    hidden = Add(menu->Items(), L"Ukryta");
+    hidden->SetVisible(false);  // the program hides some first items
+    paste = Add(menu->Items(), L"Wklej");
+    line = Add(menu->Items(), L"-");
+    checked = Add(menu->Items(), L"Zaznaczona");
+    checked->SetChecked(true);
+    radio = Add(menu->Items(), L"Po 5 latach");
+    radio->SetRadioItem(true);
+    radio->SetChecked(true);
+    disabled = Add(menu->Items(), L"Nieaktywna");
+    disabled->SetEnabled(false);
+    last = Add(menu->Items(), L"Zdefiniuj");
+    hiddenLast = Add(menu->Items(), L"Ukryta na końcu");
+    hiddenLast->SetVisible(false);
+    menus_->HookPopupMenu(menu, true);
+  }
+  TMenuItem *hidden = nullptr, *paste = nullptr, *line = nullptr, *checked = nullptr, *radio = nullptr,
+            *disabled = nullptr, *last = nullptr, *hiddenLast = nullptr;
+};
+
+// The darkest pixel of a rectangle (text shows as the darkest pixels).
+int Darkest(HWND wnd, const RECT& r) {
+  int darkest = 3 * 255;
+  HDC dc = GetWindowDC(wnd);
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      darkest = std::min(darkest, GetRValue(c) + GetGValue(c) + GetBValue(c));
+    }
+  ReleaseDC(wnd, dc);
+  return darkest;
+}
+
+TEST_F(OpenSkinnedMenu, PaintsEveryLayerOfARealPopup) {
+  struct Seen {
+    int width = 0, height = 0;
+    std::uint32_t edgeLeft = 0, edgeRight = 0, edgeTop = 0, edgeBottom = 0, background = 0, iconColumn = 0;
+    std::uint32_t divider = 0, check = 0, radio = 0, hotBackground = 0, normalBackground = 0;
+    int disabledText = 0, enabledText = 0;
+    bool cornerOut = false, insideIn = false;
+  } seen;
+  const int builds = skin::MenuInfoBuilds();
+  TOpenMenuScript script;
+  script.open = [&](HWND wnd) {
+    RECT w{};
+    GetWindowRect(wnd, &w);
+    seen.width = w.right - w.left;
+    seen.height = w.bottom - w.top;
+    const RECT pasteRect = ItemRect(wnd, menu_.get(), 0);
+    const int midY = (pasteRect.top + pasteRect.bottom) / 2;
+    seen.edgeLeft = MenuPixel(wnd, 1, midY);
+    seen.edgeRight = MenuPixel(wnd, seen.width - 2, midY);
+    seen.edgeTop = MenuPixel(wnd, seen.width / 2, 1);
+    seen.edgeBottom = MenuPixel(wnd, seen.width / 2, seen.height - 2);
+    seen.iconColumn = MenuPixel(wnd, pasteRect.left + 10, midY);
+    seen.background = MenuPixel(wnd, pasteRect.right - 3, midY);
+    const RECT lineRect = ItemRect(wnd, menu_.get(), 1);
+    seen.divider = MenuPixel(wnd, (lineRect.left + lineRect.right) / 2, lineRect.top);
+    const RECT checkRect = ItemRect(wnd, menu_.get(), 2);
+    seen.check = MenuPixel(wnd, checkRect.left + 2 + 4, (checkRect.top + checkRect.bottom) / 2);
+    const RECT radioRect = ItemRect(wnd, menu_.get(), 3);
+    seen.radio = MenuPixel(wnd, radioRect.left + 2 + 4, (radioRect.top + radioRect.bottom) / 2);
+    RECT text = ItemRect(wnd, menu_.get(), 4);
+    text.left += 2 + 16 + 2 * 2 + 8;
+    seen.disabledText = Darkest(wnd, text);
+    text = ItemRect(wnd, menu_.get(), 5);
+    text.left += 2 + 16 + 2 * 2 + 8;
+    seen.enabledText = Darkest(wnd, text);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(wnd, region) != ERROR) {
+      seen.cornerOut = !PtInRegion(region, 0, 0) && !PtInRegion(region, seen.width - 1, seen.height - 1);
+      seen.insideIn = PtInRegion(region, 5, 5) && PtInRegion(region, 3, 0);
+    }
+    DeleteObject(region);
+  };
+  script.hot = [&](HWND wnd) {
+    const RECT r = ItemRect(wnd, menu_.get(), 0);
+    seen.hotBackground = MenuPixel(wnd, r.right - 3, (r.top + r.bottom) / 2);
+    const RECT other = ItemRect(wnd, menu_.get(), 5);
+    seen.normalBackground = MenuPixel(wnd, other.right - 3, (other.top + other.bottom) / 2);
+  };
+  ASSERT_TRUE(ShowMenu(menu_.get(), script));
+  EXPECT_EQ(seen.edgeLeft, kMenuEdge);
+  EXPECT_EQ(seen.edgeRight, kMenuEdge);
+  EXPECT_EQ(seen.edgeTop, kMenuEdge);
+  EXPECT_EQ(seen.edgeBottom, kMenuEdge);
+  EXPECT_EQ(seen.iconColumn, kIcoLine);
+  EXPECT_EQ(seen.background, kMenuBg);
+  EXPECT_EQ(seen.divider, kLine);
+  EXPECT_EQ(seen.check, kCheck);
+  EXPECT_EQ(seen.radio, kRadio);
+  EXPECT_EQ(seen.hotBackground, kHot);
+  EXPECT_EQ(seen.normalBackground, kMenuBg);
+  EXPECT_GT(seen.disabledText, seen.enabledText + 60);  // blended toward the background
+  EXPECT_TRUE(seen.cornerOut);
+  EXPECT_TRUE(seen.insideIn);
+  EXPECT_EQ(skin::MenuInfoBuilds(), builds + 1);  // one background for every repaint
+
+  // Opening it again reuses the record while the items live.
+  TOpenMenuScript again;
+  ASSERT_TRUE(ShowMenu(menu_.get(), again));
+  EXPECT_EQ(skin::MenuInfoBuilds(), builds + 1);
+}
+
+TEST_F(OpenSkinnedMenu, ARebuiltMenuNeverReusesAStaleRecord) {
+  TOpenMenuScript first;
+  ASSERT_TRUE(ShowMenu(menu_.get(), first));
+  const int builds = skin::MenuInfoBuilds();
+  // As the program does at every pop-up: free the items, make new ones.
+  menu_->Items()->Clear();
+  for (const wchar_t* caption : {L"Nowa", L"Lista", L"Dłuższa pozycja nowej listy"}) Add(menu_->Items(), caption);
+  menus_->HookPopupMenu(menu_.get(), true);
+  std::uint32_t edge = 0, background = 0;
+  int width = 0;
+  TOpenMenuScript second;
+  second.open = [&](HWND wnd) {
+    RECT w{};
+    GetWindowRect(wnd, &w);
+    width = w.right - w.left;
+    edge = MenuPixel(wnd, width - 2, 10);
+    const RECT r = ItemRect(wnd, menu_.get(), 2);
+    background = MenuPixel(wnd, r.right - 3, (r.top + r.bottom) / 2);
+  };
+  ASSERT_TRUE(ShowMenu(menu_.get(), second));
+  EXPECT_EQ(skin::MenuInfoBuilds(), builds + 1);
+  ASSERT_EQ(skin::MenuInfos().size(), 1u);
+  EXPECT_EQ(skin::MenuInfos().front()->Bmp->Width(), width);
+  EXPECT_EQ(edge, kMenuEdge);
+  EXPECT_EQ(background, kMenuBg);
+}
+
+TEST_F(OpenSkinnedMenu, ASubmenuGetsItsOwnRecordAndRegion) {
+  TMenuItem* sub = Add(menu_->Items(), L"Więcej");
+  for (const wchar_t* caption : {L"19", L"21", L"23"}) Add(sub, caption);
+  menus_->HookPopupMenu(menu_.get(), true);
+  // Opened through the keyboard: to the submenu (last visible item), right.
+  bool subRegion = false;
+  TOpenMenuScript script;
+  script.open = [&](HWND wnd) {
+    PostMessageW(wnd, WM_KEYDOWN, VK_UP, 0);
+    PostMessageW(wnd, WM_KEYDOWN, VK_RIGHT, 0);
+  };
+  script.hot = [&](HWND) {
+    HWND inner = nullptr;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32768", nullptr))
+      if (IsWindowVisible(w) && skin::FindMenuInfo(w) && skin::FindMenuInfo(w)->FirstItem == sub->Items(0)) inner = w;
+    if (!inner) return;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    subRegion = GetWindowRgn(inner, region) != ERROR && !PtInRegion(region, 0, 0);
+    DeleteObject(region);
+  };
+  ASSERT_TRUE(ShowMenu(menu_.get(), script));
+  EXPECT_NE(skin::FindMenuInfo(sub->Items(0)), nullptr);
+  EXPECT_NE(skin::FindMenuInfo(hidden), nullptr);  // keyed by index 0, shown or not
+  EXPECT_TRUE(subRegion);
+}
+
+}  // namespace
+}  // namespace skin_test
