@@ -52,6 +52,16 @@ const TsMaskData* Mask(const TsSkinManager& manager, int index) {
   return manager.IsValidImgIndex(index) ? &manager.Skin()->Masks[static_cast<size_t>(index)] : nullptr;
 }
 
+// The caption-button glyphs come from "Webdings"; where that face lacks
+// one (Wine's has only a few), "Marlett" has the same glyph at the same code.
+std::wstring GlyphFace(TCanvas* canvas, wchar_t mark) {
+  canvas->Font()->SetName(L"Webdings");
+  WORD index = 0;
+  if (GetGlyphIndicesW(canvas->Handle(), &mark, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == 1 && index != 0xFFFF)
+    return L"Webdings";
+  return L"Marlett";
+}
+
 int TextHeightW(TCanvas* canvas) {
   // 1.25 times the height of "W", halves to the even neighbour.
   return static_cast<int>(std::nearbyint(canvas->TextHeight(L"W") * 1.25));
@@ -328,8 +338,8 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
       default: break;
     }
     if (mark) {
-      ic->Font()->SetName(L"Webdings");
       ic->Font()->SetStyle(TFontStyles{});
+      ic->Font()->SetName(GlyphFace(ic, mark[0]));
       ic->Font()->SetSize(10);
       const int h = ic->TextHeight(mark);
       paint::TSkinTextParams p;
