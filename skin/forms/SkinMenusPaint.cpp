@@ -41,11 +41,16 @@ std::wstring WithoutAmpersands(std::wstring text) {
   return text;
 }
 
+// The charset of the form that owns the item's menu; -1 without one.
+int FormCharset(const TMenuItem& item) {
+  const TMenu* menu = item.GetParentMenu();
+  const auto* form = menu ? dynamic_cast<const TCustomForm*>(menu->Owner()) : nullptr;
+  return form ? static_cast<int>(const_cast<TCustomForm*>(form)->Font()->Charset()) : -1;
+}
+
 // The owning form's charset (menus owned by a form), else the font's own.
 void TakeFormCharset(const TMenuItem& item, TFont& font) {
-  const TMenu* menu = item.GetParentMenu();
-  if (const auto* form = menu ? dynamic_cast<const TCustomForm*>(menu->Owner()) : nullptr)
-    font.SetCharset(const_cast<TCustomForm*>(form)->Font()->Charset());
+  if (const int charset = FormCharset(item); charset >= 0) font.SetCharset(static_cast<TFontCharset>(charset));
 }
 
 const TsMaskData* Mask(const TsSkinManager& manager, int index) {
@@ -277,14 +282,29 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
   const bool enabled = item->Enabled();
   const bool selected = state.Contains(odSelected);
   const bool hot = enabled && (selected || state.Contains(odHotLight));
-  auto itemBmp = Bitmap32(std::max(rect.Width() - extra, 0), rect.Height());
+  // One bitmap for every item repaint (made again only for another size).
+  std::unique_ptr<TBitmap> own;
+  TBitmap* itemBmp = itemBmp_.get();
+  if (!itemBmp || itemBmpBusy_) {
+    own = Bitmap32(0, 0);
+    itemBmp = own.get();
+    if (!itemBmpBusy_) itemBmp_ = std::move(own), itemBmp = itemBmp_.get();
+  }
+  itemBmp->SetSize(std::max(rect.Width() - extra, 0), rect.Height());
   if (itemBmp->Empty()) return;
+  const bool wasBusy = itemBmpBusy_;
+  itemBmpBusy_ = true;
+  struct Release {
+    bool& busy;
+    bool was;
+    ~Release() { busy = was; }
+  } release{itemBmpBusy_, wasBusy};
   TCanvas* ic = itemBmp->Canvas();
   const int itemSection = manager_->GetSkinIndex(L"MENUITEM");
   if (manager_->IsValidSkinIndex(itemSection))
     paint::PaintSectionItemByIndex(itemSection, L"MENUITEM", MakeCacheInfo(bmp, offset, offset), true,
                                    enabled && selected ? 1 : 0, TRect{0, 0, itemBmp->Width(), itemBmp->Height()},
-                                   TPoint{rect.Left + extra, rect.Top}, itemBmp.get(), manager_,
+                                   TPoint{rect.Left + extra, rect.Top}, itemBmp, manager_,
                                    paint::TStateTextures{});
   else
     BitBlt(ic->Handle(), 0, 0, itemBmp->Width(), itemBmp->Height(), src, rect.Left + extra + offset, rect.Top + offset,
@@ -297,8 +317,8 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
   const int smallSection = manager_->GetSkinIndex(L"SPEEDBUTTON_SMALL");
   auto checkedFrame = [&](int x, int y, int w, int h) {
     if (checked && manager_->IsValidSkinIndex(smallSection))
-      paint::PaintSectionItemByIndex(smallSection, L"SPEEDBUTTON_SMALL", MakeCacheInfo(itemBmp.get(), 0, 0), true, 2,
-                                     TRect{x - 1, y - 1, x + w + 1, y + h + 1}, TPoint{x - 1, y - 1}, itemBmp.get(),
+      paint::PaintSectionItemByIndex(smallSection, L"SPEEDBUTTON_SMALL", MakeCacheInfo(itemBmp, 0, 0), true, 2,
+                                     TRect{x - 1, y - 1, x + w + 1, y + h + 1}, TPoint{x - 1, y - 1}, itemBmp,
                                      manager_, paint::TStateTextures{});
   };
   if (checked && !item->HasBitmap() && !listImage) {
@@ -309,8 +329,8 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
       const int fh = m->R.Height() / (m->MaskType + 1);
       const int x = rtl ? itemBmp->Width() - 2 - fw + Margin : Margin;
       GdiFlush();
-      paint::PaintMaskGlyph(itemBmp.get(), TPoint{x, (rect.Height() - fh) / 2}, hot ? 1 : 0, 1, *m,
-                            MakeCacheInfo(itemBmp.get(), 0, 0));
+      paint::PaintMaskGlyph(itemBmp, TPoint{x, (rect.Height() - fh) / 2}, hot ? 1 : 0, 1, *m,
+                            MakeCacheInfo(itemBmp, 0, 0));
     }
   } else if (item->HasBitmap()) {
     TBitmap* picture = item->Bitmap();
@@ -338,6 +358,7 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
       default: break;
     }
     if (mark) {
+      itemFontKey_ = -1;  // the glyph font replaces the menu font
       ic->Font()->SetStyle(TFontStyles{});
       ic->Font()->SetName(GlyphFace(ic, mark[0]));
       ic->Font()->SetSize(10);
@@ -356,11 +377,18 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
   }
 
   // Text: the menu font in the form's charset, bold for the default item.
-  SelectMenuFont(*ic, state.Contains(odDefault));
-  TakeFormCharset(*item, *ic->Font());
+  // Making a font is the dearest step of a repaint: the reused bitmap keeps
+  // the menu font while bold and charset stay the same.
+  const int fontKey = (state.Contains(odDefault) ? 0x100 : 0) | FormCharset(*item);
+  if (own || fontKey != itemFontKey_) {
+    SelectMenuFont(*ic, state.Contains(odDefault));
+    TakeFormCharset(*item, *ic->Font());
+    itemFontKey_ = own ? -1 : fontKey;
+  }
   const TColor fontColor = ic->Font()->Color();
   bool ownColor = false;
   if (OnGetPopupItemData) {
+    itemFontKey_ = -1;  // the handler may change the font
     TacMenuItemData data{ic->Font()};
     OnGetPopupItemData(item, state, data);
     ownColor = ic->Font()->Color() != fontColor;
@@ -413,7 +441,7 @@ void TsSkinableMenus::DrawNormal(TMenuItem* item, TCanvas* canvas, const TRect& 
   if (!enabled) {
     GdiFlush();
     const int x = rect.Left + offset + extra, y = rect.Top + offset;
-    paint::BlendTransRect(paint::ViewOf(itemBmp.get()), 0, 0, 0xFF00FF, 0.4,
+    paint::BlendTransRect(paint::ViewOf(itemBmp), 0, 0, 0xFF00FF, 0.4,
                           TRect{x, y, x + itemBmp->Width() - 1, y + itemBmp->Height() - 1}, paint::ViewOf(bmp));
   }
   BitBlt(dst, rect.Left + extra, rect.Top, itemBmp->Width(), itemBmp->Height(), ic->Handle(), 0, 0, SRCCOPY);
