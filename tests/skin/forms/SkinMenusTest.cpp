@@ -9,9 +9,11 @@
 #include "classlib/core/Utf8.h"
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/menus/MenusFont.h"
+#include "skin/core/SkinCommand.h"
 #include "skin/common/MainWindowHook.h"
 #include "skin/forms/SkinMenusLayout.h"
 #include "tests/skin/forms/SkinMenusFixture.h"
+#include "tests/skin/paint/GdiObjectCount.h"
 
 namespace skin_test {
 namespace {
@@ -353,6 +355,27 @@ TEST_F(OpenSkinnedMenu, PaintsEveryLayerOfARealPopup) {
   EXPECT_EQ(skin::MenuInfoBuilds(), builds + 1);
 }
 
+// Regions, item bitmaps, fonts and window DCs of every repaint are given
+// back: showing the pop-up again leaves no GDI object behind.
+TEST_F(OpenSkinnedMenu, RepaintsLeaveNoGdiObjects) {
+  TOpenMenuScript warm;
+  warm.hot = [](HWND) {};
+  ASSERT_TRUE(ShowMenu(menu_.get(), warm));
+  skin::ClearMenuCache();  // a region is made again for every record
+  TOpenMenuScript second;
+  second.hot = [](HWND) {};
+  ASSERT_TRUE(ShowMenu(menu_.get(), second));
+  skin::ClearMenuCache();
+  const DWORD before = skin_test_gdi::GdiObjects();
+  for (int i = 0; i < 3; ++i) {
+    TOpenMenuScript again;
+    again.hot = [](HWND) {};
+    ASSERT_TRUE(ShowMenu(menu_.get(), again));
+    skin::ClearMenuCache();
+  }
+  EXPECT_EQ(skin_test_gdi::GdiObjects(), before);
+}
+
 TEST_F(OpenSkinnedMenu, ARebuiltMenuNeverReusesAStaleRecord) {
   TOpenMenuScript first;
   ASSERT_TRUE(ShowMenu(menu_.get(), first));
@@ -405,6 +428,47 @@ TEST_F(OpenSkinnedMenu, ASubmenuGetsItsOwnRecordAndRegion) {
   EXPECT_NE(skin::FindMenuInfo(sub->Items(0)), nullptr);
   EXPECT_NE(skin::FindMenuInfo(hidden), nullptr);  // keyed by index 0, shown or not
   EXPECT_TRUE(subRegion);
+}
+
+}  // namespace
+}  // namespace skin_test
+
+namespace skin_test {
+namespace {
+
+using namespace classlib;
+
+// A menu-bar item asks its form for the provider; an address from a window
+// that has no provider of ours is never used.
+TEST_F(SkinMenusFixture, MenuBarItemsTrustOnlyTheFormsOwnProvider) {
+  std::unique_ptr<TForm> form(New<TForm>(Application));
+  form->SetBounds(10, 10, 200, 100);
+  form->HandleNeeded();
+  TWndMethod previous = form->WindowProc();
+  int asked = 0;
+  form->SetWindowProc([&, previous](TMessage& m) {
+    if (m.Msg == skin::SkinCommandMessage && skin::SkinCommandCode(m.WParam) == skin::scGetProvider) {
+      ++asked;
+      m.Result = 0x12345678;  // not a provider
+      return;
+    }
+    previous(m);
+  });
+  auto bar = std::unique_ptr<TMainMenu>(New<TMainMenu>(nullptr));
+  auto* file = New<TMenuItem>(bar.get());
+  file->SetCaption(L"Plik");
+  bar->Items()->Add(file);
+  bar->SetWindowHandle(form->Handle());
+  TBitmap surface;
+  surface.SetPixelFormat(pf32bit);
+  surface.SetSize(60, 20);
+  const RECT all{0, 0, 60, 20};
+  FillRect(surface.Canvas()->Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  menus_->DrawMainMenuItem(file, surface.Canvas(), Rect(0, 0, 60, 20), TOwnerDrawState{odSelected});
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(surface.Canvas()->Pixels(30, 10), static_cast<TColor>(0xFFFFFF));  // nothing painted
+  form->SetWindowProc(previous);
+  bar->SetWindowHandle(nullptr);
 }
 
 }  // namespace
