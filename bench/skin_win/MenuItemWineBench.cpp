@@ -7,44 +7,23 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 
+#include "bench/skin_win/InternalSkinManager.h"
 #include "bench/skin_win/WineBenchTiming.h"
 #include "classlib/controls/Application.h"
-#include "classlib/core/FileUtilsPath.h"
 #include "classlib/core/Object.h"
 #include "classlib/menus/Menus.h"
 #include "classlib/menus/MenusFont.h"
 #include "skin/forms/sSkinMenus.h"
-#include "skin/manager/SkinManagerPlatform.h"
 #include "skin/manager/sSkinManager.h"
-#include "skin/manager/sStoredSkins.h"
 
 namespace {
 
 using wine_bench::MedianMs;
 
-std::unique_ptr<skin::TsSkinManager> InternalSkin() {
-  auto& platform = skin::SkinManagerPlatform();
-  platform.HookMainWindow = [](skin::TsMainWindowHook) { return 1; };
-  platform.UnhookMainWindow = [](int) {};
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = temp;
-  classlib::SetProgramFolderSource([folder] { return folder; });
-  std::unique_ptr<skin::TsSkinManager> manager(classlib::New<skin::TsSkinManager>(nullptr));
-  manager->SetSkinDirectory(folder);
-  std::ifstream in(TESSARILO_INTERNAL_SKIN_FILE, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  skin::TsStoredSkin* item = manager->InternalSkins()->Add();
-  item->SetName(L"Tessarilo");
-  item->Data().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  manager->SetSkinName(L"Tessarilo");
-  return manager;
-}
+using wine_bench::InternalSkin;
 
 }  // namespace
 
