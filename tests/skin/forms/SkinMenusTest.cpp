@@ -473,3 +473,57 @@ TEST_F(SkinMenusFixture, MenuBarItemsTrustOnlyTheFormsOwnProvider) {
 
 }  // namespace
 }  // namespace skin_test
+
+namespace skin_test {
+namespace {
+
+using namespace classlib;
+
+// The vertical extra line widens only the first column, is asked for while
+// a pop-up has no record, and never shows on the skin-list submenu.
+TEST_F(SkinMenusFixture, ExtraLineWidensTheFirstColumnOnly) {
+  TPopupMenu* menu = MakeMenu();
+  TMenuItem* first = Add(menu->Items(), L"Pierwsza");
+  TMenuItem* second = Add(menu->Items(), L"Druga");
+  second->SetBreak(mbBreak);
+  std::unique_ptr<TPopupMenu> keep(menu_.release());  // the next menu takes menu_
+  TPopupMenu* skins = MakeMenu();
+  TMenuItem* skinItem = Add(skins->Items(), L"Tessarilo");
+  skinItem->SetName(L"SkinSelectItem");
+  int asked = 0;
+  menus_->MenuSupport().UseExtraLine = true;
+  menus_->OnGetMenuExtraLineData = [&](TMenuItem* item, std::wstring&, std::wstring& caption,
+                                       std::unique_ptr<TBitmap>&, bool& visible) {
+    ++asked;
+    EXPECT_EQ(item, first);
+    caption = L"&Tessarilo";
+    visible = true;
+  };
+  TBitmap surface;
+  surface.SetSize(4, 4);
+  auto width = [&](TMenuItem* item, bool extra) {
+    menus_->MenuSupport().UseExtraLine = extra;
+    int w = 0, h = 0;
+    menus_->MeasureItem(item, surface.Canvas(), w, h);
+    return w;
+  };
+  EXPECT_EQ(width(first, true), width(first, false) + 32);
+  EXPECT_EQ(width(second, true), width(second, false));  // a later column
+  EXPECT_EQ(asked, 4);
+  const int before = asked;
+  EXPECT_EQ(width(skinItem, true), width(skinItem, false));
+  EXPECT_EQ(asked, before);  // never asked for the skin list
+  // Once the record exists it answers.
+  skin::TacMenuInfo* info = menus_->GetMenuInfo(first, 120, 40);
+  ASSERT_NE(info, nullptr);
+  EXPECT_TRUE(info->HasExtraLine);
+  const int built = asked;
+  width(first, true);
+  EXPECT_EQ(asked, built);
+  EXPECT_EQ(menus_->ExtraLineWidth(*info), 32);
+  menus_->MenuSupport().UseExtraLine = false;
+  EXPECT_EQ(menus_->ExtraLineWidth(*info), 0);
+}
+
+}  // namespace
+}  // namespace skin_test
