@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/skin/MaskRectBenchFrame.h"
+#include "bench/skin_win/InternalSkinManager.h"
 #include "bench/skin_win/WineBenchTiming.h"
 #include "classlib/core/FileUtilsPath.h"
 #include "classlib/core/Object.h"
@@ -61,26 +62,7 @@ struct TDib {
   }
 };
 
-std::unique_ptr<skin::TsSkinManager> InternalSkin() {
-  auto& platform = skin::SkinManagerPlatform();
-  platform.HookMainWindow = [](skin::TsMainWindowHook) { return 1; };
-  platform.UnhookMainWindow = [](int) {};
-  platform.ShowError = [](const std::wstring& text) { std::fwprintf(stderr, L"%ls\n", text.c_str()); };
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = temp;
-  classlib::SetProgramFolderSource([folder] { return folder; });
-  std::unique_ptr<skin::TsSkinManager> manager(classlib::New<skin::TsSkinManager>(nullptr));
-  manager->SetSkinDirectory(folder);
-  std::ifstream in(TESSARILO_INTERNAL_SKIN_FILE, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  skin::TsStoredSkin* item = manager->InternalSkins()->Add();
-  item->SetName(L"Tessarilo");
-  item->Data().WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
-  manager->SetSkinName(L"Tessarilo");
-  manager->SetActive(true);
-  return manager;
-}
+using wine_bench::InternalSkin;
 
 }  // namespace
 

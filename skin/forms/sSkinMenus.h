@@ -137,6 +137,11 @@ class TsSkinableMenus : public TsMenusLink {
   std::wstring extraCaption_;
   std::unique_ptr<classlib::TBitmap> extraGlyph_;
   bool extraEventBusy_ = false;
+  // The item bitmap reused by every repaint, and whether a repaint holds it.
+  std::unique_ptr<classlib::TBitmap> itemBmp_;
+  bool itemBmpBusy_ = false;
+  // Bold and charset of the menu font the reused bitmap holds; -1: none.
+  int itemFontKey_ = -1;
 
   TsSkinManager* manager_;
   std::unique_ptr<classlib::TFont> captionFont_;

@@ -5,6 +5,7 @@
 #include "classlib/controls/Application.h"
 #include "classlib/menus/MenusShortCut.h"
 #include "skin/forms/sSkinProvider.h"
+#include "skin/manager/sSkinManager.h"
 
 namespace skin {
 
@@ -143,6 +144,36 @@ void TsSystemMenu::MakeItems() {
   }
   if (extraItemsCount_ > 0) addLine();
   AddCommand(L"acIC", SC_CLOSE, L"Close");
+}
+
+void TsSystemMenu::MakeSkinItems() {
+  TsSkinManager* manager = TsSkinManager::DefaultManager();
+  if (!manager) return;
+  TStringList names;
+  manager->GetSkinNames(names);
+  if (names.Count() == 0) return;
+  auto* skins = New<TMenuItem>(this);
+  skins->SetCaption(L"Available skins");
+  skins->SetName(L"SkinSelectItem");
+  Items()->Insert(0, skins);
+  auto* line = New<TMenuItem>(this);
+  line->SetCaption(L"-");
+  Items()->Insert(1, line);
+  for (int i = 0; i < names.Count(); ++i) {
+    auto* item = New<TMenuItem>(this);
+    item->SetCaption(names.Strings(i));
+    item->SetName(L"SkinSelectItem" + std::to_wstring(i));
+    item->SetRadioItem(true);
+    item->SetChecked(names.Strings(i) == manager->SkinName());
+    if (i > 0 && i % 20 == 0) item->SetBreak(mbBreak);
+    item->SetOnClick([item](TObject*) {
+      std::wstring name = item->Caption();
+      std::erase(name, L'&');
+      if (const size_t at = name.find(L"(internal)"); at != std::wstring::npos) name.resize(at + 10);
+      if (TsSkinManager* current = TsSkinManager::DefaultManager()) current->SetSkinName(name);
+    });
+    skins->Add(item);
+  }
 }
 
 void TsSystemMenu::UpdateItems(bool force) {

@@ -40,6 +40,9 @@ class TsSystemMenu : public TsCustomSysMenu {
   // Rebuilds when forced or when the close item is missing, then sets each
   // standard item's visibility and enablement from the form's state.
   void UpdateItems(bool force = false);
+  // Puts the "Available skins" submenu (one radio item per skin, 20 to a
+  // column) and a separator in front of the items; picking one loads it.
+  void MakeSkinItems();
 
   int ExtraItemsCount() const { return extraItemsCount_; }
   TsSkinProvider* Provider() const { return provider_; }

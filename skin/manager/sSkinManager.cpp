@@ -424,6 +424,8 @@ void TsSkinManager::SendNewSkin(bool repaint) {
     ++newSkinBroadcasts_;
     if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::NewSkin, repaint);
   }
+  // The application's menus follow the skin (hooked once it is active).
+  if (TsMenusLink* menus = Menus()) menus->UpdateActive();
   // The forms frozen for the change thaw here.
   if (repaint) RepaintForms(true);
 }
@@ -433,6 +435,7 @@ void TsSkinManager::SendRemoveSkin() {
   if (SkinChangeHandler()) SkinChangeHandler()(*this, TsSkinChange::RemoveSkin, false);
   skin_.reset();
   ++skinGeneration_;
+  if (TsMenusLink* menus = MenusIfMade()) menus->UpdateActive();
 }
 
 void TsSkinManager::RepaintForms(bool animate) {

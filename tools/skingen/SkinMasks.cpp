@@ -219,9 +219,10 @@ void AddMenus(TMaskAtlas& a) {
               [](TLayer& l, int f) {
                 if (f) l.Fill(RoundRect(2, 1, 14, 15, 3), Rgb(kBrass));
               });
-  // Separator: a hairline in the fifth row of the item, whatever its height.
-  a.AddBorder("DIVIDERV", "BORDERSMASK", 8, 10, 1, {3, 5, 3, 4}, 0, [](TLayer& l, int) {
-    l.Fill(RoundRect(0, 4, 8, 5, 0), Rgb(kLine));
+  // Separator: a hairline as the mask's one-row top border. Separator items
+  // are measured 2 pixels high: deeper borders would be shrunk away.
+  a.AddBorder("DIVIDERV", "BORDERSMASK", 8, 10, 1, {3, 1, 3, 0}, 0, [](TLayer& l, int) {
+    l.Fill(RoundRect(0, 0, 8, 1, 0), Rgb(kLine));
   });
 }
 
