@@ -123,9 +123,9 @@ void TacSpinWnd::TrackHot() {
   GetWindowRect(CtrlHandle, &r);
   const POINT cursor = ScrollPlatform().CursorPos();
   if (PtInRect(&r, cursor)) {
-    if (HotWindow() == CtrlHandle) Redraw();
+    if (IsHotWindow(CtrlHandle)) Redraw();
     else SetHotWindow(*manager, CtrlHandle);
-  } else if (HotWindow() == CtrlHandle) {
+  } else if (IsHotWindow(CtrlHandle)) {
     SetHotWindow(*manager, nullptr);
   }
 }

@@ -47,6 +47,16 @@ inline constexpr TMarkerSection kSections[] = {
     {"MAINMENU", 0xE8D0F0, 0x502060, 0},
 };
 
+// The check box and radio glyphs of "GLOBALINFO" (glyph size, three frames).
+struct TMarkerGlyph {
+  const char* name;
+  unsigned colour;  // frame 0
+};
+inline constexpr TMarkerGlyph kGlobalGlyphs[] = {
+    {"BOXCHECKED", 0x10F010},     {"BOXUNCHECKED", 0x20E020},   {"BOXGRAYED", 0x30D030},
+    {"RADIOCHECKED", 0x40C040},   {"RADIOUNCHECKED", 0x50B050},
+};
+
 inline constexpr unsigned kGlobalColour = 0xE0E0E0;
 inline constexpr unsigned kBorderColour = 0x0000F0;  // GLOBALINFO BORDERCOLOR
 inline constexpr unsigned kGripColour = 0xF000F0 - 0x10;  // GLOBALINFO GRIPIMAGE
