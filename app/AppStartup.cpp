@@ -5,6 +5,7 @@
 #include "skin/adapters/AdapterServices.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/core/AppHooks.h"
+#include "skin/forms/sSkinMenus.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/PngGraphic_Gdi.h"
@@ -32,6 +33,7 @@ void RegisterFormClasses() {
   skin::RegisterSkinControlsClasses();
   skin::RegisterSkinManagerClasses();
   skin::RegisterSkinFormsClasses();
+  skin::InstallSkinableMenus();
   skin::adapters::InstallAdapterServices();
   // The skinning library's PNG graphic (the stored welcome picture) first,
   // then the codec, so that .png files opened through the picture class

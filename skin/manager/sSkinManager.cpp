@@ -122,6 +122,7 @@ TsSkinManager::~TsSkinManager() {
   mainWindowHook_ = 0;
   if (Default() == this) Default() = nullptr;
   internalSkins_->SetOnChange(nullptr);
+  menus_.reset();
 }
 
 void TsSkinManager::AfterConstruction() {
@@ -139,6 +140,16 @@ void TsSkinManager::Loaded() {
 }
 
 TsSkinManager* TsSkinManager::DefaultManager() { return Default(); }
+
+void TsSkinManager::SetSkinnedPopups(bool value) {
+  skinnedPopups_ = value;
+  if (TsMenusLink* menus = Menus()) menus->UpdateActive();
+}
+
+TsMenusLink* TsSkinManager::Menus() {
+  if (!menus_ && MenusFactory()) menus_ = MenusFactory()(*this);
+  return menus_.get();
+}
 
 void TsSkinManager::SetIsDefault(bool value) {
   if (!value && Default()) return;

@@ -16,6 +16,7 @@
 #include "classlib/core/Strings.h"
 #include "skin/core/SkinData.h"
 #include "skin/manager/PushedSkin.h"
+#include "skin/manager/SkinableMenusLink.h"
 #include "skin/manager/SkinManagerPlatform.h"
 #include "skin/manager/sSkinManagerOptions.h"
 #include "skin/manager/sStoredSkins.h"
@@ -41,7 +42,8 @@ class TsSkinManager : public classlib::TComponent {
   bool ExtendedBorders() const { return extendedBorders_; }
   void SetExtendedBorders(bool value);
   bool SkinnedPopups() const { return skinnedPopups_; }
-  void SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
+  // Changing it hooks or unhooks the application's menus (skinned menus).
+  void SetSkinnedPopups(bool value);
   TacAnimEffects* AnimEffects() const { return animEffects_.get(); }
   bool IsDefault() const { return DefaultManager() == this; }
   void SetIsDefault(bool value);
@@ -142,6 +144,14 @@ class TsSkinManager : public classlib::TComponent {
   std::uint8_t SysCommandState() const { return sysCommandState_; }
   void SetSysCommandState(std::uint8_t value) { sysCommandState_ = value; }
 
+  // The skinned menus object, made on first use by the registered factory;
+  // null while none is registered.
+  TsMenusLink* Menus();
+  // The object when it was made already (never makes one).
+  TsMenusLink* MenusIfMade() const { return menus_.get(); }
+  // Whether a skin is loaded and active (the menus are hooked only then).
+  bool SkinActive() const { return skin_ && skin_->SkinData.Active; }
+
   // The application main window's messages (true: handled).
   virtual bool MainWindowHook(TsHookMessage& message);
 
@@ -180,6 +190,7 @@ class TsSkinManager : public classlib::TComponent {
   std::uint64_t newSkinBroadcasts_ = 0;
   // The pushed options text while a pushed skin loads.
   const std::string* pushedOptions_ = nullptr;
+  std::unique_ptr<TsMenusLink> menus_;
 };
 
 // True while a manager's SkinName setter or a load runs (painting skips work).
