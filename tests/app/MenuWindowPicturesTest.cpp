@@ -10,6 +10,8 @@
 #include "classlib/graphics/Bitmap.h"
 #include "png/PngObject.h"
 #include "skin/adapters/MnuWnd.h"
+#include "skin/forms/sSkinMenus.h"
+#include "skin/manager/sSkinManager.h"
 #include "skin/paint/PixelCopies_Gdi.h"
 
 namespace app_test {
@@ -90,6 +92,8 @@ TEST_F(MenuWindowPicturesTest, TheCardPicturesMenuOpensSkinned) {
     seen.picture = std::filesystem::path(dir).wstring() + L"\\card-picture-menu.png";
   SetTimer(nullptr, 0, seen.picture.empty() ? 50 : 400, LookAndClose);
   bool handled = false;
+  // The menu as the skinned menus hook it once the form is skinned.
+  skin::SkinableMenusOf(skin::TsSkinManager::DefaultManager())->HookPopupMenu(f.PopupMenu1, true);
   f.Image1ContextPopup(f.Image1, TPoint{40, 40}, handled);
   EXPECT_TRUE(seen.adapted);
   EXPECT_TRUE(seen.visible);
