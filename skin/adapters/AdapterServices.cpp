@@ -4,6 +4,8 @@
 
 #include "skin/adapters/EditWnd.h"
 #include "skin/adapters/HotWindow.h"
+#include "skin/adapters/MnuWnd.h"
+#include "skin/common/DialogHook.h"
 #include "skin/common/HotTracking.h"
 #include "skin/controls/sComboBox.h"
 
@@ -32,6 +34,11 @@ void InstallAdapterServices() {
   });
   // One hot control for skinned and adapted windows alike: the manager's.
   SetHotWindowHandler([](TsSkinManager&, HWND wnd) { SetActiveControl(wnd); });
+  // Pop-up menu windows get their adapter from the creation hook; a fuller
+  // hook procedure installed later takes this one's place.
+  TsDialogHookServices& hook = DialogHookServices();
+  if (!hook.Proc) hook.Proc = MenuWindowHookProc;
+  if (!hook.FreeMenuAdapters) hook.FreeMenuAdapters = FreeMenuAdapters;
 }
 
 }  // namespace skin::adapters

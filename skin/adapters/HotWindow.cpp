@@ -1,5 +1,6 @@
 #include "skin/adapters/HotWindow.h"
 
+#include "skin/common/HotTracking.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
 
@@ -20,6 +21,8 @@ void SwitchHotWindow(TsSkinManager&, HWND wnd) {
 }  // namespace
 
 HWND HotWindow() { return hotWindow; }
+
+bool IsHotWindow(HWND wnd) { return wnd && (hotWindow == wnd || (handler && ActiveControl() == wnd)); }
 
 void SetHotWindow(TsSkinManager& manager, HWND wnd) {
   if (handler) {

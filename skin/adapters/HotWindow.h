@@ -13,6 +13,9 @@ class TsSkinManager;
 namespace skin::adapters {
 
 HWND HotWindow();
+// Wnd is the window under the mouse, by the built-in rule or by the
+// manager's tracking when it has taken the rule over.
+bool IsHotWindow(HWND wnd);
 // Reports Wnd as the window under the mouse (nothing when it already is).
 void SetHotWindow(TsSkinManager& manager, HWND wnd);
 // A window going away stops being the hot window (no command is sent).

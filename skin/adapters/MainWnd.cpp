@@ -104,7 +104,7 @@ void TacMainWnd::Create(HWND handle, bool repaint, const std::wstring& skinSecti
                         TsCommonData* skinData) {
   CtrlHandle = handle;
   const bool providerOwned = skinData && skinData->ProviderForm();
-  if (!providerOwned && skinSection != L"DIALOG") SetWindowTheme(handle, L" ", L" ");
+  if (!providerOwned && skinSection != L"DIALOG" && !KeepsVisualStyle()) SetWindowTheme(handle, L" ", L" ");
   InitSkinData(handle, skinManager, skinData);
   if (SkinData->SkinSection().empty()) SkinData->SetSkinSection(skinSection);
   DlgMode = AdapterDialogChildren();

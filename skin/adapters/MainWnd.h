@@ -102,6 +102,8 @@ class TacMainWnd : public classlib::TObject {
   // Undo run by the destructor. Descendants that restore parameters call it
   // first in their own destructor, while their overrides still run.
   void UndoBinding();
+  // Windows whose visual style the adapter leaves on (pop-up menus).
+  virtual bool KeepsVisualStyle() const { return false; }
   // Binds to the window: HookAdapterWindow here, scroll bars in the
   // scrolling adapters.
   virtual void AttachToWindow(HWND handle, bool repaint);

@@ -21,6 +21,12 @@ void GenerateMarkerSkin(const std::filesystem::path& folder) {
   atlas.AddGlyph(g, "GRIPIMAGE", kGlyphSize, kGlyphSize, 1, [](TLayer& layer, int) {
     layer.Fill(RoundRect(0, 0, kGlyphSize, kGlyphSize, 0), Rgb(kGripColour));
   });
+  for (const TMarkerGlyph& glyph : kGlobalGlyphs) {
+    const unsigned base = glyph.colour;
+    atlas.AddGlyph(g, glyph.name, kGlyphSize, kGlyphSize, kFrames, [base](TLayer& layer, int frame) {
+      layer.Fill(RoundRect(0, 0, kGlyphSize, kGlyphSize, 0), Rgb(base + static_cast<unsigned>(frame)));
+    });
+  }
   for (const TMarkerSection& s : kSections) {
     options.Set(s.name, "STATES", kFrames);
     options.Set(s.name, "COLOR", SkinColour(s.colour));

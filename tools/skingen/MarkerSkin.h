@@ -35,6 +35,26 @@ inline constexpr TMarkerSection kSections[] = {
     {"SCROLLBTNRIGHT", 0x6020C0, 0x6020A0, 0x602080},
     {"SCROLLBTNTOP", 0x7030C0, 0x7030A0, 0x703080},
     {"SCROLLBTNBOTTOM", 0x8040C0, 0x8040A0, 0x804080},
+    // Sections of the small adapters: buttons, boxes, combo boxes, panels,
+    // menus.
+    {"BUTTON", 0xA0D0E0, 0x2050A0, 0},
+    {"CHECKBOX", 0xB0E0C0, 0x306030, 0},
+    {"GROUPBOX", 0xC0B0E0, 0x403070, 0},
+    {"COMBOBOX", 0xD0E0A0, 0x506020, 0x605010},
+    {"COMBOBTN", 0xE0C0A0, 0x704020, 0x803010},
+    {"PANEL", 0xC8D8E8, 0x183848, 0},
+    {"PANEL_LOW", 0xD8C8B8, 0x482818, 0},
+    {"MAINMENU", 0xE8D0F0, 0x502060, 0},
+};
+
+// The check box and radio glyphs of "GLOBALINFO" (glyph size, three frames).
+struct TMarkerGlyph {
+  const char* name;
+  unsigned colour;  // frame 0
+};
+inline constexpr TMarkerGlyph kGlobalGlyphs[] = {
+    {"BOXCHECKED", 0x10F010},     {"BOXUNCHECKED", 0x20E020},   {"BOXGRAYED", 0x30D030},
+    {"RADIOCHECKED", 0x40C040},   {"RADIOUNCHECKED", 0x50B050},
 };
 
 inline constexpr unsigned kGlobalColour = 0xE0E0E0;
