@@ -388,6 +388,10 @@ void TacTreeViewWnd::ApplySkinParams() {
   }
   if (DlgMode || !SkinData->CustomColor())
     SetListColour(CtrlHandle, TVM_GETBKCOLOR, TVM_SETBKCOLOR, static_cast<COLORREF>(colour));
+  // A window of its own gets the text colour too: on a dark section the
+  // system's black items could not be read.
+  if (!SkinData->OwnerControl() && (DlgMode || !SkinData->CustomFont()))
+    SetListColour(CtrlHandle, TVM_GETTEXTCOLOR, TVM_SETTEXTCOLOR, static_cast<COLORREF>(font));
 }
 
 void TacTreeViewWnd::AdapterWndProc(TMessage& message) {

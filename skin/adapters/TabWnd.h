@@ -8,11 +8,10 @@
 #include <memory>
 
 #include "skin/adapters/MainWnd.h"
+#include "skin/adapters/SpinWnd.h"
 #include "skin/adapters/TabGeometry.h"
 
 namespace skin::adapters {
-
-class TacSpinWnd;
 
 class TacTabControlWnd : public TacMainWnd {
  public:
