@@ -8,6 +8,7 @@
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Colors.h"
+#include "skin/adapters/AdapterPaint.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/HeaderPaint.h"
 #include "skin/adapters/ListScrollMath.h"
@@ -180,14 +181,7 @@ void TacListViewWnd::HeaderProc(TMessage& m) {
   try {
     switch (m.Msg) {
       case WM_PAINT:
-        if (m.WParam) {
-          PaintHeader(reinterpret_cast<HDC>(m.WParam));
-        } else {
-          PAINTSTRUCT ps;
-          HDC dc = BeginPaint(HeaderWnd, &ps);
-          PaintHeader(dc);
-          EndPaint(HeaderWnd, &ps);
-        }
+        PaintMessageDC(HeaderWnd, m.WParam, [this](HDC dc) { PaintHeader(dc); });
         m.Result = 0;
         return;
       case WM_PRINTCLIENT:

@@ -7,6 +7,7 @@
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Colors.h"
+#include "skin/adapters/AdapterPaint.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/SpinWnd.h"
 #include "skin/adapters/WindowClass.h"
@@ -239,10 +240,7 @@ void TacTabControlWnd::PaintFace(HDC dc) {
   SkinData->SkinIndex = pageSection;
   TacCacheInfo ci;
   GetParentCacheHwnd(CtrlHandle, ci);
-  if (!SkinData->CacheBmp()) SkinData->InitCacheBmp();
-  TBitmap* cache = SkinData->CacheBmp();
-  cache->SetPixelFormat(pf32bit);
-  cache->SetSize(WndSize.x, WndSize.y);
+  TBitmap* cache = WindowSizedCache(*this);
   // The whole face over the parent first: between and beside the tabs the
   // parent shows through.
   if (ci.Ready && ci.Bmp) {
@@ -514,15 +512,11 @@ void TacPageWnd::AdapterWndProc(TMessage& message) {
     return;
   }
   switch (message.Msg) {
-    case WM_PAINT: {
+    case WM_PAINT:
       if (!IsWindowVisible(CtrlHandle)) break;
-      PAINTSTRUCT ps;
-      HDC dc = message.WParam ? reinterpret_cast<HDC>(message.WParam) : BeginPaint(CtrlHandle, &ps);
-      PaintPage(dc);
-      if (!message.WParam) EndPaint(CtrlHandle, &ps);
+      PaintMessageDC(CtrlHandle, message.WParam, [this](HDC dc) { PaintPage(dc); });
       message.Result = 0;
       return;
-    }
     case WM_ERASEBKGND:
       if (IsWindowVisible(CtrlHandle)) PaintPage(reinterpret_cast<HDC>(message.WParam));
       message.Result = 1;

@@ -7,6 +7,7 @@
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Colors.h"
+#include "skin/adapters/AdapterPaint.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/common/BackgroundQueries.h"
 #include "skin/common/SectionItemPaint.h"
@@ -249,15 +250,11 @@ void TacToolBarWnd::AdapterWndProc(TMessage& message) {
       PaintClient(reinterpret_cast<HDC>(message.WParam));
       message.Result = 0;
       return;
-    case WM_PAINT: {
+    case WM_PAINT:
       if (!IsWindowVisible(CtrlHandle)) break;
-      PAINTSTRUCT ps;
-      HDC dc = message.WParam ? reinterpret_cast<HDC>(message.WParam) : BeginPaint(CtrlHandle, &ps);
-      PaintClient(dc);
-      if (!message.WParam) EndPaint(CtrlHandle, &ps);
+      PaintMessageDC(CtrlHandle, message.WParam, [this](HDC dc) { PaintClient(dc); });
       message.Result = 0;
       return;
-    }
     case WM_ERASEBKGND:
       message.Result = 1;
       return;
@@ -291,11 +288,7 @@ void TacStatusBarWnd::Create(HWND handle, bool repaint, const std::wstring& skin
 }
 
 void TacStatusBarWnd::PrepareCache() {
-  GetWindowPosInParent(CtrlHandle, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
-  if (!SkinData->CacheBmp()) SkinData->InitCacheBmp();
-  TBitmap* cache = SkinData->CacheBmp();
-  cache->SetPixelFormat(pf32bit);
-  cache->SetSize(WndSize.x, WndSize.y);
+  TBitmap* cache = WindowSizedCache(*this);
   TacCacheInfo ci;
   GetParentCacheHwnd(CtrlHandle, ci);
   PaintSectionItem(*SkinData, ci, true, 0, TRect{0, 0, WndSize.x, WndSize.y}, TPoint{WndPos.x, WndPos.y}, cache,

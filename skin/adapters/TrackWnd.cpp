@@ -7,6 +7,7 @@
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Colors.h"
+#include "skin/adapters/AdapterPaint.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/BarGeometry.h"
 #include "skin/adapters/ScrollWnd.h"
@@ -86,11 +87,7 @@ void TacTrackWnd::Create(HWND handle, bool repaint, const std::wstring& skinSect
 bool TacTrackWnd::IsVertical() const { return (GetWindowLongPtrW(CtrlHandle, GWL_STYLE) & TBS_VERT) != 0; }
 
 void TacTrackWnd::PrepareCache() {
-  GetWindowPosInParent(CtrlHandle, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
-  if (!SkinData->CacheBmp()) SkinData->InitCacheBmp();
-  TBitmap* cache = SkinData->CacheBmp();
-  cache->SetPixelFormat(pf32bit);
-  cache->SetSize(WndSize.x, WndSize.y);
+  TBitmap* cache = WindowSizedCache(*this);
   TacCacheInfo ci;
   GetParentCacheHwnd(CtrlHandle, ci);
   const TPoint offset{WndPos.x, WndPos.y};

@@ -15,6 +15,7 @@
 #include "skin/adapters/ToolBarWnd.h"
 #include "skin/adapters/TrackWnd.h"
 #include "skin/paint/PixelCopies_Gdi.h"
+#include "tests/skin/adapters/ScreenShot.h"
 #include "tests/skin/adapters/ControlAdapterFixture.h"
 
 namespace skin_test {
@@ -24,27 +25,6 @@ using namespace skin::adapters;
 
 namespace {
 
-void Settle() {
-  for (int i = 0; i < 10; ++i) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(20);
-  }
-}
-
-void Shoot(HWND wnd, const std::wstring& file) {
-  Settle();
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  std::unique_ptr<TBitmap> shot(skin::paint::NewBitmap32(r.right - r.left, r.bottom - r.top));
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot->Canvas()->Handle(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot->SetPixelFormat(pf24bit);
-  png::TPNGObject image;
-  image.Assign(shot.get());
-  image.SaveToFile(file);
-}
 
 LRESULT CALLBACK FrameProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(wnd, msg, wParam, lParam);
@@ -253,7 +233,9 @@ class AdapterGalleryPicture : public ControlAdapterFixture {
     Gallery gallery(manager_.get());
     Build(gallery, manager_.get());
     RedrawWindow(gallery.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Shoot(gallery.Window(), (std::filesystem::path(dir) / name).wstring());
+    RECT area{};
+    GetWindowRect(gallery.Window(), &area);
+    Shoot(area, (std::filesystem::path(dir) / name).wstring());
     EXPECT_TRUE(raised_.empty());
   }
 };
