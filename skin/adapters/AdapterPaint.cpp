@@ -16,4 +16,11 @@ TBitmap* WindowSizedCache(TacMainWnd& a) {
   return cache;
 }
 
+void PaintThroughErase(HWND wnd) {
+  InvalidateRect(wnd, nullptr, TRUE);
+  PAINTSTRUCT ps;
+  BeginPaint(wnd, &ps);
+  EndPaint(wnd, &ps);
+}
+
 }  // namespace skin::adapters

@@ -29,4 +29,8 @@ void PaintMessageDC(HWND wnd, WPARAM given, F paint) {
   EndPaint(wnd, &ps);
 }
 
+// For controls whose face is painted on WM_ERASEBKGND: the whole window
+// invalidated with erasing and validated again by an empty paint.
+void PaintThroughErase(HWND wnd);
+
 }  // namespace skin::adapters

@@ -338,14 +338,10 @@ void TacTabControlWnd::TabProc(TMessage& message) {
     case WM_NCPAINT:
       message.Result = 0;
       return;
-    case WM_PAINT: {
-      InvalidateRect(CtrlHandle, nullptr, TRUE);
-      PAINTSTRUCT ps;
-      BeginPaint(CtrlHandle, &ps);
-      EndPaint(CtrlHandle, &ps);
+    case WM_PAINT:
+      PaintThroughErase(CtrlHandle);
       message.Result = 0;
       return;
-    }
     case WM_ERASEBKGND:
       if (IsWindowVisible(CtrlHandle)) {
         if (!AnimationRunning()) {

@@ -355,10 +355,7 @@ void TacStatusBarWnd::AdapterWndProc(TMessage& message) {
       if (message.WParam) {
         Paint(reinterpret_cast<HDC>(message.WParam));
       } else {
-        InvalidateRect(CtrlHandle, nullptr, TRUE);
-        PAINTSTRUCT ps;
-        BeginPaint(CtrlHandle, &ps);
-        EndPaint(CtrlHandle, &ps);
+        PaintThroughErase(CtrlHandle);
       }
       message.Result = 0;
       return;

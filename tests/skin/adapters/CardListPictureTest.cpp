@@ -26,7 +26,6 @@ class CardListPicture : public AdapterFixture {
   const char* SkinFile() const override { return TESSARILO_INTERNAL_SKIN_FILE; }
 };
 
-
 TEST_F(CardListPicture, DroppedWithAHotArrowAndAThumbMidDrag) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
   if (!dir) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
