@@ -133,8 +133,7 @@ void TacGridWnd::AdapterWndProc(TMessage& message) {
   }
   switch (message.Msg) {
     case WM_ERASEBKGND:
-      SkinData->SetUpdating(SkinData->OwnUpdating());
-      message.Result = 1;
+      message.Result = 1;  // the grid paints every cell itself
       return;
     case WM_VSCROLL:
       if (HasProperty(Grid(), L"DataSource")) {
