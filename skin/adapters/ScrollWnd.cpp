@@ -282,6 +282,12 @@ void AbandonTracking(TacScrollWnd* adapter, HWND wnd, bool notify) {
 
 }  // namespace
 
+void PaintScrollPart(TsSkinManager* manager, const TsSectionConst& part, const std::wstring& name,
+                     const TacCacheInfo& ci, int state, const TRect& r, const TPoint& offset, TBitmap* bmp,
+                     bool glyph) {
+  PaintPart(manager, part, name, ci, state, r, offset, bmp, glyph);
+}
+
 TScrollPlatform& ScrollPlatform() {
   static TScrollPlatform platform = DefaultPlatform();
   return platform;

@@ -13,6 +13,8 @@
 
 #include "skin/adapters/MainWnd.h"
 #include "skin/adapters/ScrollGeometry.h"
+#include "skin/core/CacheInfo.h"
+#include "skin/core/SkinData.h"
 
 namespace skin::adapters {
 
@@ -72,6 +74,11 @@ void HorzScrollBarRect(const TacScrollWnd* adapter, HWND wnd, RECT& r);
 void VertScrollBarRect(const TacScrollWnd* adapter, HWND wnd, RECT& r);
 void PaintScrollBars(TacScrollWnd* adapter, HWND wnd, HDC dc);
 void SendScrollCode(HWND wnd, UINT msg, int code, int pos);
+// One part of a bar (a section, with its glyph centred when Glyph) into
+// Bmp at R; the stand-alone scroll-bar adapter paints with it too.
+void PaintScrollPart(TsSkinManager* manager, const TsSectionConst& part, const std::wstring& name,
+                     const TacCacheInfo& ci, int state, const TRect& r, const TPoint& offset, classlib::TBitmap* bmp,
+                     bool glyph);
 // The bar's scroll information lets the user act on it.
 bool ScrollBarActive(const TacScrollBar* bar, HWND wnd);
 

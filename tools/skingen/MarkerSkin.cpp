@@ -48,6 +48,23 @@ void GenerateMarkerSkin(const std::filesystem::path& folder) {
       });
     }
   }
+  for (const TMarkerMask& m : kExtraMasks) {
+    const TMarkerMask mask = m;
+    const auto painter = [mask](TLayer& layer, int frame) {
+      const unsigned f = static_cast<unsigned>(frame);
+      layer.Fill(RoundRect(0, 0, mask.width, mask.height, 0), Rgb(mask.colour + f));
+      if (!mask.point) return;
+      if (mask.width <= mask.height)
+        layer.Fill(RoundRect(0, mask.height - kPointLength, mask.width, mask.height, 0), Rgb(mask.point + f));
+      else
+        layer.Fill(RoundRect(mask.width - kPointLength, 0, mask.width, mask.height, 0), Rgb(mask.point + f));
+    };
+    if (mask.border)
+      atlas.AddBorder(mask.section, mask.key, mask.width, mask.height, kFrames,
+                      {kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth}, 0, painter);
+    else
+      atlas.AddGlyph(mask.section, mask.key, mask.width, mask.height, kFrames, painter);
+  }
   for (const TMaskEntry& e : atlas.Entries()) options.Set(e.section, e.key, MaskValue(e));
   WriteSkinFolder(folder, options, atlas);
 }

@@ -45,6 +45,43 @@ inline constexpr TMarkerSection kSections[] = {
     {"PANEL", 0xC8D8E8, 0x183848, 0},
     {"PANEL_LOW", 0xD8C8B8, 0x482818, 0},
     {"MAINMENU", 0xE8D0F0, 0x502060, 0},
+    // The bar-like controls, tabs and list headers the window adapters paint.
+    {"COLHEADER", 0xB0D0E0, 0xB0D0A0, 0},
+    {"PAGECONTROL", 0xA0E0B0, 0xA0E070, 0},
+    {"PAGECONTROLBOTTOM", 0xA1E0B0, 0xA1E070, 0},
+    {"PAGECONTROLLEFT", 0xA2E0B0, 0xA2E070, 0},
+    {"PAGECONTROLRIGHT", 0xA3E0B0, 0xA3E070, 0},
+    {"TABTOP", 0xD0A0B0, 0xD0A070, 0},
+    {"TABBOTTOM", 0xD1A0B0, 0xD1A070, 0},
+    {"TABLEFT", 0xD2A0B0, 0xD2A070, 0},
+    {"TABRIGHT", 0xD3A0B0, 0xD3A070, 0},
+    {"TOOLBUTTON", 0xB0C8B8, 0xB0C878, 0},
+    {"UPDOWNBTN", 0xC0B0A0, 0xC0B060, 0xC0B020},
+    {"BAR", 0xD8E8C8, 0, 0},
+    {"STATUSBAR", 0xC8E8D8, 0, 0},
+    {"DIVIDER", 0x9090C0, 0x909080, 0},
+    {"TRACKBAR", 0xE8D8C8, 0, 0},
+    {"MDIAREA", 0x70A0A0, 0, 0},
+};
+
+// Masks other than BORDERSMASK and GLYPHMASK. A glyph with a `point` has
+// its far end in that colour (the bottom rows of an upright glyph, the
+// right columns of a wide one), so that a picture shows which way it faces.
+struct TMarkerMask {
+  const char* section;
+  const char* key;
+  bool border;
+  int width, height;
+  unsigned colour;  // frame 0
+  unsigned point;   // 0 for none
+};
+inline constexpr int kPointLength = 4;
+inline constexpr TMarkerMask kExtraMasks[] = {
+    {"TRACKBAR", "SLIDERCHANNEL", true, 8, 8, 0x9000A0, 0},
+    {"TRACKBAR", "TICKHORZ", false, 2, 4, 0x204060, 0},
+    {"TRACKBAR", "TICKVERT", false, 4, 2, 0x206040, 0},
+    {"TRACKBAR", "SLIDERMASK", false, 11, 19, 0x9050A0, 0x9050E0},
+    {"TRACKBAR", "SLIDERVMASK", false, 19, 11, 0x9060A0, 0x9060E0},
 };
 
 // The check box and radio glyphs of "GLOBALINFO" (glyph size, three frames).

@@ -11,6 +11,7 @@
 #include "skin/adapters/EditWnd.h"
 #include "skin/controls/sComboBox.h"
 #include "skin/paint/PixelCopies_Gdi.h"
+#include "tests/skin/adapters/ScreenShot.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 
 namespace skin_test {
@@ -24,26 +25,6 @@ class CardListPicture : public AdapterFixture {
  protected:
   const char* SkinFile() const override { return TESSARILO_INTERNAL_SKIN_FILE; }
 };
-
-void Settle() {
-  for (int i = 0; i < 10; ++i) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(20);
-  }
-}
-
-void Shoot(const RECT& r, const std::wstring& file) {
-  Settle();  // window surfaces reach the screen asynchronously
-  std::unique_ptr<TBitmap> shot(skin::paint::NewBitmap32(r.right - r.left, r.bottom - r.top));
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot->Canvas()->Handle(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot->SetPixelFormat(pf24bit);
-  png::TPNGObject image;
-  image.Assign(shot.get());
-  image.SaveToFile(file);
-}
 
 TEST_F(CardListPicture, DroppedWithAHotArrowAndAThumbMidDrag) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
