@@ -123,6 +123,26 @@ RECT GetClientRectInWindow(HWND wnd) {
   return RECT{left, top, left + client.right, top + client.bottom};
 }
 
+SIZE WindowSize(HWND wnd) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+POINT PosInParent(HWND wnd) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  POINT pos{r.left, r.top};
+  if (HWND parent = GetParent(wnd)) ScreenToClient(parent, &pos);
+  return pos;
+}
+
+void CopyCacheTo(const TsCommonData* skinData, HDC dc) {
+  TBitmap* cache = skinData ? skinData->CacheBmp() : nullptr;
+  if (!dc || !cache || cache->Empty()) return;
+  BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+}
+
 void PrepareAdapterCache(TsCommonData* skinData, HWND wnd, bool fillOnly) {
   if (!skinData || !skinData->BGChanged || !wnd) return;
   RECT r{};

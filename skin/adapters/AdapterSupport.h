@@ -72,4 +72,11 @@ LRESULT ApplicationAnswer();
 // The client rectangle in window coordinates.
 RECT GetClientRectInWindow(HWND wnd);
 
+// The window's width and height, and its top-left corner in its parent's
+// client area (the screen's without a parent).
+SIZE WindowSize(HWND wnd);
+POINT PosInParent(HWND wnd);
+// The skin data's whole cache into DC at (0, 0); nothing without one.
+void CopyCacheTo(const TsCommonData* skinData, HDC dc);
+
 }  // namespace skin::adapters

@@ -46,14 +46,6 @@ bool CursorIn(HWND wnd) {
   return PtInRect(&r, ScrollPlatform().CursorPos()) != FALSE;
 }
 
-POINT PosInParent(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  POINT pos{r.left, r.top};
-  if (HWND parent = GetParent(wnd)) ScreenToClient(parent, &pos);
-  return pos;
-}
-
 // The colour behind a window whose parent gives no image.
 TColor FillColourOf(const TacCacheInfo& ci, HWND wnd) {
   return ci.FillColor == kSkinKeyColor ? GetWndColor(GetParent(wnd)) : ci.FillColor;
@@ -73,17 +65,6 @@ void CopyParentArea(TBitmap* cache, const TacCacheInfo& ci, HWND wnd, POINT pos,
 void SetWindowFont(TCanvas* canvas, TControl* owner) {
   if (owner) canvas->SetFont(owner->Font());
   else SetSystemFont(canvas, 5);
-}
-
-// Keeps the hot window in step with the cursor after a mouse move.
-void TrackHotAfterMove(HWND wnd) {
-  TsSkinManager* manager = TsSkinManager::DefaultManager();
-  if (!manager || !IsWindowEnabled(wnd)) return;
-  if (CursorIn(wnd)) {
-    if (!IsHotWindow(wnd)) SetHotWindow(*manager, wnd);
-  } else if (IsHotWindow(wnd)) {
-    SetHotWindow(*manager, nullptr);
-  }
 }
 
 }  // namespace
@@ -194,8 +175,7 @@ void TacBtnWnd::Paint(HDC given) {
     HDC dc = given ? given : GetDC(CtrlHandle);
     SkinData->BGChanged = true;
     PrepareCache();
-    if (TBitmap* cache = SkinData->CacheBmp(); cache && !cache->Empty())
-      BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+    CopyCacheTo(SkinData, dc);
     if (!given) ReleaseDC(CtrlHandle, dc);
   }
   EndPaint(CtrlHandle, &ps);
@@ -303,7 +283,7 @@ void TacBtnWnd::AdapterWndProc(TMessage& message) {
   }
   const UINT msg = message.Msg;
   TacMainWnd::AdapterWndProc(message);
-  if (msg == WM_MOUSEMOVE && !Destroyed) TrackHotAfterMove(CtrlHandle);
+  if (msg == WM_MOUSEMOVE && !Destroyed) TrackHotByCursor(CtrlHandle, ScrollPlatform().CursorPos());
 }
 
 // --- TacBitBtnWnd
@@ -534,8 +514,7 @@ void TacCheckBoxWnd::Paint(HDC given) {
     HDC dc = given ? given : GetDC(CtrlHandle);
     SkinData->BGChanged = true;
     PrepareCache();
-    if (TBitmap* cache = SkinData->CacheBmp(); cache && !cache->Empty())
-      BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+    CopyCacheTo(SkinData, dc);
     if (!given) ReleaseDC(CtrlHandle, dc);
   }
   EndPaint(CtrlHandle, &ps);

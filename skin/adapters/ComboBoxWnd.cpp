@@ -35,12 +35,6 @@ LONG_PTR StyleOf(HWND wnd) { return GetWindowLongPtrW(wnd, GWL_STYLE); }
 bool RightToLeft(HWND wnd) { return (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0; }
 TComboKind KindOf(HWND wnd) { return ComboKindOf(static_cast<std::uint32_t>(StyleOf(wnd))); }
 
-SIZE SizeOf(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
 HWND OwnListOf(HWND combo) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
@@ -74,7 +68,7 @@ void TacComboBoxWnd::Create(HWND handle, bool repaint, const std::wstring& skinS
 }
 
 void TacComboBoxWnd::GetButtonRect(RECT& r) {
-  const SIZE size = SizeOf(CtrlHandle);
+  const SIZE size = WindowSize(CtrlHandle);
   const int width = ComboHasButton(static_cast<std::uint32_t>(StyleOf(CtrlHandle))) ? GetSystemMetrics(SM_CXVSCROLL)
                                                                                       : 0;
   const int left = RightToLeft(CtrlHandle) ? 2 : size.cx - width - 2;
@@ -125,7 +119,7 @@ void TacComboBoxWnd::RepaintButton() {
 }
 
 void TacComboBoxWnd::PrepareSimpleCache() {
-  const SIZE size = SizeOf(CtrlHandle);
+  const SIZE size = WindowSize(CtrlHandle);
   const int height = static_cast<int>(SendMessageW(CtrlHandle, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0)) + 8;
   SkinData->InitCacheBmp();
   TBitmap* cache = SkinData->CacheBmp();
@@ -150,7 +144,7 @@ void TacComboBoxWnd::PaintListText() {
   if (!cache || KindOf(CtrlHandle) != TComboKind::DropDownList) return;
   RECT b{};
   GetButtonRect(b);
-  const SIZE size = SizeOf(CtrlHandle);
+  const SIZE size = WindowSize(CtrlHandle);
   RECT r = RightToLeft(CtrlHandle) ? RECT{b.right, kFrameBand, size.cx - kFrameBand, size.cy - kFrameBand}
                                    : RECT{kFrameBand, kFrameBand, b.left, size.cy - kFrameBand};
   TCanvas* canvas = cache->Canvas();
@@ -186,8 +180,7 @@ void TacComboBoxWnd::PrintFace(HDC dc) {
   else PrepareAdapterCache(SkinData, CtrlHandle, DlgMode);
   PaintListText();
   FillCacheCorners(SkinData, 0, this);
-  if (TBitmap* cache = SkinData->CacheBmp(); cache && !cache->Empty())
-    BitBlt(dc, 0, 0, cache->Width(), cache->Height(), cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  CopyCacheTo(SkinData, dc);
   PaintButton(dc);
 }
 
@@ -286,7 +279,7 @@ void TacComboBoxWnd::AdapterWndProc(TMessage& message) {
         FillCacheCorners(SkinData, 0, this);
       }
       if (TBitmap* cache = SkinData->CacheBmp(); cache && !cache->Empty()) {
-        const SIZE size = SizeOf(CtrlHandle);
+        const SIZE size = WindowSize(CtrlHandle);
         paint::CopyFrameBits(dc, 0, 0, size.cx, KindOf(CtrlHandle) == TComboKind::Simple ? cache->Height() : size.cy,
                              cache->Canvas()->Handle(), 0, 0, kFrameBand);
         if (KindOf(CtrlHandle) != TComboKind::Simple) PaintButton(dc);
@@ -375,7 +368,7 @@ void TacWWComboBoxWnd::Create(HWND handle, bool repaint, const std::wstring& ski
 }
 
 void TacWWComboBoxWnd::GetButtonRect(RECT& r) {
-  const SIZE size = SizeOf(CtrlHandle);
+  const SIZE size = WindowSize(CtrlHandle);
   const int width = HasButton ? GetSystemMetrics(SM_CXVSCROLL) : 0;
   const int left = RightToLeft(CtrlHandle) ? 2 : size.cx - width - 2;
   r = RECT{left, 2, left + width, size.cy - 2};

@@ -2,6 +2,7 @@
 
 #include "skin/common/HotTracking.h"
 #include "skin/common/SkinCommandSend.h"
+#include "skin/manager/sSkinManager.h"
 #include "skin/core/SkinCommand.h"
 
 namespace skin::adapters {
@@ -30,6 +31,19 @@ void SetHotWindow(TsSkinManager& manager, HWND wnd) {
     return;
   }
   if (hotWindow != wnd) SwitchHotWindow(manager, wnd);
+}
+
+void TrackHotByCursor(HWND wnd, POINT cursor, const std::function<void()>& onStillHot) {
+  TsSkinManager* manager = TsSkinManager::DefaultManager();
+  if (!manager || !wnd || !IsWindowEnabled(wnd)) return;
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  if (PtInRect(&r, cursor)) {
+    if (!IsHotWindow(wnd)) SetHotWindow(*manager, wnd);
+    else if (onStillHot) onStillHot();
+  } else if (IsHotWindow(wnd)) {
+    SetHotWindow(*manager, nullptr);
+  }
 }
 
 void ForgetHotWindow(HWND wnd) {

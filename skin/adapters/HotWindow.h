@@ -18,6 +18,10 @@ HWND HotWindow();
 bool IsHotWindow(HWND wnd);
 // Reports Wnd as the window under the mouse (nothing when it already is).
 void SetHotWindow(TsSkinManager& manager, HWND wnd);
+// After a mouse move over Wnd: the cursor inside makes it the hot window
+// (OnStillHot runs when it already is); outside, it stops being hot.
+// Nothing without a default manager or for a disabled window.
+void TrackHotByCursor(HWND wnd, POINT cursor, const std::function<void()>& onStillHot = nullptr);
 // A window going away stops being the hot window (no command is sent).
 void ForgetHotWindow(HWND wnd);
 

@@ -40,12 +40,6 @@ void ScheduleFreeDestroyed() {
   if (!freeTimer) freeTimer = SetTimer(nullptr, 0, 0, FreeDestroyedLater);
 }
 
-SIZE WindowSize(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
 // Wine's menu windows: the client area covers the whole window.
 bool ClientIsWindow(HWND wnd) {
   RECT client{};
@@ -73,10 +67,7 @@ void TacMnuWnd::PrepareCache() {
   TBitmap* cache = SkinData->CacheBmp();
   if (!cache || size.cx <= 0 || size.cy <= 0) return;
   cache->SetSize(size.cx, size.cy);
-  RECT wr{};
-  GetWindowRect(CtrlHandle, &wr);
-  POINT pos{wr.left, wr.top};
-  if (HWND parent = GetParent(CtrlHandle)) ScreenToClient(parent, &pos);
+  const POINT pos = PosInParent(CtrlHandle);
   PaintSectionItem(*SkinData, EmptyCacheInfo, true, 0, TRect{0, 0, size.cx, size.cy}, TPoint{pos.x, pos.y}, cache,
                    true);
   FillCacheCorners(SkinData, 0, this);

@@ -29,20 +29,6 @@ namespace {
 constexpr UINT CM_TEXTCHANGED_ = 0xB012;
 constexpr UINT CM_SHOWINGCHANGED_ = 0xB019;
 
-SIZE WindowSize(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
-POINT PosInParent(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  POINT pos{r.left, r.top};
-  if (HWND parent = GetParent(wnd)) ScreenToClient(parent, &pos);
-  return pos;
-}
-
 }  // namespace
 
 // --- TacSizerWnd

@@ -22,12 +22,6 @@ namespace {
 
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME;
 
-SIZE WindowSize(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return SIZE{r.right - r.left, r.bottom - r.top};
-}
-
 }  // namespace
 
 TacSpinWnd::~TacSpinWnd() { UndoBinding(); }
@@ -70,10 +64,7 @@ void TacSpinWnd::PrepareCache() {
   TBitmap* cache = SkinData->CacheBmp();
   if (!cache || size.cx <= 0 || size.cy <= 0) return;
   cache->SetSize(size.cx, size.cy);
-  RECT wr{};
-  GetWindowRect(CtrlHandle, &wr);
-  POINT pos{wr.left, wr.top};
-  if (HWND parent = GetParent(CtrlHandle)) ScreenToClient(parent, &pos);
+  const POINT pos = PosInParent(CtrlHandle);
 
   const bool vertical = IsVertical();
   const int w = size.cx, h = size.cy;
@@ -116,19 +107,7 @@ void TacSpinWnd::Paint(HDC given) {
 
 void TacSpinWnd::Redraw() { RedrawWindow(CtrlHandle, nullptr, nullptr, kRedrawNow); }
 
-void TacSpinWnd::TrackHot() {
-  TsSkinManager* manager = TsSkinManager::DefaultManager();
-  if (!manager || !IsWindowEnabled(CtrlHandle)) return;
-  RECT r{};
-  GetWindowRect(CtrlHandle, &r);
-  const POINT cursor = ScrollPlatform().CursorPos();
-  if (PtInRect(&r, cursor)) {
-    if (IsHotWindow(CtrlHandle)) Redraw();
-    else SetHotWindow(*manager, CtrlHandle);
-  } else if (IsHotWindow(CtrlHandle)) {
-    SetHotWindow(*manager, nullptr);
-  }
-}
+void TacSpinWnd::TrackHot() { TrackHotByCursor(CtrlHandle, ScrollPlatform().CursorPos(), [this] { Redraw(); }); }
 
 void TacSpinWnd::AdapterWndProc(TMessage& message) {
   if (message.Msg == SkinCommandMessage && SkinCommandCode(message.WParam) == scNewSkin &&

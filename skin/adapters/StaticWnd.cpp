@@ -90,7 +90,9 @@ void TacStaticWnd::AdapterWndProc(TMessage& message) {
   TacMainWnd::AdapterWndProc(message);
 }
 
-void TacStaticWnd::PaintStatic(TMessage& message) {
+void TacStaticWnd::PaintStatic(TMessage& message) { PaintInto(message, false); }
+
+void TacStaticWnd::PaintInto(TMessage& message, bool frameOnly) {
   GetWindowPosInParent(CtrlHandle, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
   const bool own = message.WParam == 0;
   HDC dc = own ? GetWindowDC(CtrlHandle) : reinterpret_cast<HDC>(message.WParam);
@@ -98,8 +100,11 @@ void TacStaticWnd::PaintStatic(TMessage& message) {
   SkinData->BGChanged = true;
   PrepareAdapterCache(SkinData, CtrlHandle, false);
   TBitmap* cache = SkinData->CacheBmp();
-  if (cache && !SkinData->Updating() && PaintText())
-    BitBlt(dc, 0, 0, WndSize.x, WndSize.y, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  if (cache && !SkinData->Updating()) {
+    const bool copy = PaintText();
+    if (frameOnly) paint::CopyFrameBits(dc, 0, 0, WndSize.x, WndSize.y, cache->Canvas()->Handle(), 0, 0, 2);
+    else if (copy) BitBlt(dc, 0, 0, WndSize.x, WndSize.y, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  }
   RestoreDC(dc, saved);
   if (own) ReleaseDC(CtrlHandle, dc);
 }
@@ -227,19 +232,6 @@ void TacEdgeWnd::AdapterWndProc(TMessage& message) {
   TacStaticWnd::AdapterWndProc(message);
 }
 
-void TacEdgeWnd::PaintStatic(TMessage& message) {
-  GetWindowPosInParent(CtrlHandle, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
-  const bool own = message.WParam == 0;
-  HDC dc = own ? GetWindowDC(CtrlHandle) : reinterpret_cast<HDC>(message.WParam);
-  const int saved = SaveDC(dc);
-  SkinData->BGChanged = true;
-  PrepareAdapterCache(SkinData, CtrlHandle, false);
-  if (TBitmap* cache = SkinData->CacheBmp(); cache && !SkinData->Updating()) {
-    PaintText();
-    paint::CopyFrameBits(dc, 0, 0, WndSize.x, WndSize.y, cache->Canvas()->Handle(), 0, 0, 2);
-  }
-  RestoreDC(dc, saved);
-  if (own) ReleaseDC(CtrlHandle, dc);
-}
+void TacEdgeWnd::PaintStatic(TMessage& message) { PaintInto(message, true); }
 
 }  // namespace skin::adapters

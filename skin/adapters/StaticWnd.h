@@ -22,6 +22,9 @@ class TacStaticWnd : public TacMainWnd {
  protected:
   // Tab stops and static edges keep the system's look.
   bool KeepsOwnLook() const;
+  // The cache over the parent's background with the content, copied whole
+  // into the message's DC (or the window DC), or only its 2-pixel frame.
+  void PaintInto(classlib::TMessage& message, bool frameOnly);
   // Repaint after the previous procedure handled a change.
   void ChangedAndRedraw(classlib::TMessage& message, bool redrawOff);
 };

@@ -7,12 +7,10 @@
 
 #include "AppTestFolder.h"
 #include "bitmap/Bmp32_Gdi.h"
-#include "classlib/graphics/Bitmap.h"
-#include "png/PngObject.h"
 #include "skin/adapters/MnuWnd.h"
 #include "skin/forms/sSkinMenus.h"
 #include "skin/manager/sSkinManager.h"
-#include "skin/paint/PixelCopies_Gdi.h"
+#include "tests/skin/adapters/ScreenShot.h"
 
 namespace app_test {
 
@@ -41,24 +39,13 @@ BOOL CALLBACK LookAtMenu(HWND wnd, LPARAM) {
   return TRUE;
 }
 
-void SaveScreen(const RECT& r, const std::wstring& file) {
-  std::unique_ptr<TBitmap> shot(skin::paint::NewBitmap32(r.right - r.left, r.bottom - r.top));
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot->Canvas()->Handle(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot->SetPixelFormat(pf24bit);
-  png::TPNGObject image;
-  image.Assign(shot.get());
-  image.SaveToFile(file);
-}
-
 void CALLBACK LookAndClose(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   EnumThreadWindows(GetCurrentThreadId(), LookAtMenu, 0);
   if (!seen.picture.empty()) {
     RECT r;
     GetWindowRect(seen.form, &r);
-    SaveScreen(r, seen.picture);
+    skin_test::Shoot(r, seen.picture);
   }
   EndMenu();
 }

@@ -11,7 +11,6 @@
 
 #include "classlib/controls/Forms.h"
 #include "classlib/graphics/Bitmap.h"
-#include "png/PngObject.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/ButtonWnd.h"
 #include "skin/adapters/ComboBoxWnd.h"
@@ -19,6 +18,7 @@
 #include "skin/adapters/StaticWnd.h"
 #include "skin/paint/PixelCopies_Gdi.h"
 #include "tests/skin/adapters/AdapterFixture.h"
+#include "tests/skin/adapters/ScreenShot.h"
 
 namespace skin_test {
 
@@ -31,26 +31,6 @@ class AdaptedControlsPicture : public AdapterFixture {
  protected:
   const char* SkinFile() const override { return TESSARILO_INTERNAL_SKIN_FILE; }
 };
-
-void Settle() {
-  for (int i = 0; i < 10; ++i) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    Sleep(20);
-  }
-}
-
-void Shoot(const RECT& r, const std::wstring& file) {
-  Settle();
-  std::unique_ptr<TBitmap> shot(skin::paint::NewBitmap32(r.right - r.left, r.bottom - r.top));
-  HDC screen = GetDC(nullptr);
-  BitBlt(shot->Canvas()->Handle(), 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  ReleaseDC(nullptr, screen);
-  shot->SetPixelFormat(pf24bit);
-  png::TPNGObject image;
-  image.Assign(shot.get());
-  image.SaveToFile(file);
-}
 
 TEST_F(AdaptedControlsPicture, RawControlsBesideTheirUnadaptedTwins) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");

@@ -1,6 +1,8 @@
 // The combo box under its adapter: the list's colours answered with one
 // brush per adapter (gone with the adapter), only the combo's own list
 // adopted, long items read whole, the button from "COMBOBTN".
+#include "classlib/controls/ComboBox.h"
+#include "classlib/controls/Forms.h"
 #include "skin/adapters/ComboBoxWnd.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
@@ -119,6 +121,24 @@ TEST_F(ComboBoxWndTest, TheButtonIsPaintedFromItsSectionAtTheRightOrLeft) {
     EXPECT_EQ(GetPixel(dc.Handle(), fieldX, 4), Marker(MarkerSection("COMBOBOX").colour));
     delete adapter;
     DestroyWindow(combo_);
+  }
+}
+
+TEST_F(ComboBoxWndTest, ADataAwareComboWithoutADropDownHasNoButton) {
+  std::unique_ptr<classlib::TForm> form(classlib::New<classlib::TForm>(nullptr));
+  for (const auto style : {classlib::csSimple, classlib::csDropDownList}) {
+    auto* combo = classlib::New<classlib::TComboBox>(form.get());
+    combo->SetParent(form.get());
+    combo->SetStyle(style);
+    combo->SetBounds(10, 10, 150, 24);
+    combo->HandleNeeded();
+    skin::TsCommonData data(combo, true);
+    auto* adapter = MakeAdapter<TacWWComboBoxWnd>(combo->Handle(), false, L"COMBOBOX", manager_.get(), &data);
+    RECT b;
+    adapter->GetButtonRect(b);
+    EXPECT_EQ(adapter->HasButton, style != classlib::csSimple);
+    EXPECT_EQ(b.right - b.left, style == classlib::csSimple ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+    delete adapter;
   }
 }
 

@@ -35,7 +35,12 @@ class StaticWndTest : public AdapterFixture {
   // transparent.
   static HBITMAP HalfTransparentBitmap(int w, int h) {
     BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto* px = static_cast<std::uint32_t*>(bits);
@@ -118,6 +123,16 @@ TEST_F(StaticWndTest, ALinkShowsItsTextWithoutTheTags) {
   EXPECT_EQ(CountPrinted(plain, RGB(0, 0, 0), 200, 20), tagged);
   EXPECT_GT(tagged, 0);
   delete other;
+}
+
+TEST_F(StaticWndTest, AnEdgedStaticKeepsItsContentAndGetsASkinnedFrame) {
+  HWND edged = Child(L"STATIC", SS_ICON, 10, 10, 40, 40, WS_EX_STATICEDGE);
+  SendMessageW(edged, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_APPLICATION)), 0);
+  adapter_ = MakeAdapter<TacEdgeWnd>(edged, false, L"EDIT", manager_.get(), nullptr);
+  RedrawWindow(edged, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  // The frame's outer pixels are the edit section's border mask.
+  EXPECT_EQ(WindowPixel(edged, 20, 1), Marker(MarkerSection("EDIT").border));
+  EXPECT_EQ(WindowPixel(edged, 1, 20), Marker(MarkerSection("EDIT").border));
 }
 
 }  // namespace
