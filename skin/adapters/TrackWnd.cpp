@@ -68,12 +68,6 @@ const TsMaskData* ValidMask(TsSkinManager* manager, int index) {
   return MaskFrameWidth(mask) > 0 && MaskFrameHeight(mask) > 0 ? &mask : nullptr;
 }
 
-TRect WindowSize(HWND wnd) {
-  RECT r{};
-  GetWindowRect(wnd, &r);
-  return TRect{0, 0, r.right - r.left, r.bottom - r.top};
-}
-
 }  // namespace
 
 // --- TacTrackWnd
@@ -243,7 +237,8 @@ void TacSBWnd::Create(HWND handle, bool repaint, const std::wstring& skinSection
 }
 
 void TacSBWnd::MeasureParts() {
-  const TRect size = WindowSize(CtrlHandle);
+  const SIZE extent = WindowSize(CtrlHandle);
+  const TRect size{0, 0, extent.cx, extent.cy};
   const bool vertical = (GetWindowLongPtrW(CtrlHandle, GWL_STYLE) & SBS_VERT) != 0;
   SCROLLINFO si{};
   si.cbSize = sizeof(si);
