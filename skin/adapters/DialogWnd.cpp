@@ -239,8 +239,7 @@ void TacDialogWnd::RepaintFrame() {
   classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
   if (!cache || cache->Empty()) return;
   HDC dc = GetWindowDC(CtrlHandle);
-  HDC src = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(src, cache->Handle());
+  HDC src = cache->Canvas()->Handle();
   const int w = WndWidth(CtrlHandle), h = WndHeight(CtrlHandle);
   const int cx = ClientOffsetX(), cy = ClientOffsetY();
   const int right = cx + WndClientWidth(CtrlHandle), bottom = cy + WndClientHeight(CtrlHandle);
@@ -249,8 +248,6 @@ void TacDialogWnd::RepaintFrame() {
   BitBlt(dc, 0, cy, cx, bottom - cy, src, 0, cy, SRCCOPY);
   BitBlt(dc, right, cy, w - right, bottom - cy, src, right, cy, SRCCOPY);
   BitBlt(dc, 0, bottom, w, h - bottom, src, 0, bottom, SRCCOPY);
-  SelectObject(src, old);
-  DeleteDC(src);
   ReleaseDC(CtrlHandle, dc);
   if (SkinData) SkinData->SetUpdating(false);
 }
@@ -258,14 +255,9 @@ void TacDialogWnd::RepaintFrame() {
 void TacDialogWnd::PaintClient(HDC dc) {
   if (SkinData && SkinData->BGChanged) PaintNonClientArea();
   classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
-  if (cache && !cache->Empty()) {
-    HDC src = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(src, cache->Handle());
-    BitBlt(dc, 0, 0, WndClientWidth(CtrlHandle), WndClientHeight(CtrlHandle), src, ClientOffsetX(), ClientOffsetY(),
-           SRCCOPY);
-    SelectObject(src, old);
-    DeleteDC(src);
-  }
+  if (cache && !cache->Empty())
+    BitBlt(dc, 0, 0, WndClientWidth(CtrlHandle), WndClientHeight(CtrlHandle), cache->Canvas()->Handle(),
+           ClientOffsetX(), ClientOffsetY(), SRCCOPY);
   BroadcastToChildren(CtrlHandle, SkinCommandMessage, SkinCommandWParam(scEndUpdate), 0);
 }
 
