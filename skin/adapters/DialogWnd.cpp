@@ -306,9 +306,6 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       case 28:
         if (Provider) AdaptDialogChildren(Provider, wnd);
         break;
-      case scClientOffset:
-        m.Result = MAKELONG(ClientOffsetX(), ClientOffsetY());
-        return;
       default:
         break;
     }

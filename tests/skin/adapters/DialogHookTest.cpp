@@ -25,6 +25,7 @@
 #include "skin/adapters/ToolBarWnd.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
+#include "skin/core/SkinConst.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 #include "tests/skin/adapters/ScreenShot.h"
 
@@ -200,6 +201,82 @@ TEST_F(DialogHookTest, SystemMenuShowsMoveAndCloseAndTheIconOpensOrClosesIt) {
   EXPECT_TRUE(seen.close);
   EXPECT_TRUE(seen.hidden);
   EXPECT_EQ(seen.menusOpened, 1);
+}
+
+TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
+  struct {
+    bool layeredWhileMoving = false, ended = false, layeredAfter = true;
+    UINT_PTR timerAfter = 1;
+  } seen;
+  static decltype(seen)* watch = &seen;
+  manager_->AnimEffects()->BlendOnMoving()->SetActive(true);
+  manager_->AnimEffects()->BlendOnMoving()->SetBlendValue(200);
+  onDialog = [&](HWND box) {
+    TacDialogWnd* adapter = DialogAdapter(box);
+    if (!adapter) return;
+    // Ends the modal move loop from inside it.
+    SetTimer(nullptr, 0, 40, [](HWND, UINT, UINT_PTR id, DWORD) {
+      KillTimer(nullptr, id);
+      HWND active = GetActiveWindow();
+      watch->layeredWhileMoving = (GetWindowLongPtrW(active, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+      watch->ended = true;
+      ReleaseCapture();
+      PostMessageW(active, WM_LBUTTONUP, 0, 0);
+    });
+    RECT wr;
+    GetWindowRect(box, &wr);
+    SendMessageW(box, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(wr.left + 40, wr.top + 8));
+    seen.layeredAfter = (GetWindowLongPtrW(box, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    seen.timerAfter = adapter->BlendTimer;
+    EXPECT_FALSE(adapter->Moving);
+  };
+  EXPECT_EQ(Box(), IDCANCEL);
+  EXPECT_FALSE(seen.layeredAfter);
+  EXPECT_EQ(seen.timerAfter, 0u);
+  EXPECT_TRUE(seen.ended);
+  EXPECT_TRUE(seen.layeredWhileMoving);
+}
+
+TEST_F(DialogHookTest, DialogColourIsOneBrushPerColourAndPostedPointersAreIgnored) {
+  HBRUSH first = nullptr, second = nullptr;
+  onDialog = [&](HWND box) {
+    HDC dc = GetDC(box);
+    first = reinterpret_cast<HBRUSH>(SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(box)));
+    second = reinterpret_cast<HBRUSH>(SendMessageW(box, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                    reinterpret_cast<LPARAM>(box)));
+    ReleaseDC(box, dc);
+    // Posted, a command that carries a pointer is dropped, not followed.
+    PostMessageW(box, skin::SkinCommandMessage, skin::SkinCommandWParam(skin::scGetBGInfo), 0x1234);
+    PostMessageW(box, skin::SkinCommandMessage, skin::SkinCommandWParam(skin::scSetPrintDC), 0x1234);
+  };
+  EXPECT_EQ(Box(), IDCANCEL);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first, second);
+  DestroySomeWindow();  // frees the binder and with it the brush
+  LOGBRUSH lb{};
+  EXPECT_EQ(GetObjectW(first, sizeof(lb), &lb), 0);
+}
+
+TEST_F(DialogHookTest, PrintChildWindowsPrintsEachVisibleDescendantOnce) {
+  static std::map<HWND, int> prints;
+  prints.clear();
+  RegisterTestClass(L"TessariloPrintCounter", [](HWND w, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+    if (msg == WM_PRINT) ++prints[w];
+    return DefWindowProcW(w, msg, wp, lp);
+  });
+  auto child = [](HWND parent, DWORD visible) {
+    return CreateWindowExW(0, L"TessariloPrintCounter", L"", WS_CHILD | visible, 5, 5, 50, 50, parent, nullptr,
+                           nullptr, nullptr);
+  };
+  HWND outer = child(host_, WS_VISIBLE), inner = child(outer, WS_VISIBLE), hidden = child(host_, 0);
+  HWND underHidden = child(hidden, WS_VISIBLE);
+  MemoryDC dc(400, 300);
+  PrintChildWindows(host_, dc.Handle());
+  EXPECT_EQ(prints[outer], 1);
+  EXPECT_EQ(prints[inner], 1);
+  EXPECT_EQ(prints[hidden], 0);
+  EXPECT_EQ(prints[underHidden], 0);
 }
 
 TEST_F(DialogHookTest, ThirdVisibleDialogIsRefusedUnlessItHoldsAToolBar) {
