@@ -12,6 +12,7 @@
 #include "skin/adapters/DialogChildKinds.h"
 #include "skin/adapters/DialogProviders.h"
 #include "skin/adapters/DialogSystemMenu.h"
+#include "skin/common/BackgroundQueries.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/core/SkinConst.h"
@@ -306,6 +307,24 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       case 28:
         if (Provider) AdaptDialogChildren(Provider, wnd);
         break;
+      case scGetBGInfo: {
+        // Children lie in the client area: their background is the cache
+        // from the client offset on.
+        auto* info = reinterpret_cast<TacBGInfo*>(m.LParam);
+        const bool draw = info->PleaseDraw;
+        if (draw) {
+          info->Offset.X += ClientOffsetX();
+          info->Offset.Y += ClientOffsetY();
+        }
+        if (SkinData && (!SkinData->CacheBmp() || SkinData->CacheBmp()->Empty())) PaintNonClientArea();
+        FillBGInfo(SkinData, *info, 0, wnd);
+        if (info->Kind == bgImage && !draw && SkinData) {
+          info->Bmp = SkinData->CacheBmp();
+          info->Offset = TPoint{ClientOffsetX(), ClientOffsetY()};
+        }
+        m.Result = 0;
+        return;
+      }
       default:
         break;
     }
