@@ -184,14 +184,20 @@ bool AttachProvider(HWND wnd) {
   // make one (a form's Handle() would).
   if (!wnd || !IsWindow(wnd)) return false;
   TsSkinManager* manager = TsSkinManager::DefaultManager();
-  if (!manager || ApplicationDestroying() || AnswersSkinned(wnd)) return false;
+  if (!manager || ApplicationDestroying()) return false;
   const std::wstring className = GetWndClassName(wnd);
   const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
   if ((style & WS_POPUP) && !(style & WS_BORDER)) return false;
   for (TacProvider* p : acProviders())
     if (p && p->Handle == wnd && !(p->DialogWnd && p->DialogWnd->Destroyed)) return false;
-  if (classlib::TCustomForm* form = FormOf(wnd)) return AttachForm(form, className, manager);
-  if (className != L"#32770" || GetParent(wnd) || !manager->SkinningRules().Contains(srStdDialogs)) return false;
+  // The skinned question is sent only to windows that may be taken: a
+  // class-library window still being created must see no message before
+  // its own creation messages (its control is bound by the first one).
+  classlib::TCustomForm* form = FormOf(wnd);
+  if (!form && className != L"#32770") return false;
+  if (AnswersSkinned(wnd)) return false;
+  if (form) return AttachForm(form, className, manager);
+  if (GetParent(wnd) || !manager->SkinningRules().Contains(srStdDialogs)) return false;
   if (VisibleDialogs() >= acMaxVisibleDialogs && !HasToolBarBelow(wnd)) return false;
   auto* binder = classlib::New<TacProvider>(nullptr);
   acProviders().push_back(binder);
