@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "skin/adapters/DialogProviders.h"
 #include "skin/adapters/EditWnd.h"
 #include "skin/adapters/HotWindow.h"
 #include "skin/adapters/MnuWnd.h"
@@ -34,11 +35,12 @@ void InstallAdapterServices() {
   });
   // One hot control for skinned and adapted windows alike: the manager's.
   SetHotWindowHandler([](TsSkinManager&, HWND wnd) { SetActiveControl(wnd); });
-  // Pop-up menu windows get their adapter from the creation hook; a fuller
-  // hook procedure installed later takes this one's place.
+  // The creation hook skins forms made without a provider, raw system
+  // dialogs and pop-up menu windows.
   TsDialogHookServices& hook = DialogHookServices();
-  if (!hook.Proc) hook.Proc = MenuWindowHookProc;
+  hook.Proc = DialogHookProc;
   if (!hook.FreeMenuAdapters) hook.FreeMenuAdapters = FreeMenuAdapters;
+  if (!hook.FreeAdapterList) hook.FreeAdapterList = FreeAllProviders;
 }
 
 }  // namespace skin::adapters

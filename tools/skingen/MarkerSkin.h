@@ -62,6 +62,8 @@ inline constexpr TMarkerSection kSections[] = {
     {"DIVIDER", 0x9090C0, 0x909080, 0},
     {"TRACKBAR", 0xE8D8C8, 0, 0},
     {"MDIAREA", 0x70A0A0, 0, 0},
+    // The frame and client of a skinned system dialog.
+    {"DIALOG", 0xD8D0C8, 0x283848, 0},
 };
 
 // Masks other than BORDERSMASK and GLYPHMASK. A glyph with a `point` has
@@ -92,6 +94,8 @@ struct TMarkerGlyph {
 inline constexpr TMarkerGlyph kGlobalGlyphs[] = {
     {"BOXCHECKED", 0x10F010},     {"BOXUNCHECKED", 0x20E020},   {"BOXGRAYED", 0x30D030},
     {"RADIOCHECKED", 0x40C040},   {"RADIOUNCHECKED", 0x50B050},
+    // The small title buttons of dialogs with a modal frame.
+    {"SICONCLOSE", 0x70A070},     {"SICONMIN", 0x80A080},       {"SICONMAX", 0x90A090},
 };
 
 inline constexpr unsigned kGlobalColour = 0xE0E0E0;

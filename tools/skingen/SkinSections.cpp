@@ -71,6 +71,8 @@ void WriteSkinSections(TOptionsFile& o) {
   const TSectionLook sections[] = {
       // Frame and client of a form: inactive (0) and active (1).
       {.name = "FORM", .colour = kForm, .hotColour = kForm, .giveOwnFont = true},
+      // System dialogs look like forms.
+      {.name = "DIALOG", .parent = "FORM", .colour = kForm, .hotColour = kForm},
       {.name = "FORMTITLE", .colour = kTitle, .fontColour = kTextDim, .hotColour = kTitle, .hotFontColour = kText},
       // Only the caption's colours: its background is the title's.
       {.name = "CAPTION", .colour = kTitle, .fontColour = kTextDim, .hotColour = kTitle, .hotFontColour = kText,

@@ -1,0 +1,310 @@
+// The raw dialog's window image: frame, title band, caption text, icon and
+// title buttons in the skin data's cache, and the mouse on the buttons.
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "classlib/graphics/Bitmap.h"
+#include "classlib/graphics/Colors.h"
+#include "skin/adapters/AdapterSupport.h"
+#include "skin/adapters/DialogSystemMenu.h"
+#include "skin/adapters/DialogWnd.h"
+#include "skin/common/SectionItemPaint.h"
+#include "skin/core/CacheInfo.h"
+#include "skin/forms/FormMetrics.h"
+#include "skin/forms/ProviderDC.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/paint/MaskPaint_Gdi.h"
+
+namespace skin::adapters {
+
+using classlib::TBitmap;
+
+void TacDialogWnd::InitTitleButtons() {
+  if (!SkinManager || !SkinManager->Skin() || !SkinData || !SkinManager->IsValidSkinIndex(SkinData->SkinIndex))
+    return;
+  Buttons[0].HitCode = kHitMin;
+  Buttons[1].HitCode = kHitMax;
+  Buttons[2].HitCode = kHitClose;
+  Buttons[3].HitCode = kHitHelp;
+  TitleIndex = -1;
+  const TsConstData& c = SkinManager->ConstData();
+  const bool framed = BorderKind == 1 || BorderKind == 3;
+  if (!framed && c.SmallClose >= 0) {
+    Buttons[2].ImageIndex = c.SmallClose;
+    Buttons[0].ImageIndex = c.SmallMin;
+    Buttons[1].ImageIndex = c.SmallMax;
+    Buttons[3].ImageIndex = c.SmallHelp >= 0 ? c.SmallHelp : c.TitleHelp;
+    for (auto& b : Buttons) b.BigIcon = false;
+  } else {
+    const bool alone = !HasMaxBox() && !HasMinBox() && c.TitleCloseAlone >= 0;
+    Buttons[2].ImageIndex = alone ? c.TitleCloseAlone : c.TitleClose;
+    Buttons[0].ImageIndex = c.TitleMin;
+    Buttons[1].ImageIndex = c.TitleMax;
+    Buttons[3].ImageIndex = c.TitleHelp;
+    for (auto& b : Buttons) b.BigIcon = true;
+  }
+  TitleSection = L"FORMTITLE";
+  if (!framed && SkinManager->GetSkinIndex(L"DIALOGTITLE") >= 0) TitleSection = L"DIALOGTITLE";
+  TitleIndex = SkinManager->GetSkinIndex(TitleSection);
+  CaptionIndex = SkinManager->GetSkinIndex(L"CAPTION");
+}
+
+void TacDialogWnd::PaintNonClientArea() {
+  if (Moving || !SkinData || !SkinManager) return;
+  GetWindowPosInParent(CtrlHandle, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
+  SkinData->InitCacheBmp();
+  TBitmap* cache = SkinData->CacheBmp();
+  if (!cache) return;
+  const int w = WndWidth(CtrlHandle), h = WndHeight(CtrlHandle);
+  if (cache->Width() != w || cache->Height() != h) {
+    cache->SetPixelFormat(classlib::pf32bit);
+    cache->SetSize(w, h);
+    SkinData->BGChanged = true;
+  }
+  if (!SkinData->BGChanged) return;
+  NeedRegion = true;
+  if (SkinManager->IsValidSkinIndex(SkinData->SkinIndex))
+    PaintSectionItem(*SkinData, EmptyCacheInfo, true, Active ? 1 : 0, TRect{0, 0, w, h}, TPoint{0, 0}, cache, true);
+  PaintTitle();
+  const int band = InnerFrameWidth(CtrlHandle, nullptr, true) + CaptionHeight(true);
+  if (band > 0 && (TitleImage->Width() != w || TitleImage->Height() != band)) {
+    TitleImage->SetPixelFormat(classlib::pf32bit);
+    TitleImage->SetSize(w, band);
+  }
+  if (band > 0) BitBlt(TitleImage->Canvas()->Handle(), 0, 0, w, band, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  if (CaptionHeight(true)) PaintTitleButtons();
+  SkinData->BGChanged = false;
+}
+
+void TacDialogWnd::PaintTitle() {
+  const int caption = CaptionHeight(true);
+  if (!caption) return;
+  TBitmap* cache = SkinData->CacheBmp();
+  const int frame = FrameWidthOf(CtrlHandle, nullptr, true);
+  const int band = InnerFrameWidth(CtrlHandle, nullptr, true) + caption;
+  if (SkinManager->IsValidSkinIndex(TitleIndex))
+    paint::PaintSectionItem32(TitleIndex, true, Active ? 1 : 0, TRect{0, 0, cache->Width(), band}, TPoint{0, 0},
+                              cache, SkinManager);
+  HDC dc = cache->Canvas()->Handle();
+  const RECT icon = IconRect();
+  if (Icon)
+    DrawIconEx(dc, icon.left, icon.top, Icon, icon.right - icon.left, icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
+  RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft, 2,
+            cache->Width() - TitleButtonsWidth() - 6, band};
+  UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+  if (SavedExStyle & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) flags |= DT_RIGHT | DT_RTLREADING;
+  const TsGeneralData* section = SectionAt(SkinManager, TitleIndex);
+  const TColor color = section ? (Active && section->States > 1 ? section->HotFontColor : section->FontColor)
+                               : classlib::ColorToRGB(classlib::clCaptionText);
+  const int savedMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF savedColor = SetTextColor(dc, static_cast<COLORREF>(color));
+  HGDIOBJ oldFont = CaptionFont ? SelectObject(dc, CaptionFont) : nullptr;
+  DrawTextW(dc, GetWndText(CtrlHandle).c_str(), -1, &text, flags);
+  if (oldFont) SelectObject(dc, oldFont);
+  SetTextColor(dc, savedColor);
+  SetBkMode(dc, savedMode);
+}
+
+void TacDialogWnd::PlaceTitleButton(TacTitleButton& button, int& x, bool spacing) {
+  const int width = TitleButtonWidth(button.ImageIndex), height = TitleButtonHeight(button.ImageIndex);
+  button.Rect.right = x;
+  button.Rect.left = x - width;
+  if (button.BigIcon && button.HitCode != kHitHelp && SkinManager->SkinData().BIVAlign == 1)
+    button.Rect.top = 0;
+  else
+    button.Rect.top = (CaptionHeight(true) - height + InnerFrameWidth(CtrlHandle, nullptr, true)) / 2;
+  button.Rect.bottom = button.Rect.top + height;
+  x = button.Rect.left - (spacing ? SkinManager->SkinData().BISpace : 0);
+  PaintTitleButton(button.HitCode);
+}
+
+void TacDialogWnd::PaintTitleButtons() {
+  TBitmap* cache = SkinData->CacheBmp();
+  int x = cache->Width() - SkinManager->SkinData().BIRight - FrameWidthOf(CtrlHandle, nullptr, true);
+  for (auto& b : Buttons) b.Rect = RECT{};
+  const bool framed = BorderKind == 1 || BorderKind == 3;
+  if (HasSysMenu() && MaskAt(SkinManager, Buttons[2].ImageIndex))
+    PlaceTitleButton(Buttons[2], x, Buttons[2].ImageIndex == SkinManager->ConstData().TitleClose || framed);
+  if (HasMaxBox()) PlaceTitleButton(Buttons[1], x, true);
+  if (HasMinBox()) PlaceTitleButton(Buttons[0], x, true);
+  if (HasContextHelp()) PlaceTitleButton(Buttons[3], x, true);
+}
+
+bool TacDialogWnd::ButtonEnabled(int hitCode) const {
+  switch (hitCode) {
+    case kHitClose: return CanClose();
+    case kHitMax: return CanMaximize() || CanRestore();
+    case kHitMin: return CanMinimize();
+    default: return true;
+  }
+}
+
+void TacDialogWnd::PaintTitleButton(int hitCode) {
+  TacTitleButton* button = ButtonOf(hitCode);
+  TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+  if (!button || !cache || button->Rect.right <= button->Rect.left) return;
+  int mask = button->ImageIndex;
+  const TsConstData& c = SkinManager->ConstData();
+  if ((hitCode == kHitMax && IsZoomed(CtrlHandle)) || (hitCode == kHitMin && IsIconic(CtrlHandle)))
+    mask = c.TitleNorm >= 0 ? c.TitleNorm : mask;
+  const RECT& r = button->Rect;
+  // The title band under the button first, so a state change starts clean.
+  if (!TitleImage->Empty() && r.bottom <= TitleImage->Height())
+    BitBlt(cache->Canvas()->Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top,
+           TitleImage->Canvas()->Handle(), r.left, r.top, SRCCOPY);
+  if (const TsMaskData* m = MaskAt(SkinManager, mask)) {
+    const int state = std::clamp<int>(button->State, 0, std::max(0, m->ImageCount - 1));
+    const bool dimmed = (!Active || !ButtonEnabled(hitCode)) && button->State == 0;
+    paint::PaintMaskGlyph(cache, TPoint{r.left, r.top}, state, dimmed ? 2 : 1, *m, MakeCacheInfo(cache, 0, 0));
+  }
+  if (!IsWindowVisible(CtrlHandle)) return;
+  HDC dc = GetWindowDC(CtrlHandle);
+  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, cache->Canvas()->Handle(), r.left, r.top, SRCCOPY);
+  ReleaseDC(CtrlHandle, dc);
+}
+
+void TacDialogWnd::SetHotTitleButton(int hitCode, bool repaint) {
+  if (hitCode == HotButton) return;
+  if (TacTitleButton* old = ButtonOf(HotButton)) {
+    old->State = 0;
+    if (repaint) PaintTitleButton(HotButton);
+  }
+  HotButton = hitCode;
+  if (TacTitleButton* now = ButtonOf(hitCode)) {
+    now->State = 1;
+    if (repaint) PaintTitleButton(hitCode);
+  }
+}
+
+void TacDialogWnd::PressTitleButton(int hitCode) {
+  if (TacTitleButton* old = ButtonOf(HotButton); old && HotButton != hitCode) {
+    old->State = 0;
+    PaintTitleButton(HotButton);
+  }
+  HotButton = hitCode;
+  TacTitleButton* button = ButtonOf(hitCode);
+  if (!button) return;
+  const bool pressable = hitCode != kHitMax || CanMaximize() || (IsZoomed(CtrlHandle) && CanRestore());
+  if (pressable) button->State = 2;
+  PaintTitleButton(hitCode);
+}
+
+int TacDialogWnd::ButtonIndexAt(int x) const {
+  // Counted from the right: 1 is the close button's place.
+  int index = 1;
+  for (const int i : {2, 1, 0, 3}) {
+    const RECT& r = Buttons[i].Rect;
+    if (r.right <= r.left) continue;
+    if (x >= r.left && x < r.right) return index;
+    ++index;
+  }
+  return 0;
+}
+
+LRESULT TacDialogWnd::HitTest(const classlib::TMessage& m) {
+  RECT wr;
+  GetWindowRect(CtrlHandle, &wr);
+  const int x = GET_X_LPARAM(m.LParam) - wr.left, y = GET_Y_LPARAM(m.LParam) - wr.top;
+  const int frame = FrameWidthOf(CtrlHandle, nullptr, true);
+  const int closeHeight = TitleButtonHeight(Buttons[2].ImageIndex);
+  const int top = (CaptionHeight(true) - closeHeight + InnerFrameWidth(CtrlHandle, nullptr, true)) / 2;
+  if (CaptionHeight(true) && y >= top && y < top + closeHeight) {
+    if (x >= frame && x < frame + GetSystemMetrics(SM_CXSMICON)) {
+      SetHotTitleButton(0, true);
+      return HTSYSMENU;
+    }
+    const bool minBox = HasMinBox() || IsIconic(CtrlHandle);
+    const int n = (HasSysMenu() ? 1 : 0) + (HasMaxBox() ? 1 : 0) + (minBox ? 1 : 0) + (HasContextHelp() ? 1 : 0);
+    const int i = ButtonIndexAt(x);
+    if (i < 1 || i > n) return HTCAPTION;
+    auto hot = [this](int code) -> LRESULT {
+      SetHotTitleButton(code, true);
+      return code;
+    };
+    if (i == 1 && HasSysMenu()) return hot(kHitClose);
+    if (i == 2) {
+      if (HasMaxBox()) {
+        if (CanMaximize() || CanRestore()) return hot(kHitMax);
+        SetHotTitleButton(0, true);
+        return HTCAPTION;
+      }
+      if (minBox) return CanMinimize() ? hot(kHitMin) : HTCAPTION;
+      if (HasContextHelp()) return hot(kHitHelp);
+    }
+    if (i == 3) {
+      if (minBox) return (IsIconic(CtrlHandle) || CanMinimize()) ? hot(kHitMin) : HTCAPTION;
+      if (HasContextHelp()) return hot(kHitHelp);
+    }
+    if (i == 4 && HasContextHelp() && HasMaxBox()) return hot(kHitHelp);
+  }
+  if (IsZoomed(CtrlHandle) && (x < 2 || y < 2 || x >= wr.right - wr.left - 4 || y >= wr.bottom - wr.top - 4)) {
+    SetHotTitleButton(0, true);
+    return -1;
+  }
+  return m.Result;
+}
+
+void TacDialogWnd::NCLButtonDown(classlib::TMessage& m) {
+  const int code = static_cast<int>(m.WParam);
+  if (code == HTSYSMENU) {
+    SetHotTitleButton(0, true);
+    RECT wr;
+    GetWindowRect(CtrlHandle, &wr);
+    ShowSystemMenu(FrameWidthOf(CtrlHandle, nullptr, true) + wr.left,
+                   wr.top + InnerFrameWidth(CtrlHandle, nullptr, true) + GetSystemMetrics(SM_CYSMICON));
+    return;
+  }
+  if (code == kHitMin || code == kHitMax || code == kHitClose || code == kHitHelp) {
+    PressTitleButton(code);
+    return;
+  }
+  if (IsIconic(CtrlHandle)) SendMessageW(CtrlHandle, WM_SYSCOMMAND, 0xF012, 0);
+  SetHotTitleButton(0, true);
+  TacBlendOnMoving* blend = SkinManager ? SkinManager->AnimEffects()->BlendOnMoving() : nullptr;
+  if (code == HTCAPTION && blend && blend->Active() && blend->BlendValue() < 255 && !IsIconic(CtrlHandle)) {
+    StartBlendOnMoving();
+    return;
+  }
+  m.Result = CallPrev(m);
+}
+
+void TacDialogWnd::NCLButtonUp(classlib::TMessage& m) {
+  const int code = static_cast<int>(m.WParam);
+  m.WParam = 0;
+  TacTitleButton* button = ButtonOf(code);
+  const bool pressed = button && button->State == 2 && HotButton == code;
+  HWND wnd = CtrlHandle;
+  switch (code) {
+    case kHitMin:
+      if (pressed) SendMessageW(wnd, WM_SYSCOMMAND, IsIconic(wnd) ? SC_RESTORE : SC_MINIMIZE, 0);
+      break;
+    case kHitMax:
+      if (pressed && (CanMaximize() || CanRestore())) {
+        SendMessageW(wnd, WM_SYSCOMMAND, IsZoomed(wnd) ? SC_RESTORE : SC_MAXIMIZE, 0);
+        if (SysMenu) SysMenu->UpdateItems();
+      }
+      break;
+    case kHitHelp:
+      if (pressed) {
+        SendMessageW(wnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        if (SysMenu) SysMenu->UpdateItems();
+      }
+      break;
+    case kHitClose:
+      if (pressed) {
+        button->State = 0;
+        HotButton = 0;
+        SendMessageW(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;  // the window may be gone
+      }
+      break;
+    default:
+      m.WParam = static_cast<WPARAM>(code);
+      m.Result = CallPrev(m);
+      break;
+  }
+  if (IsWindow(wnd)) SetHotTitleButton(0, true);
+}
+
+}  // namespace skin::adapters

@@ -1,0 +1,474 @@
+// The raw dialog's adapter: construction, geometry, region, translucent
+// dragging and its window procedure. The frame's image and title buttons
+// are in DialogFrame.cpp.
+#include "skin/adapters/DialogWnd.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "classlib/graphics/Bitmap.h"
+#include "skin/adapters/AdapterSupport.h"
+#include "skin/adapters/DialogChildKinds.h"
+#include "skin/adapters/DialogProviders.h"
+#include "skin/adapters/DialogSystemMenu.h"
+#include "skin/common/BackgroundQueries.h"
+#include "skin/common/SkinCommandSend.h"
+#include "skin/core/SkinCommand.h"
+#include "skin/core/SkinConst.h"
+#include "skin/forms/FormMetrics.h"
+#include "skin/forms/ProviderDC.h"
+#include "skin/forms/sSkinMenus.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/paint/MaskRegions.h"
+
+namespace skin::adapters {
+
+namespace {
+
+// Translucent dragging ends when the modal move loop returns; a timer
+// that finds the loop over (the button released) ends it too.
+void CALLBACK BlendTimerProc(HWND wnd, UINT, UINT_PTR, DWORD) {
+  auto* dialog = dynamic_cast<TacDialogWnd*>(GetAdapter(wnd));
+  if (dialog && dialog->Moving && !(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && GetCapture() != wnd)
+    dialog->StopBlendOnMoving();
+}
+
+}  // namespace
+
+TacDialogWnd::~TacDialogWnd() {
+  if (BlendTimer) KillTimer(CtrlHandle, BlendTimer);
+  for (auto& [color, brush] : brushes_) DeleteObject(brush);
+  if (CaptionFont) DeleteObject(CaptionFont);
+  SysMenu.reset();
+  TitleImage.reset();
+  // Unbind while this class's overrides still run.
+  UndoBinding();
+}
+
+void TacDialogWnd::Create(HWND handle, bool repaint, const std::wstring& skinSection, TsSkinManager* skinManager,
+                          TsCommonData* skinData) {
+  TacScrollWnd::Create(handle, repaint, skinSection, skinManager, skinData);
+  ChildrenAdapted = false;
+  NeedRegion = true;
+  BorderKind = 1;
+  TitleImage = std::make_unique<classlib::TBitmap>();
+  Active = true;
+  OSVERSIONINFOW version{sizeof(version)};
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&version);
+#pragma GCC diagnostic pop
+  OwnClientPaint = version.dwMajorVersion >= 6;
+  CaptionIndex = TitleIndex = -1;
+  SysMenu = std::make_unique<TacSystemMenu>(nullptr);
+  SysMenu->Dialog = this;
+  SysMenu->UpdateItems();
+  if (SkinData) SkinData->SetUpdating(true);
+  TsSkinManager* def = TsSkinManager::DefaultManager();
+  if (def && def->SkinnedPopups()) SkinableMenusOf(def)->HookPopupMenu(SysMenu.get(), true);
+  InitTitleButtons();
+}
+
+void TacDialogWnd::InitDialogParams() {
+  SavedStyle = static_cast<DWORD>(GetWindowLongPtrW(CtrlHandle, GWL_STYLE));
+  SavedExStyle = static_cast<DWORD>(GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE));
+  if ((SavedStyle & WS_POPUP) && (SavedStyle & WS_CAPTION) != WS_CAPTION) BorderKind = 2;
+  else if (!(SavedStyle & WS_THICKFRAME) && (SavedStyle & DS_MODALFRAME)) BorderKind = 0;
+  else BorderKind = 3;
+  Icon = reinterpret_cast<HICON>(SendMessageW(CtrlHandle, WM_GETICON, ICON_SMALL, 0));
+  if (!Icon) Icon = reinterpret_cast<HICON>(GetClassLongPtrW(CtrlHandle, GCLP_HICONSM));
+  InitTitleButtons();
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+    if (CaptionFont) DeleteObject(CaptionFont);
+    CaptionFont = CreateFontIndirectW(&metrics.lfCaptionFont);
+  }
+  // The system draws no caption buttons of its own; the saved style keeps it.
+  SetWindowLongPtrW(CtrlHandle, GWL_STYLE, SavedStyle & ~WS_SYSMENU);
+  if (SysMenu) SysMenu->UpdateItems();
+}
+
+int TacDialogWnd::CaptionHeight(bool useSkin) const {
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(CtrlHandle, GWL_STYLE));
+  if ((style & WS_CAPTION) != WS_CAPTION && !IsIconic(CtrlHandle)) return 0;
+  (void)useSkin;  // the skin's own title height comes only through an extended border
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE));
+  return GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+}
+
+int TacDialogWnd::ClientOffsetX() const { return (WndWidth(CtrlHandle) - WndClientWidth(CtrlHandle)) / 2; }
+
+int TacDialogWnd::ClientOffsetY() const {
+  const int frame = CaptionHeight(true) ? FrameWidthOf(CtrlHandle, nullptr, true) : 0;
+  return WndHeight(CtrlHandle) - WndClientHeight(CtrlHandle) - frame;
+}
+
+RECT TacDialogWnd::IconRect() const {
+  RECT r;
+  r.left = FrameWidthOf(CtrlHandle, nullptr, true) + (SkinManager ? SkinManager->SkinData().BILeft : 0);
+  r.right = r.left + GetSystemMetrics(SM_CXSMICON);
+  r.top = (InnerFrameWidth(CtrlHandle, nullptr, true) + CaptionHeight(true) - GetSystemMetrics(SM_CYSMICON)) / 2;
+  r.bottom = r.top + GetSystemMetrics(SM_CYSMICON);
+  return r;
+}
+
+int TacDialogWnd::TitleButtonWidth(int maskIndex) const {
+  const TsMaskData* mask = MaskAt(SkinManager, maskIndex);
+  if (!mask) return 21;
+  const int count = std::max<int>(1, mask->ImageCount);
+  return (mask->Bmp ? static_cast<int>(mask->Bmp->Width()) : mask->R.Width()) / count;
+}
+
+int TacDialogWnd::TitleButtonHeight(int maskIndex) const {
+  const TsMaskData* mask = MaskAt(SkinManager, maskIndex);
+  if (!mask) return 21;
+  return (mask->Bmp ? static_cast<int>(mask->Bmp->Height()) : mask->R.Height()) / (mask->MaskType + 1);
+}
+
+int TacDialogWnd::TitleButtonsWidth() const {
+  if (!HasSysMenu()) return 0;
+  int width = TitleButtonWidth(Buttons[2].ImageIndex);
+  if (HasContextHelp()) width += TitleButtonWidth(Buttons[3].ImageIndex);
+  return width;
+}
+
+bool TacDialogWnd::CanClose() const {
+  return HasSysMenu() && !(GetClassLongPtrW(CtrlHandle, GCL_STYLE) & CS_NOCLOSE);
+}
+bool TacDialogWnd::CanMaximize() const {
+  return HasMaxBox() && !IsZoomed(CtrlHandle) && (BorderKind == 1 || BorderKind == 3);
+}
+bool TacDialogWnd::CanMinimize() const { return HasMinBox() && !IsIconic(CtrlHandle); }
+bool TacDialogWnd::CanRestore() const { return HasMaxBox() && (IsIconic(CtrlHandle) || IsZoomed(CtrlHandle)); }
+
+TacTitleButton* TacDialogWnd::ButtonOf(int hitCode) {
+  switch (hitCode) {
+    case kHitMin: return &Buttons[0];
+    case kHitMax: return &Buttons[1];
+    case kHitClose: return &Buttons[2];
+    case kHitHelp: return &Buttons[3];
+    default: return nullptr;
+  }
+}
+
+void TacDialogWnd::InitRegionRects() {
+  RegionRects.clear();
+  if (!SkinManager || !SkinManager->Skin() || !SkinData) return;
+  const int width = WndWidth(CtrlHandle), height = WndHeight(CtrlHandle);
+  std::vector<TRect> rects;
+  if (const TsMaskData* border = SkinData->BorderMask()) {
+    paint::CollectCornerRects(rects, width, *border, false, 0);
+    paint::CollectCornerRects(rects, width, *border, true, height - border->WB);
+  }
+  if (SkinManager->IsValidSkinIndex(TitleIndex)) {
+    const int mask = SkinManager->GetMaskIndex(TitleIndex, TitleSection, L"BORDERSMASK");
+    if (const TsMaskData* m = MaskAt(SkinManager, mask)) paint::CollectCornerRects(rects, width, *m, false, 0);
+  }
+  for (const TRect& r : rects) RegionRects.push_back(RECT{r.Left, r.Top, r.Right, r.Bottom});
+}
+
+void TacDialogWnd::ApplyWindowRegion(bool repaint) {
+  if (BorderKind == 2 && !IsIconic(CtrlHandle)) return;
+  // Another component may veto the region.
+  if (SendMessageW(CtrlHandle, 0xBC4D, 0x41A2, 0) == 0x41A2) return;
+  SettingRegion = true;
+  HRGN region = CreateRectRgn(0, 0, WndWidth(CtrlHandle), WndHeight(CtrlHandle));
+  for (const RECT& r : RegionRects) {
+    HRGN cut = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+    CombineRgn(region, region, cut, RGN_DIFF);
+    DeleteObject(cut);
+  }
+  if (!SetWindowRgn(CtrlHandle, region, repaint)) DeleteObject(region);
+  SettingRegion = false;
+}
+
+void TacDialogWnd::ShowSystemMenu(int x, int y) {
+  if (!SysMenu) return;
+  SysMenu->UpdateItems();
+  SysMenu->SetWindowHandle(CtrlHandle);
+  SysMenu->Popup(x, y);
+}
+
+void TacDialogWnd::StartBlendOnMoving() {
+  if (Moving || !SkinManager) return;
+  TacBlendOnMoving* blend = SkinManager->AnimEffects()->BlendOnMoving();
+  if (!blend->Active()) return;
+  Moving = true;
+  SetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE, GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(CtrlHandle, 0, blend->BlendValue(), LWA_ALPHA);
+  RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  BlendTimer = SetTimer(CtrlHandle, reinterpret_cast<UINT_PTR>(this), 12, BlendTimerProc);
+  SendMessageW(CtrlHandle, WM_SYSCOMMAND, 0xF012, 0);  // SC_DRAGMOVE: returns when the drag ends
+  if (Moving) StopBlendOnMoving();
+}
+
+void TacDialogWnd::StopBlendOnMoving() {
+  if (!Moving) return;
+  Moving = false;
+  if (BlendTimer) KillTimer(CtrlHandle, BlendTimer);
+  BlendTimer = 0;
+  SetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE, GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  UpdateWindow(CtrlHandle);
+  SetFocus(CtrlHandle);
+  RedrawWindow(CtrlHandle, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+}
+
+void TacDialogWnd::RepaintCaption() {
+  if (SkinData) SkinData->BGChanged = true;
+  RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+HBRUSH TacDialogWnd::DialogBrush(COLORREF color) {
+  auto it = brushes_.find(color);
+  if (it != brushes_.end()) return it->second;
+  HBRUSH brush = CreateSolidBrush(color);
+  brushes_.emplace(color, brush);
+  return brush;
+}
+
+void TacDialogWnd::RepaintFrame() {
+  if (Provider) AdaptDialogChildren(Provider, CtrlHandle);
+  PaintNonClientArea();
+  if (NeedRegion && !SettingRegion && !(BorderKind == 2 && !(SavedStyle & WS_THICKFRAME))) {
+    InitRegionRects();
+    ApplyWindowRegion(true);
+    NeedRegion = false;
+  }
+  classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+  if (!cache || cache->Empty()) return;
+  HDC dc = GetWindowDC(CtrlHandle);
+  HDC src = cache->Canvas()->Handle();
+  const int w = WndWidth(CtrlHandle), h = WndHeight(CtrlHandle);
+  const int cx = ClientOffsetX(), cy = ClientOffsetY();
+  const int right = cx + WndClientWidth(CtrlHandle), bottom = cy + WndClientHeight(CtrlHandle);
+  // Four strips around the client area, never over it.
+  BitBlt(dc, 0, 0, w, cy, src, 0, 0, SRCCOPY);
+  BitBlt(dc, 0, cy, cx, bottom - cy, src, 0, cy, SRCCOPY);
+  BitBlt(dc, right, cy, w - right, bottom - cy, src, right, cy, SRCCOPY);
+  BitBlt(dc, 0, bottom, w, h - bottom, src, 0, bottom, SRCCOPY);
+  ReleaseDC(CtrlHandle, dc);
+  if (SkinData) SkinData->SetUpdating(false);
+}
+
+void TacDialogWnd::PaintClient(HDC dc) {
+  if (SkinData && SkinData->BGChanged) PaintNonClientArea();
+  classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+  if (cache && !cache->Empty())
+    BitBlt(dc, 0, 0, WndClientWidth(CtrlHandle), WndClientHeight(CtrlHandle), cache->Canvas()->Handle(),
+           ClientOffsetX(), ClientOffsetY(), SRCCOPY);
+  BroadcastToChildren(CtrlHandle, SkinCommandMessage, SkinCommandWParam(scEndUpdate), 0);
+}
+
+void TacDialogWnd::EraseBackground(HDC given) {
+  HDC dc = given ? given : GetDC(CtrlHandle);
+  const int saved = SaveDC(dc);
+  if (SkinData) SkinData->SetUpdating(false);
+  ExcludeChildren(dc, CtrlHandle, 0, 0);
+  PaintClient(dc);
+  RestoreDC(dc, saved);
+  if (!given) ReleaseDC(CtrlHandle, dc);
+}
+
+void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
+  HWND wnd = CtrlHandle;
+  if (m.Msg == WM_DESTROY || m.Msg == WM_NCDESTROY) {
+    HandleDestroy(m);
+    Destroyed = true;
+    return;
+  }
+  if (m.Msg == SkinCommandMessage) {
+    if (RefusedFromStranger(m)) return;
+    switch (SkinCommandCode(m.WParam)) {
+      case scNewSkin:
+        if (reinterpret_cast<TsSkinManager*>(m.LParam) == SkinManager && SkinData) {
+          SkinData->UpdateIndexes();
+          CaptionIndex = SkinManager->GetSkinIndex(L"CAPTION");
+          InitTitleButtons();
+          BroadcastToChildren(wnd, m.Msg, m.WParam, m.LParam);
+        }
+        m.Result = 1;
+        return;
+      case scRefresh:
+        if (SkinData) {
+          SkinData->UpdateIndexes();
+          SkinData->Invalidate(false);
+        }
+        m.Result = 1;
+        return;
+      case scIsLocked:
+        m.Result = SkinData && SkinData->Updating() ? 1 : 0;
+        return;
+      case scGetBGColor:
+        m.Result = SkinManager ? SkinManager->GetGlobalColor() : 0;
+        return;
+      case 28:
+        if (Provider) AdaptDialogChildren(Provider, wnd);
+        break;
+      case scGetBGInfo: {
+        // Children lie in the client area: their background is the cache
+        // from the client offset on.
+        auto* info = reinterpret_cast<TacBGInfo*>(m.LParam);
+        const bool draw = info->PleaseDraw;
+        if (draw) {
+          info->Offset.X += ClientOffsetX();
+          info->Offset.Y += ClientOffsetY();
+        }
+        if (SkinData && (!SkinData->CacheBmp() || SkinData->CacheBmp()->Empty())) PaintNonClientArea();
+        FillBGInfo(SkinData, *info, 0, wnd);
+        if (info->Kind == bgImage && !draw && SkinData) {
+          info->Bmp = SkinData->CacheBmp();
+          info->Offset = TPoint{ClientOffsetX(), ClientOffsetY()};
+        }
+        m.Result = 0;
+        return;
+      }
+      default:
+        break;
+    }
+    TacScrollWnd::AdapterWndProc(m);
+    return;
+  }
+  switch (m.Msg) {
+    case DM_SETDEFID:
+      TacScrollWnd::AdapterWndProc(m);
+      if (Provider) AdaptDialogChildren(Provider, wnd);
+      return;
+    case WM_MOUSELEAVE:
+      SetHotTitleButton(0, true);
+      break;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+      NCLButtonUp(m);
+      return;
+    case WM_NCLBUTTONDOWN:
+      if (m.WParam < 10 || m.WParam > 17) m.WParam = static_cast<WPARAM>(HitTest(m));
+      NCLButtonDown(m);
+      return;
+    case WM_NCLBUTTONDBLCLK:
+      if (m.WParam == HTCAPTION) {
+        if (CanMaximize() || CanRestore()) {
+          SendMessageW(wnd, WM_SYSCOMMAND, (IsZoomed(wnd) || IsIconic(wnd)) ? SC_RESTORE : SC_MAXIMIZE, 0);
+          if (SysMenu) SysMenu->UpdateItems();
+        }
+        m.WParam = 0;
+      } else if (m.WParam == HTSYSMENU) {
+        SendMessageW(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+      return;
+    case WM_NCRBUTTONDOWN:
+      if (m.WParam == HTCAPTION || m.WParam == HTSYSMENU) return;
+      break;
+    case WM_NCRBUTTONUP:
+      if (m.WParam == HTCAPTION || m.WParam == HTSYSMENU) {
+        SetHotTitleButton(0, true);
+        ShowSystemMenu(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+      }
+      return;
+    case WM_NCHITTEST:
+      m.Result = HitTest(m);
+      if (m.Result == HTNOWHERE || m.Result == HTCAPTION) {
+        m.Result = CallPrev(m);
+        SetHotTitleButton(0, true);
+      }
+      return;
+    case WM_NCACTIVATE:
+      if (!IsWindowVisible(wnd)) break;
+      SendMessageW(wnd, WM_SETREDRAW, 0, 0);
+      m.Result = CallPrev(m);
+      Active = m.WParam != 0;
+      SendMessageW(wnd, WM_SETREDRAW, 1, 0);
+      RepaintCaption();
+      return;
+    case WM_GETDLGCODE:
+      return;
+    case WM_NCPAINT:
+      if (!IsWindowVisible(wnd)) break;
+      GetWindowPosInParent(wnd, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
+      RepaintFrame();
+      m.Result = 1;
+      return;
+    case WM_DRAWITEM:
+      if (reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->CtlType == ODT_STATIC)
+        SetBkMode(reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hDC, TRANSPARENT);
+      break;
+    case WM_CTLCOLORDLG:
+      m.Result = reinterpret_cast<LRESULT>(DialogBrush(SkinManager ? SkinManager->GetGlobalColor() : 0xFFFFFF));
+      return;
+    case WM_SIZE:
+      if (SkinData) SkinData->BGChanged = true;
+      NeedRegion = true;
+      m.Result = CallPrev(m);
+      RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+      return;
+    case WM_ENABLE:
+    case WM_SETTEXT:
+      if (!IsWindowVisible(wnd)) break;
+      m.Result = CallPrev(m);
+      if (SkinData) SkinData->BGChanged = true;
+      SendMessageW(wnd, WM_NCPAINT, 0, 0);
+      return;
+    case WM_PAINT:
+      if (OwnClientPaint) {
+        PAINTSTRUCT ps;
+        BeginPaint(wnd, &ps);
+        EndPaint(wnd, &ps);
+        m.Result = 0;
+      } else {
+        m.Result = CallPrev(m);
+      }
+      return;
+    case WM_ERASEBKGND:
+      GetWindowPosInParent(wnd, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
+      if (!ChildrenAdapted) {
+        ChildrenAdapted = true;
+        if (Provider) AdaptDialogChildren(Provider, wnd);
+      }
+      EraseBackground(reinterpret_cast<HDC>(m.WParam));
+      m.Result = 1;
+      return;
+    default:
+      break;
+  }
+  TacScrollWnd::AdapterWndProc(m);
+  if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MAXIMIZE) SetHotTitleButton(0, false);
+}
+
+std::wstring GetWndText(HWND wnd) {
+  const int length = GetWindowTextLengthW(wnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int got = GetWindowTextW(wnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(0, got)));
+  return text;
+}
+
+namespace {
+struct TExcludeArgs {
+  HDC dc;
+  HWND parent;
+  int x, y;
+};
+
+BOOL CALLBACK ExcludeChild(HWND child, LPARAM param) {
+  const auto* a = reinterpret_cast<const TExcludeArgs*>(param);
+  if (GetParent(child) != a->parent) return TRUE;
+  const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+  if (!(style & WS_VISIBLE)) return TRUE;
+  if ((style & 7) == 7) return TRUE;  // group boxes are transparent
+  if ((style & 0x10000) && PlainClassName(GetWndClassName(child)) == L"static") return TRUE;
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, a->parent, reinterpret_cast<POINT*>(&r), 2);
+  ExcludeClipRect(a->dc, r.left + a->x, r.top + a->y, r.right + a->x, r.bottom + a->y);
+  return TRUE;
+}
+}  // namespace
+
+void ExcludeChildren(HDC dc, HWND parent, int offsetX, int offsetY) {
+  TExcludeArgs args{dc, parent, offsetX, offsetY};
+  EnumChildWindows(parent, ExcludeChild, reinterpret_cast<LPARAM>(&args));
+}
+
+}  // namespace skin::adapters

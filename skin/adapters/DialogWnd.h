@@ -1,0 +1,123 @@
+#pragma once
+// The adapter of a raw system dialog (window class "#32770" that no form of
+// the class library owns): a skinned frame painted over the standard one and
+// trimmed by a window region, the dialog's own title buttons and system menu
+// (WS_SYSMENU is taken off the window so the system draws none), translucent
+// dragging and a client background from the skin.
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/adapters/ScrollWnd.h"
+
+namespace classlib {
+class TBitmap;
+}
+
+namespace skin::adapters {
+
+class TacProvider;
+class TacSystemMenu;
+
+// Hit codes of the title buttons.
+inline constexpr int kHitMin = 8, kHitMax = 9, kHitClose = 20, kHitHelp = 21;
+
+struct TacTitleButton {
+  std::uint8_t State = 0;  // 0 normal, 1 hot, 2 pressed
+  int ImageIndex = -1;     // the skin mask, -1 none
+  RECT Rect{};             // in the cache bitmap
+  bool BigIcon = false;
+  int HitCode = 0;
+};
+
+class TacDialogWnd : public TacScrollWnd {
+ public:
+  ~TacDialogWnd() override;
+  void Create(HWND handle, bool repaint, const std::wstring& skinSection, TsSkinManager* skinManager,
+              TsCommonData* skinData) override;
+  void AdapterWndProc(classlib::TMessage& message) override;
+
+  int HotButton = 0;
+  bool Active = true;
+  bool OwnClientPaint = false;
+  int CaptionIndex = -1;
+  bool ChildrenAdapted = false;
+  bool NeedRegion = true;
+  bool Moving = false;
+  bool SettingRegion = false;
+  std::uint8_t BorderKind = 1;
+  DWORD SavedStyle = 0, SavedExStyle = 0;
+  std::wstring TitleSection;
+  int TitleIndex = -1;
+  TacProvider* Provider = nullptr;
+  // Minimize, maximize, close, help.
+  TacTitleButton Buttons[4];
+  HICON Icon = nullptr;
+  std::vector<RECT> RegionRects;
+  std::unique_ptr<classlib::TBitmap> TitleImage;
+  std::unique_ptr<TacSystemMenu> SysMenu;
+  UINT_PTR BlendTimer = 0;
+  HFONT CaptionFont = nullptr;
+  RECT StoredClient{};
+
+  void InitDialogParams();
+  // Geometry, in pixels of the window image.
+  int CaptionHeight(bool useSkin) const;
+  int ClientOffsetX() const;
+  int ClientOffsetY() const;
+  RECT IconRect() const;
+  int TitleButtonWidth(int maskIndex) const;
+  int TitleButtonHeight(int maskIndex) const;
+  int TitleButtonsWidth() const;
+
+  bool HasSysMenu() const { return SavedStyle & WS_SYSMENU; }
+  bool HasMaxBox() const { return SavedStyle & WS_MAXIMIZEBOX; }
+  bool HasMinBox() const { return SavedStyle & WS_MINIMIZEBOX; }
+  bool HasContextHelp() const { return SavedExStyle & WS_EX_CONTEXTHELP; }
+  bool CanClose() const;
+  bool CanMaximize() const;
+  bool CanMinimize() const;
+  bool CanRestore() const;
+
+  void InitRegionRects();
+  void ApplyWindowRegion(bool repaint);
+  void ShowSystemMenu(int x, int y);
+  void StartBlendOnMoving();
+  void StopBlendOnMoving();
+  void RepaintCaption();
+  void RepaintFrame();
+  // The dialog-colour answer: one brush per colour, freed with the adapter.
+  HBRUSH DialogBrush(COLORREF color);
+
+  // Frame painting and title buttons.
+  void InitTitleButtons();
+  void PaintNonClientArea();
+  void PaintTitle();
+  void PaintTitleButtons();
+  void SetHotTitleButton(int hitCode, bool repaint);
+  void PressTitleButton(int hitCode);
+  void PaintTitleButton(int hitCode);
+  LRESULT HitTest(const classlib::TMessage& message);
+  void NCLButtonDown(classlib::TMessage& message);
+  void NCLButtonUp(classlib::TMessage& message);
+  TacTitleButton* ButtonOf(int hitCode);
+
+ private:
+  void EraseBackground(HDC dc);
+  void PaintClient(HDC dc);
+  void PlaceTitleButton(TacTitleButton& button, int& x, bool spacing);
+  int ButtonIndexAt(int x) const;
+  bool ButtonEnabled(int hitCode) const;
+  std::map<COLORREF, HBRUSH> brushes_;
+};
+
+// The text of a window, wide.
+std::wstring GetWndText(HWND wnd);
+// Removes each visible direct child of Parent (moved by the offset) from the
+// clip region of DC, except transparent statics and group boxes.
+void ExcludeChildren(HDC dc, HWND parent, int offsetX, int offsetY);
+
+}  // namespace skin::adapters
