@@ -5,6 +5,7 @@
 #include "skin/adapters/EditWnd.h"
 #include "skin/adapters/HotWindow.h"
 #include "skin/adapters/MnuWnd.h"
+#include "skin/adapters/ThirdPartyAdapters.h"
 #include "skin/common/DialogHook.h"
 #include "skin/common/HotTracking.h"
 #include "skin/controls/sComboBox.h"
@@ -39,6 +40,8 @@ void InstallAdapterServices() {
   TsDialogHookServices& hook = DialogHookServices();
   if (!hook.Proc) hook.Proc = MenuWindowHookProc;
   if (!hook.FreeMenuAdapters) hook.FreeMenuAdapters = FreeMenuAdapters;
+  // Foreign controls listed with the skin manager get their adapters here.
+  InstallThirdPartyAdapters();
 }
 
 }  // namespace skin::adapters

@@ -175,6 +175,7 @@ void TsSkinProvider::InitFormSkinning() {
       !ComponentState().Contains(csLoading) && useGlobalColor_ && !skinData_->CustomColor())
     form_->SetColor(manager->GetGlobalColor());
   systemMenu_->UpdateItems(false);
+  AdaptControls(nullptr);
 }
 
 void TsSkinProvider::PrepareOnLoaded() {

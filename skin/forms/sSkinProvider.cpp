@@ -226,8 +226,22 @@ bool TsSkinProvider::EarlyCommand(TMessage& message) {
   }
 }
 
+void TsSkinProvider::AdaptControls(TWinControl* root) {
+  if (ComponentState().Contains(csDesigning) || Destroying() || !Skinned() || !form_->HandleAllocated()) return;
+  if (!adapter_) adapter_ = std::make_unique<TacCtrlAdapter>(this);
+  adapter_->AdaptChildControls(root);
+}
+
+void TsSkinProvider::ReleaseAdapter() {
+  if (!adapter_) return;
+  TMessage restore{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
+  adapter_->BroadcastMessage(restore);
+  adapter_.reset();
+}
+
 void TsSkinProvider::RemoveSkin() {
   TMessage copy{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
+  ReleaseAdapter();
   CommonMessage(copy, skinData_.get());
   titleSkinIndex_ = -1;
   captionSkinIndex_ = -1;
@@ -316,6 +330,10 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
       if (useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(Manager()->GetGlobalColor());
       skinData_->SetUpdating(false);
       if (systemMenu_) systemMenu_->UpdateItems(false);
+      AdaptControls(nullptr);
+      return;
+    case scChildChanged:
+      AdaptControls(dynamic_cast<TWinControl*>(reinterpret_cast<TObject*>(message.LParam)));
       return;
     case scGetProvider:
       message.Result = reinterpret_cast<LRESULT>(static_cast<TsSkinnedForm*>(this));
