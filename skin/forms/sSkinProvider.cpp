@@ -596,7 +596,18 @@ void RegisterSkinFormsClasses() {
     Properties<TsTitleIcon, TPersistent>()
         .Integer(L"Height", &TsTitleIcon::Height, &TsTitleIcon::SetHeight, 0)
         .Integer(L"Width", &TsTitleIcon::Width, &TsTitleIcon::SetWidth, 0)
-        .Boolean(L"Visible", &TsTitleIcon::Visible, &TsTitleIcon::SetVisible, true);
+        .Boolean(L"Visible", &TsTitleIcon::Visible, &TsTitleIcon::SetVisible, true)
+        .Object(L"Glyph", &TsTitleIcon::Glyph)
+        .Stored([](const TsTitleIcon& icon) { return !icon.Glyph()->Empty(); });
+    Properties<TsTitleButton, TCollectionItem>()
+        .Boolean(L"UseSkinData", &TsTitleButton::UseSkinData, &TsTitleButton::SetUseSkinData, true)
+        .String(L"Name", &TsTitleButton::Name, &TsTitleButton::SetName)
+        .Object(L"Glyph", &TsTitleButton::Glyph)
+        .Stored([](const TsTitleButton& button) { return !button.Glyph()->Empty(); })
+        .Boolean(L"Enabled", &TsTitleButton::Enabled, &TsTitleButton::SetEnabled, true)
+        .String(L"Hint", &TsTitleButton::Hint, &TsTitleButton::SetHint)
+        .Boolean(L"Visible", &TsTitleButton::Visible, &TsTitleButton::SetVisible, true);
+    Properties<TsTitleButtons, TCollection>();
     Properties<TsSkinProvider, TComponent>()
         .Object(L"AddedTitle", &TsSkinProvider::AddedTitle)
         .Boolean(L"AllowAnimation", &TsSkinProvider::AllowAnimation, &TsSkinProvider::SetAllowAnimation, true)
@@ -611,6 +622,7 @@ void RegisterSkinFormsClasses() {
         .Boolean(L"ScreenSnap", &TsSkinProvider::ScreenSnap, &TsSkinProvider::SetScreenSnap, false)
         .Integer(L"SnapBuffer", &TsSkinProvider::SnapBuffer, &TsSkinProvider::SetSnapBuffer, 10)
         .Boolean(L"ShowAppIcon", &TsSkinProvider::ShowAppIcon, &TsSkinProvider::SetShowAppIcon, true)
+        .Object(L"TitleButtons", &TsSkinProvider::TitleButtons)
         .Object(L"TitleIcon", &TsSkinProvider::TitleIcon)
         .String(L"TitleSkin", &TsSkinProvider::TitleSkin, &TsSkinProvider::SetTitleSkin)
         .Boolean(L"UseGlobalColor", &TsSkinProvider::UseGlobalColor, &TsSkinProvider::SetUseGlobalColor, true);
