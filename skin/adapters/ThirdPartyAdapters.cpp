@@ -11,7 +11,10 @@
 #include "skin/adapters/ToolBarWnd.h"
 #include "skin/adapters/TrackWnd.h"
 #include "skin/adapters/VirtualTreeWnd.h"
+#include "skin/adapters/MDIWnd.h"
 #include "skin/forms/CtrlAdapter.h"
+#include "skin/forms/MDIForm.h"
+#include "skin/forms/sSkinProvider.h"
 
 namespace skin::adapters {
 namespace {
@@ -67,6 +70,14 @@ void InstallThirdPartyAdapters() {
                            TsCommonData* skinData) -> std::unique_ptr<TacAdaptedWindow> {
     auto adapter = MakeThirdPartyAdapter(kind, window, section, manager, skinData);
     if (!adapter) return nullptr;
+    return std::make_unique<AdaptedWindow>(std::move(adapter));
+  });
+  // The MDI client of a skinned main form: the area behind the children
+  // takes the form's skinned picture.
+  SetMDIClientAdapterMaker([](HWND client, TsSkinManager* manager, classlib::TCustomForm* form,
+                              TsSkinProvider* provider) -> std::unique_ptr<TacAdaptedWindow> {
+    std::unique_ptr<TacMDIWnd> adapter(MakeAdapter<TacMDIWnd>(client, true, L"CHECKBOX", manager, nullptr));
+    adapter->Attach(form, provider->SkinData(), provider);
     return std::make_unique<AdaptedWindow>(std::move(adapter));
   });
 }

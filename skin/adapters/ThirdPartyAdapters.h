@@ -15,7 +15,8 @@ namespace skin::adapters {
 std::unique_ptr<TacMainWnd> MakeThirdPartyAdapter(int kind, HWND window, const std::wstring& section,
                                                   TsSkinManager* manager, TsCommonData* skinData);
 
-// Fills the forms layer's adapter maker with MakeThirdPartyAdapter.
+// Fills the forms layer's adapter makers: MakeThirdPartyAdapter and the
+// MDI client's.
 void InstallThirdPartyAdapters();
 
 }  // namespace skin::adapters

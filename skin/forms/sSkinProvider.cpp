@@ -242,6 +242,7 @@ void TsSkinProvider::ReleaseAdapter() {
 void TsSkinProvider::RemoveSkin() {
   TMessage copy{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
   ReleaseAdapter();
+  if (mdiForm_) mdiForm_->DetachClient();
   CommonMessage(copy, skinData_.get());
   titleSkinIndex_ = -1;
   captionSkinIndex_ = -1;

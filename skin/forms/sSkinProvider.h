@@ -22,6 +22,7 @@
 #include "skin/common/SkinnedFormState.h"
 #include "skin/common/sCommonData.h"
 #include "skin/forms/CtrlAdapter.h"
+#include "skin/forms/MDIForm.h"
 #include "skin/forms/sSystemMenu.h"
 #include "skin/forms/sTitleObjects.h"
 
@@ -105,6 +106,8 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void AdaptControls(classlib::TWinControl* root);
   // Restores every adapted control and frees the adapter.
   void ReleaseAdapter();
+  // The MDI support of an MDI main form (null for other forms).
+  TsMDIForm* MDIForm() const { return mdiForm_.get(); }
 
   // --- The skinned-form interface
   classlib::TCustomForm* Form() const override { return form_; }
@@ -391,6 +394,7 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // Tells the provider's closures that it is gone (nested loops check it).
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   // Last: freed first, while the form and the skin data still stand.
+  std::unique_ptr<TsMDIForm> mdiForm_;
   std::unique_ptr<TacCtrlAdapter> adapter_;
 };
 
