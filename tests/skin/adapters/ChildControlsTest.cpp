@@ -2,6 +2,8 @@
 // window adapter, the application can veto or give a section, labels of the
 // class library turn transparent in the skin's font colour, and the list of
 // adapted controls stays consistent through repeated and re-entrant walks.
+#include <cstdlib>
+#include <cstring>
 #include <typeinfo>
 
 #include "classlib/controls/Button.h"
@@ -18,7 +20,8 @@
 #include "skin/adapters/TrackWnd.h"
 #include "skin/forms/CtrlAdapter.h"
 #include "skin/forms/sSkinProvider.h"
-#include "tests/skin/adapters/ControlAdapterFixture.h"
+#include "tests/skin/adapters/FormAdapterFixture.h"
+#include "tests/skin/adapters/ScreenShot.h"
 
 namespace skin_test {
 
@@ -26,20 +29,16 @@ using namespace classlib;
 using namespace skin;
 using namespace skin::adapters;
 
-class ChildControlsTest : public ControlAdapterFixture {
+class ChildControlsTest : public FormAdapterFixture {
  protected:
-  // The program's skin: it has the form sections.
-  const char* SkinFile() const override { return TESSARILO_INTERNAL_SKIN_FILE; }
   void SetUp() override {
-    ControlAdapterFixture::SetUp();
-    RegisterSkinFormsClasses();
-    InstallAdapterServices();
+    FormAdapterFixture::SetUp();
     manager_->SetActive(true);
   }
   void TearDown() override {
     form_.reset();
     InstallAdapterServices();
-    ControlAdapterFixture::TearDown();
+    FormAdapterFixture::TearDown();
   }
   void SetList(int kind, const std::wstring& text) {
     manager_->ThirdParty()->SetText(kind, text);
@@ -66,10 +65,6 @@ class ChildControlsTest : public ControlAdapterFixture {
     provider_ = New<TsSkinProvider>(form_.get());
     form_->Show();
     Pump();
-  }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
   TacAdapterItem* ItemOf(TWinControl* ctrl) const {
     TacCtrlAdapter* a = provider_->Adapter();
@@ -254,6 +249,18 @@ TEST_F(ChildControlsTest, SkinRemovalRestoresTheControlsAndFreesTheAdapter) {
   Pump();
   EXPECT_EQ(provider_->Adapter(), nullptr);
   EXPECT_EQ(GetAdapter(button_->Handle()), nullptr);
+}
+
+// Under Xvfb: the plain button drawn by its adapter and the label over the
+// skinned form's background in the skin's font colour.
+TEST_F(ChildControlsTest, PictureOfAPlainButtonAndLabel) {
+  const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
+  if (!dir) GTEST_SKIP() << "pictures only when TESSARILO_PICTURES_DIR is given";
+  MakeForm();
+  RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT area;
+  GetWindowRect(form_->Handle(), &area);
+  Shoot(area, std::wstring(dir, dir + std::strlen(dir)) + L"\\plain-button-and-label.png");
 }
 
 }  // namespace skin_test

@@ -9,7 +9,7 @@
 #include "skin/adapters/MDIWnd.h"
 #include "skin/forms/MDIForm.h"
 #include "skin/forms/sSkinProvider.h"
-#include "tests/skin/adapters/ControlAdapterFixture.h"
+#include "tests/skin/adapters/FormAdapterFixture.h"
 #include "tests/skin/adapters/ScreenShot.h"
 
 namespace skin_test {
@@ -18,22 +18,12 @@ using namespace classlib;
 using namespace skin;
 using namespace skin::adapters;
 
-class MDIFormTest : public ControlAdapterFixture {
+class MDIFormTest : public FormAdapterFixture {
  protected:
-  const char* SkinFile() const override { return TESSARILO_INTERNAL_SKIN_FILE; }
-  void SetUp() override {
-    ControlAdapterFixture::SetUp();
-    RegisterSkinFormsClasses();
-    InstallAdapterServices();
-  }
   void TearDown() override {
     children_.clear();
     main_.reset();
-    ControlAdapterFixture::TearDown();
-  }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    FormAdapterFixture::TearDown();
   }
   // An MDI main form (the application's main form) with a provider.
   void MakeMain() {

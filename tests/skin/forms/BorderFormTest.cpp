@@ -134,6 +134,8 @@ TEST_F(BorderFormTest, PushesTheImageBehindTheFormAndRestoresItsVisibleBit) {
   border_->SetSuspended(true);
   Update(true);
   EXPECT_EQ(recorder.Frames.size(), 1u);
+  const std::wstring dir = skin::paint::testing::PicturesDir();
+  if (!dir.empty()) SaveFramesOverCheckerboard({&recorder.Frames[0]}, dir + L"\\border-pushed.png");
 }
 
 TEST_F(BorderFormTest, RegionHasTheClientHole) {
