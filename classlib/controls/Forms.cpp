@@ -310,11 +310,21 @@ void TCustomForm::CreateParams(TCreateParams& p) {
   }
   if (formStyle_ == fsStayOnTop) p.ExStyle |= WS_EX_TOPMOST;
   if (alphaBlend_) p.ExStyle |= WS_EX_LAYERED;
+  if (formStyle_ == fsMDIChild) {
+    // Made by the main form's MDI client: CreateWindowEx routes this style there.
+    TCustomForm* main = Application->MainForm();
+    if (main && main != this && main->ClientHandle()) {
+      p.ExStyle |= WS_EX_MDICHILD;
+      p.WndParent = main->ClientHandle();
+      return;
+    }
+  }
   if (Application->MainForm() == this || !Application->MainForm()) p.ExStyle |= WS_EX_APPWINDOW;
 }
 
 void TCustomForm::CreateWindowDone() {
   HWND h = Handle();
+  if (formStyle_ == fsMDIForm) CreateMDIClient();
   if (menu_) AttachMenu();
   if (!icon_->Empty()) SendMessageW(h, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
   ApplyAlphaBlend();

@@ -59,6 +59,13 @@ class TCustomForm : public TWinControl {
   void SetBorderIcons(TBorderIcons value);
   TFormStyle FormStyle() const { return formStyle_; }
   void SetFormStyle(TFormStyle value);
+  // --- MDI (FormsMDI.cpp). An fsMDIForm window holds the MDI client
+  // window, made with the form's window; its children are fsMDIChild forms.
+  HWND ClientHandle() const;
+  int MDIChildCount() const;
+  TCustomForm* MDIChildren(int index) const;
+  TCustomForm* ActiveMDIChild() const;
+  void DefaultHandler(TMessage& message) override;
   TWindowState WindowState() const;
   void SetWindowState(TWindowState value);
   TPosition Position() const { return position_; }
@@ -142,6 +149,9 @@ class TCustomForm : public TWinControl {
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
   TFormStyle formStyle_ = fsNormal;
+  HWND clientHandle_ = nullptr;
+  void CreateMDIClient();
+  std::vector<TCustomForm*> MDIChildList() const;
   TWindowState windowState_ = wsNormal;
   TPosition position_ = poDesigned;
   std::unique_ptr<TIcon> icon_;

@@ -6,6 +6,7 @@
 #include "skin/adapters/EditWnd.h"
 #include "skin/adapters/HotWindow.h"
 #include "skin/adapters/MnuWnd.h"
+#include "skin/adapters/ThirdPartyAdapters.h"
 #include "skin/common/DialogHook.h"
 #include "skin/common/HotTracking.h"
 #include "skin/controls/sComboBox.h"
@@ -41,6 +42,8 @@ void InstallAdapterServices() {
   hook.Proc = DialogHookProc;
   if (!hook.FreeMenuAdapters) hook.FreeMenuAdapters = FreeMenuAdapters;
   if (!hook.FreeAdapterList) hook.FreeAdapterList = FreeAllProviders;
+  // Foreign controls listed with the skin manager get their adapters here.
+  InstallThirdPartyAdapters();
 }
 
 }  // namespace skin::adapters

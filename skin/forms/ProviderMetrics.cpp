@@ -175,6 +175,11 @@ void TsSkinProvider::InitFormSkinning() {
       !ComponentState().Contains(csLoading) && useGlobalColor_ && !skinData_->CustomColor())
     form_->SetColor(manager->GetGlobalColor());
   systemMenu_->UpdateItems(false);
+  if (form_->FormStyle() == fsMDIForm) {
+    if (!mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(this);
+    mdiForm_->ConnectToClient();
+  }
+  AdaptControls(nullptr);
 }
 
 void TsSkinProvider::PrepareOnLoaded() {

@@ -226,8 +226,23 @@ bool TsSkinProvider::EarlyCommand(TMessage& message) {
   }
 }
 
+void TsSkinProvider::AdaptControls(TWinControl* root) {
+  if (ComponentState().Contains(csDesigning) || Destroying() || !Skinned() || !form_->HandleAllocated()) return;
+  if (!adapter_) adapter_ = std::make_unique<TacCtrlAdapter>(this);
+  adapter_->AdaptChildControls(root);
+}
+
+void TsSkinProvider::ReleaseAdapter() {
+  if (!adapter_) return;
+  TMessage restore{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
+  adapter_->BroadcastMessage(restore);
+  adapter_.reset();
+}
+
 void TsSkinProvider::RemoveSkin() {
   TMessage copy{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
+  ReleaseAdapter();
+  if (mdiForm_) mdiForm_->DetachClient();
   CommonMessage(copy, skinData_.get());
   titleSkinIndex_ = -1;
   captionSkinIndex_ = -1;
@@ -316,6 +331,10 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
       if (useGlobalColor_ && !skinData_->CustomColor()) form_->SetColor(Manager()->GetGlobalColor());
       skinData_->SetUpdating(false);
       if (systemMenu_) systemMenu_->UpdateItems(false);
+      AdaptControls(nullptr);
+      return;
+    case scChildChanged:
+      AdaptControls(dynamic_cast<TWinControl*>(reinterpret_cast<TObject*>(message.LParam)));
       return;
     case scGetProvider:
       message.Result = reinterpret_cast<LRESULT>(static_cast<TsSkinnedForm*>(this));
@@ -578,7 +597,18 @@ void RegisterSkinFormsClasses() {
     Properties<TsTitleIcon, TPersistent>()
         .Integer(L"Height", &TsTitleIcon::Height, &TsTitleIcon::SetHeight, 0)
         .Integer(L"Width", &TsTitleIcon::Width, &TsTitleIcon::SetWidth, 0)
-        .Boolean(L"Visible", &TsTitleIcon::Visible, &TsTitleIcon::SetVisible, true);
+        .Boolean(L"Visible", &TsTitleIcon::Visible, &TsTitleIcon::SetVisible, true)
+        .Object(L"Glyph", &TsTitleIcon::Glyph)
+        .Stored([](const TsTitleIcon& icon) { return !icon.Glyph()->Empty(); });
+    Properties<TsTitleButton, TCollectionItem>()
+        .Boolean(L"UseSkinData", &TsTitleButton::UseSkinData, &TsTitleButton::SetUseSkinData, true)
+        .String(L"Name", &TsTitleButton::Name, &TsTitleButton::SetName)
+        .Object(L"Glyph", &TsTitleButton::Glyph)
+        .Stored([](const TsTitleButton& button) { return !button.Glyph()->Empty(); })
+        .Boolean(L"Enabled", &TsTitleButton::Enabled, &TsTitleButton::SetEnabled, true)
+        .String(L"Hint", &TsTitleButton::Hint, &TsTitleButton::SetHint)
+        .Boolean(L"Visible", &TsTitleButton::Visible, &TsTitleButton::SetVisible, true);
+    Properties<TsTitleButtons, TCollection>();
     Properties<TsSkinProvider, TComponent>()
         .Object(L"AddedTitle", &TsSkinProvider::AddedTitle)
         .Boolean(L"AllowAnimation", &TsSkinProvider::AllowAnimation, &TsSkinProvider::SetAllowAnimation, true)
@@ -593,6 +623,7 @@ void RegisterSkinFormsClasses() {
         .Boolean(L"ScreenSnap", &TsSkinProvider::ScreenSnap, &TsSkinProvider::SetScreenSnap, false)
         .Integer(L"SnapBuffer", &TsSkinProvider::SnapBuffer, &TsSkinProvider::SetSnapBuffer, 10)
         .Boolean(L"ShowAppIcon", &TsSkinProvider::ShowAppIcon, &TsSkinProvider::SetShowAppIcon, true)
+        .Object(L"TitleButtons", &TsSkinProvider::TitleButtons)
         .Object(L"TitleIcon", &TsSkinProvider::TitleIcon)
         .String(L"TitleSkin", &TsSkinProvider::TitleSkin, &TsSkinProvider::SetTitleSkin)
         .Boolean(L"UseGlobalColor", &TsSkinProvider::UseGlobalColor, &TsSkinProvider::SetUseGlobalColor, true);

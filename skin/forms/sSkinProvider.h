@@ -21,6 +21,8 @@
 #include "classlib/menus/Menus.h"
 #include "skin/common/SkinnedFormState.h"
 #include "skin/common/sCommonData.h"
+#include "skin/forms/CtrlAdapter.h"
+#include "skin/forms/MDIForm.h"
 #include "skin/forms/sSystemMenu.h"
 #include "skin/forms/sTitleObjects.h"
 
@@ -93,6 +95,19 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   classlib::TNotifyEvent OnAfterAnimation;
   // Extra hit test of the extended-border window (the message record).
   std::function<void(classlib::TMessage&)> OnExtHitTest;
+  // Asked for every foreign control before it is adapted.
+  TAddItemEvent OnSkinItem;
+
+  // --- Foreign controls: the adapter of the form's listed controls (null
+  // while the form is not skinned).
+  TacCtrlAdapter* Adapter() const { return adapter_.get(); }
+  // Adapts the controls below Root (null: the whole form), making the
+  // adapter when the form is skinned.
+  void AdaptControls(classlib::TWinControl* root);
+  // Restores every adapted control and frees the adapter.
+  void ReleaseAdapter();
+  // The MDI support of an MDI main form (null for other forms).
+  TsMDIForm* MDIForm() const { return mdiForm_.get(); }
 
   // --- The skinned-form interface
   classlib::TCustomForm* Form() const override { return form_; }
@@ -378,6 +393,9 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   std::unique_ptr<TsProviderAnimations> anims_;
   // Tells the provider's closures that it is gone (nested loops check it).
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+  // Last: freed first, while the form and the skin data still stand.
+  std::unique_ptr<TsMDIForm> mdiForm_;
+  std::unique_ptr<TacCtrlAdapter> adapter_;
 };
 
 // The provider of the application's main form; null when none.

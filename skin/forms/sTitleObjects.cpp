@@ -52,13 +52,23 @@ void TsTitleIcon::SetVisible(bool value) {
 }
 
 TsTitleButton::TsTitleButton(TCollection* collection)
-    : TCollectionItem(collection), name_(L"TsTitleButton"), glyph_(std::make_unique<TBitmap>()) {}
+    : TCollectionItem(collection), name_(L"TsTitleButton"), glyph_(std::make_unique<TBitmap>()) {
+  // A running glow shows the old picture: a new one ends it.
+  glyph_->SetOnChange([this](TObject*) { BtnData.Animation.reset(); });
+}
 
-TsTitleButton::~TsTitleButton() = default;
+TsTitleButton::~TsTitleButton() {
+  BtnData.Animation.reset();
+  glyph_->SetOnChange(nullptr);
+}
 
 TsSkinProvider* TsTitleButton::Provider() const {
   auto* buttons = dynamic_cast<TsTitleButtons*>(Collection());
   return buttons ? buttons->Provider() : nullptr;
+}
+
+void TsTitleButton::SetName(const std::wstring& value) {
+  if (name_ != value) name_ = value;
 }
 
 void TsTitleButton::SetVisible(bool value) {

@@ -88,8 +88,10 @@ class TsTitleButton : public classlib::TCollectionItem {
   bool UseSkinData() const { return useSkinData_; }
   void SetUseSkinData(bool value) { useSkinData_ = value; }
   const std::wstring& Name() const { return name_; }
-  void SetName(const std::wstring& value) { name_ = value; }
+  // Stores a changed name; the caption does not show it.
+  void SetName(const std::wstring& value);
   classlib::TBitmap* Glyph() const { return glyph_.get(); }
+  // A new picture ends the button's running glow.
   void SetGlyph(const classlib::TBitmap* value) { glyph_->Assign(value); }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool value) { enabled_ = value; }
