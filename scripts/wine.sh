@@ -37,8 +37,16 @@ stamp=$prefix/.tessarilo-prefix-1
 keeper_pid=$prefix/.keeper.pid
 keeper_ready=$prefix/.keeper.ready
 
-# Wine services outlive the command: they must not inherit our pipes or the lock.
-quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
+# Wine's server, services and the keeper outlive the command: they get none
+# of its descriptors (a build tool or CTest waits for its pipes to close, and
+# the prefix's lock must not stay held).
+close_inherited_fds() {
+  local fd
+  for fd in $(ls /proc/$BASHPID/fd); do
+    [ "$fd" -gt 2 ] && eval "exec $fd>&-" 2>/dev/null
+  done
+}
+quiet() { (close_inherited_fds; "$@") </dev/null >/dev/null 2>&1; }
 
 # Polish locale for Wine only (set here, bash itself would warn when the Linux
 # locale is not generated; Wine does not need it to be).
@@ -67,8 +75,8 @@ start_server() {
   quiet in_locale "$wine" cmd /c exit
   if [ -f "$keeper" ]; then
     rm -f "$keeper_ready"
-    setsid env LC_ALL=pl_PL.UTF-8 "$wine" "$keeper" "$(winepath_of "$keeper_ready")" \
-      </dev/null >/dev/null 2>&1 9>&- &
+    (close_inherited_fds; exec setsid env LC_ALL=pl_PL.UTF-8 "$wine" "$keeper" "$(winepath_of "$keeper_ready")") \
+      </dev/null >/dev/null 2>&1 &
     echo $! >"$keeper_pid"
     wait_for_keeper
   fi
