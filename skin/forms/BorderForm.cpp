@@ -547,7 +547,10 @@ void TacBorderForm::BorderWndProc(TMessage& message) {
       break;
     case WM_WINDOWPOSCHANGED: {
       auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
-      if (provider) provider->StopTitleAnimations();
+      // A fading caption button would be drawn where the form no longer is;
+      // a change of z-order alone leaves it running.
+      const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+      if (provider && position && (~position->flags & (SWP_NOMOVE | SWP_NOSIZE))) provider->StopTitleAnimations();
       window->Inherited(message);
       if (!provider || inPositionChange_ || provider->Form()->FormStyle() != fsStayOnTop ||
           provider->Form()->ComponentState().Contains(csDestroying) || !wnd)

@@ -70,6 +70,10 @@ void TsSkinProvider::DropBorderForm() {
   captionLayoutChanged_ = true;
 }
 
+int TsSkinProvider::HitCodeAt(POINT screenPoint) {
+  return borderForm_ && borderForm_->BorderWindow() ? borderForm_->HitTest(screenPoint) : FrameHitTest(screenPoint);
+}
+
 int TsSkinProvider::BorderButtonAt(POINT borderPoint) {
   if (!borderForm_ || !systemMenu_ || !sysMenuHidden_) return 0;
   if (skinData_->BGChanged || CacheInvalid()) PlaceTitleButtons();

@@ -123,6 +123,9 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // The hit code of the caption button (or icon) under a point of the
   // border window; 0 none.
   int BorderButtonAt(POINT borderPoint);
+  // The hit code of a screen point: the border window's answer when the
+  // form has one (it draws the frame and caption), else the form's own.
+  int HitCodeAt(POINT screenPoint);
 
   // --- The skinned-form interface
   classlib::TCustomForm* Form() const override { return form_; }

@@ -141,6 +141,25 @@ TEST_F(BorderProviderTest, CaptionButtonsAnswerOverTheBorder) {
   EXPECT_EQ(SendMessageW(BorderWnd(), WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), 19);
 }
 
+TEST_F(BorderProviderTest, CloseButtonClickedOnTheBorderClosesTheForm) {
+  MakeForm();
+  ASSERT_NE(BorderWnd(), nullptr);
+  // The form keeps only its inside: the border window shows frame and caption.
+  HRGN formRegion = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Wnd(), formRegion), ERROR);
+  EXPECT_FALSE(PtInRegion(formRegion, 1, 1));
+  EXPECT_TRUE(PtInRegion(formRegion, 200, 150));
+  DeleteObject(formRegion);
+  const RECT close = provider_->SystemButton(HTCLOSE).Rect;
+  const RECT f = RectOf(Wnd());
+  const LPARAM at = MAKELPARAM(f.left + (close.left + close.right) / 2, f.top + (close.top + close.bottom) / 2);
+  SendMessageW(BorderWnd(), WM_NCLBUTTONDOWN, 19, at);
+  EXPECT_EQ(provider_->CurrentButton(), HTCLOSE);
+  SendMessageW(BorderWnd(), WM_NCLBUTTONUP, 19, at);
+  Pump();
+  EXPECT_FALSE(IsWindowVisible(Wnd()));
+}
+
 TEST_F(BorderProviderTest, RegionLosesTheKeyCornersAndTheClientArea) {
   MakeForm();
   ASSERT_NE(BorderWnd(), nullptr);
