@@ -4,6 +4,7 @@
 #include "skin/common/MainWindowHook.h"
 #include "skin/common/WindowAnimations.h"
 #include "skin/forms/BorderForm.h"
+#include "skin/forms/FormAnimations.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/OutlineDrag.h"
 #include "skin/forms/sSkinProvider.h"
@@ -89,6 +90,9 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   if (!*alive || !position) return;
   const UINT flags = position->flags;
   if ((flags & SWP_HIDEWINDOW) && HideAfterPositionChanged()) return;
+  // A maximized form may go without its border window (the switch), and
+  // gets it back when restored.
+  if (!(flags & SWP_NOSIZE) && NoExtBordersWhenMaximized() && form_->Visible()) UpdateBorderForm();
   // The border window follows every move, size, show and hide of the form.
   if (borderForm_ && ((flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) || !(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)))
     borderForm_->UpdateExBorders(!(flags & SWP_NOSIZE) || (flags & SWP_SHOWWINDOW), 255);

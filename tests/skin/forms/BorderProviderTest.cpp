@@ -8,6 +8,7 @@
 
 #include "skin/common/Composition.h"
 #include "skin/forms/BorderForm.h"
+#include "skin/forms/FormAnimations.h"
 #include "tests/skin/forms/LayeredPushRecorder.h"
 #include "tests/skin/forms/SkinnedFormFixture.h"
 
@@ -110,6 +111,19 @@ TEST_F(BorderProviderTest, BorderWindowFollowsTheFormAndGoesWithTheSkin) {
   manager_->SetExtendedBorders(false);
   Pump();
   EXPECT_EQ(provider_->ExtBorder(), nullptr);
+}
+
+TEST_F(BorderProviderTest, MaximizedFormGoesWithoutItWhileTheSwitchIsOn) {
+  SetNoExtBordersWhenMaximized(true);
+  MakeForm();
+  ASSERT_NE(provider_->ExtBorder(), nullptr);
+  SendMessageW(Wnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  Pump();
+  EXPECT_EQ(provider_->ExtBorder(), nullptr);
+  SendMessageW(Wnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump();
+  EXPECT_NE(provider_->ExtBorder(), nullptr);
+  SetNoExtBordersWhenMaximized(false);
 }
 
 TEST_F(BorderProviderTest, NoBorderWithoutCaptionOrWithoutTheManagersSwitch) {
