@@ -4,8 +4,19 @@
 
 #include "classlib/controls/Application.h"
 #include "classlib/controls/Forms.h"
+#include "skin/common/Composition.h"
 #include "skin/common/sCommonData.h"
+#include "skin/forms/DwmEntries.h"
+#include "skin/forms/FormMetrics.h"
+#include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/paint/MaskRegions.h"
+#include "skin/paint/NinePieces.h"
+#include "skin/paint/PixelCopies_Gdi.h"
+#include "skin/paint/PixelFills_Gdi.h"
+#include "skin/paint/PixelRows.h"
+#include "skin/paint/PixelView_Gdi.h"
+#include "skin/paint/LayeredWindows_Gdi.h"
 
 namespace skin {
 
@@ -17,8 +28,22 @@ namespace {
 // belongs to it and the border keeps no client hole.
 constexpr std::uint32_t kAnimationBits = 0x1180;
 constexpr std::uint32_t kHidingBit = 0x200;
+constexpr std::uint32_t kMinimizingBit = 0x100;
+constexpr std::uint32_t kSyncBit = 0x1;
 
 int Positive(int value, int fallback) { return value > 0 ? value : fallback; }
+
+TsSkinManager* ManagerOf(TsSkinnedForm* owner) {
+  TsCommonData* data = owner ? owner->SkinData() : nullptr;
+  return data ? data->SkinManager() : nullptr;
+}
+
+// The skin's extended-border mask; null without one.
+const TsMaskData* ExBorderMask(const TsSkinManager* manager) {
+  if (!manager || !manager->Skin()) return nullptr;
+  const int index = manager->ConstData().ExBorder;
+  return manager->IsValidImgIndex(index) ? &manager->Skin()->Masks[static_cast<std::size_t>(index)] : nullptr;
+}
 
 }  // namespace
 
@@ -51,6 +76,10 @@ void TacBorderForm::ReadSkinValues() {
   Values.AlignOffset = skin.AlignOffset;
   Values.BorderWidth = Positive(skin.BorderWidth, 4);
   Values.TitleHeight = Positive(skin.TitleHeight, 30);
+  if (manager->ExtBorderImage(false)) {
+    const TsExtBorderMargins m = manager->ExtBorderMargins();
+    Values.Margins = TBorderMargins{m.Left, m.Top, m.Right, m.Bottom};
+  }
 }
 
 HWND TacBorderForm::OwnerWindow() const {
@@ -94,6 +123,31 @@ int TacBorderForm::TopOffset() const {
 
 int TacBorderForm::LeftOffset() const { return Values.BorderWidth - FrameWidth() + Values.Margins.Left; }
 
+RECT TacBorderForm::FrameRect() const {
+  RECT r{};
+  HWND wnd = OwnerWindow();
+  if (wnd) GetWindowRect(wnd, &r);
+  const int left = LeftOffset(), top = TopOffset();
+  return RECT{left - Values.Margins.Left, top - Values.Margins.Top, left + (r.right - r.left) + Values.Margins.Right,
+              top + (r.bottom - r.top) + Values.Margins.Bottom};
+}
+
+void TacBorderForm::CutCorners(HRGN region) const {
+  const TsMaskData* mask = ExBorderMask(ManagerOf(owner_));
+  if (!mask) return;
+  // The key pixels of the frame's corners are not the window's: cut where
+  // the frame lies in the picture.
+  const RECT frame = FrameRect();
+  std::vector<TRect> cuts;
+  paint::CollectCornerRects(cuts, frame.right - frame.left, *mask, false, 0);
+  paint::CollectCornerRects(cuts, frame.right - frame.left, *mask, true, (frame.bottom - frame.top) - mask->WB);
+  for (const TRect& c : cuts) {
+    HRGN cut = CreateRectRgn(c.Left + frame.left, c.Top + frame.top, c.Right + frame.left, c.Bottom + frame.top);
+    CombineRgn(region, region, cut, RGN_DIFF);
+    DeleteObject(cut);
+  }
+}
+
 HRGN TacBorderForm::MakeRgn(int width, int height) const {
   HWND border = BorderWindow();
   if (!border) return nullptr;
@@ -104,10 +158,12 @@ HRGN TacBorderForm::MakeRgn(int width, int height) const {
     height = r.bottom - r.top;
   }
   HWND wnd = OwnerWindow();
+  const bool maximized = wnd && IsZoomed(wnd);
   TBorderBox box{0, 0, width, height};
-  if (wnd && IsZoomed(wnd))
+  if (maximized)
     box = MaximizedBorderBox(Values.Margins, FrameWidth(), Values.BorderWidth - FrameWidth(), width, height);
   HRGN region = CreateRectRgn(box.Left, box.Top, box.Right, box.Bottom);
+  if (!maximized) CutCorners(region);
   const std::uint32_t state = owner_ ? owner_->StateBits() : 0;
   if (!(state & (kAnimationBits | kHidingBit)) && ClientHole) {
     // The form's client area is the form's own: a hole, so that the border
@@ -135,6 +191,80 @@ void TacBorderForm::RestoreRgn() {
   SetRegion(MakeRgn(0, 0));
 }
 
+void TacBorderForm::ComposeImage() {
+  HWND wnd = OwnerWindow();
+  RECT wr{};
+  if (!wnd || !GetWindowRect(wnd, &wr)) return;
+  const RECT frame = FrameRect();
+  const int width = std::max<int>(1, frame.right), height = std::max<int>(1, frame.bottom);
+  if (!image_) image_.reset(paint::NewBitmap32(width, height));
+  else if (image_->Width() != width || image_->Height() != height) image_->SetSize(width, height);
+  paint::FillRect32(image_.get(), TRect{0, 0, width, height}, 0, 0);
+  TsSkinManager* manager = ManagerOf(owner_);
+  auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
+  const bool active = provider ? provider->FormActive() : GetActiveWindow() == wnd;
+  const TsMaskData* mask = ExBorderMask(manager);
+  if (const bmp32::TCustomBitmap32* picture = manager ? manager->ExtBorderImage(active) : nullptr; picture && mask) {
+    const std::int32_t side = (mask->DrawMode & 1) ? 1 : 0;
+    const TRect margins{mask->WL, mask->WT, mask->WR, mask->WB};
+    paint::PaintNinePieces(paint::ViewOf(image_.get()), paint::ViewOf(picture),
+                           TRect{frame.left, frame.top, frame.right, frame.bottom}, false, 0, {side, side, side, side},
+                           margins, margins, TRect{0, 0, picture->Width(), picture->Height()});
+    // Key pixels are no picture (the region cuts them); the system wants
+    // premultiplied colours.
+    const paint::TPixelView view = paint::ViewOf(image_.get());
+    for (int y = 0; y < view.Height; ++y) {
+      std::uint32_t* row = view.Row32(y);
+      for (int x = 0; x < view.Width; ++x)
+        if (row[x] == paint::KeyPixel) row[x] = 0;
+    }
+    paint::PremultiplyAlpha(image_.get());
+  }
+  // The form's own skinned picture in its place, opaque.
+  TBitmap* cache = owner_->SkinData() ? owner_->SkinData()->CacheBmp() : nullptr;
+  if (cache && !cache->Empty()) {
+    const int w = std::min<int>(cache->Width(), wr.right - wr.left), h = std::min<int>(cache->Height(), wr.bottom - wr.top);
+    BitBlt(image_->Canvas()->Handle(), LeftOffset(), TopOffset(), w, h, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+    paint::FillAlphaRect(image_.get(), TRect{LeftOffset(), TopOffset(), LeftOffset() + w, TopOffset() + h}, 255, false);
+  }
+}
+
+void TacBorderForm::UpdateBlurBehind(HWND border) {
+  TsSkinManager* manager = ManagerOf(owner_);
+  // Without composition there is nothing to blur (and nothing to switch off).
+  if (!acDwmCompositionEnabled()) {
+    blurBehind_ = false;
+    return;
+  }
+  const bool wanted = manager && manager->Effects()->AllowAeroBluring() && manager->Skin() && manager->SkinData().AeroBlur;
+  if (!wanted || !image_) {
+    if (blurBehind_) acDwmEnableBlurBehind(border, false, nullptr);
+    blurBehind_ = false;
+    return;
+  }
+  // Blur all but the pure black of the four corner areas (each the size of
+  // the margins): there the shadow shows what lies below.
+  const int w = image_->Width(), h = image_->Height();
+  const TBorderMargins& m = Values.Margins;
+  HRGN region = CreateRectRgn(0, 0, w, h);
+  const paint::TPixelView view = paint::ViewOf(image_.get());
+  const RECT corners[4] = {{0, 0, m.Left, m.Top}, {w - m.Right, 0, w, m.Top}, {0, h - m.Bottom, m.Left, h},
+                           {w - m.Right, h - m.Bottom, w, h}};
+  for (const RECT& c : corners)
+    for (int y = std::max<int>(0, c.top); y < std::min<int>(h, c.bottom); ++y) {
+      const std::uint32_t* row = view.Row32(y);
+      for (int x = std::max<int>(0, c.left); x < std::min<int>(w, c.right); ++x) {
+        if (row[x] != 0) continue;
+        HRGN pixel = CreateRectRgn(x, y, x + 1, y + 1);
+        CombineRgn(region, region, pixel, RGN_DIFF);
+        DeleteObject(pixel);
+      }
+    }
+  acDwmEnableBlurBehind(border, true, region);
+  DeleteObject(region);  // the call copies it
+  blurBehind_ = true;
+}
+
 void TacBorderForm::UpdateExBorders(bool repaint, std::uint8_t alpha) {
   if (suspended_ || updating_ || Application->Terminated()) return;
   HWND wnd = OwnerWindow();
@@ -142,28 +272,37 @@ void TacBorderForm::UpdateExBorders(bool repaint, std::uint8_t alpha) {
   if (!wnd || !GetWindowRect(wnd, &ownerRect)) return;
   TsCommonData* data = owner_->SkinData();
   if (!data || data->Updating()) return;
+  const std::uint32_t state = owner_->StateBits();
+  // A hidden form keeps no picture; the border window hides with it.
+  if (!IsWindowVisible(wnd) && !(state & (kAnimationBits | kHidingBit))) {
+    if (HWND border = BorderWindow(); border && IsWindowVisible(border))
+      SetWindowPos(border, nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    return;
+  }
   CreateBorderWindow();
   HWND border = BorderWindow();
   if (!border) return;
   updating_ = true;
-  const std::uint32_t state = owner_->StateBits();
   if (data->BGChanged) {
     owner_->PaintNonClientArea();
     repaint = true;
   }
-  TBitmap* image = data->CacheBmp();
-  const int w = image ? image->Width() : 0, h = image ? image->Height() : 0;
+  const RECT frame = FrameRect();
+  const int w = frame.right, h = frame.bottom;
   const POINT position{ownerRect.left - LeftOffset(), ownerRect.top - TopOffset()};
   RECT current{};
   GetWindowRect(border, &current);
   const bool sameSize = current.right - current.left == w && current.bottom - current.top == h;
   UINT flags = SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
-  if (state & 0x1) flags |= SWP_NOZORDER;
+  if (state & kSyncBit) flags |= SWP_NOZORDER;
   if (!repaint) flags |= SWP_NOREDRAW;
-  if ((!repaint && sameSize) || mouseBusy_ || w == 0 || h == 0) {
+  if ((!repaint && sameSize && image_) || mouseBusy_ || w <= 0 || h <= 0) {
     SetWindowPos(border, nullptr, position.x, position.y, 0, 0, flags | SWP_NOSIZE | SWP_NOZORDER);
   } else {
-    PushToLayeredWindow(border, *image, alpha, position);
+    ComposeImage();
+    UpdateBlurBehind(border);
+    PushToLayeredWindow(border, *image_, alpha, position);
     if (!(state & 0x80)) {
       SetRegion(MakeRgn(w, h));
       regionChanged_ = false;
@@ -235,6 +374,114 @@ void TacBorderForm::PassThrough(POINT screenPoint) {
   regionChanged_ = true;
 }
 
+void TacBorderForm::DoubleClick(int hitCode) {
+  auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
+  HWND wnd = OwnerWindow();
+  if (!provider || !wnd) return;
+  TsSystemMenu* menu = provider->SystemMenu();
+  switch (hitCode) {
+    case HTCAPTION:
+      if (IsZoomed(wnd) || IsIconic(wnd)) {
+        if (!menu || menu->EnabledRestore()) SendMessageW(wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else if (!menu || menu->EnabledMax()) {
+        SendMessageW(wnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+      }
+      if (menu) menu->UpdateItems(false);
+      return;
+    case HTSYSMENU:
+      SendMessageW(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return;
+    default:
+      break;
+  }
+  // A sizable form stretches over the work area's height (top or bottom
+  // band) or width (left or right band); the next double-click puts back
+  // what it kept.
+  const bool vertical = hitCode == HTTOP || hitCode == HTBOTTOM;
+  if ((!vertical && hitCode != HTLEFT && hitCode != HTRIGHT) || provider->Form()->BorderStyle() != bsSizeable ||
+      IsZoomed(wnd))
+    return;
+  const std::uint32_t bit = vertical ? 0x2000 : 0x4000;
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const int topOffset = TopOffset() - Values.Margins.Top, sideOffset = LeftOffset() - Values.Margins.Left;
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (owner_->StateBits() & bit) {
+    owner_->SetStateBits(owner_->StateBits() & ~bit);
+    if (vertical) SetWindowPos(wnd, nullptr, r.left, keptRect_.top, r.right - r.left, keptRect_.bottom - keptRect_.top, flags);
+    else SetWindowPos(wnd, nullptr, keptRect_.left, r.top, keptRect_.right - keptRect_.left, r.bottom - r.top, flags);
+    return;
+  }
+  owner_->SetStateBits(owner_->StateBits() | bit);
+  if (vertical) {
+    keptRect_.top = r.top;
+    keptRect_.bottom = r.bottom;
+    SetWindowPos(wnd, nullptr, r.left, work.top + topOffset, r.right - r.left,
+                 work.bottom - work.top - topOffset - sideOffset, flags);
+  } else {
+    keptRect_.left = r.left;
+    keptRect_.right = r.right;
+    SetWindowPos(wnd, nullptr, work.left + sideOffset, r.top, work.right - work.left - 2 * sideOffset, r.bottom - r.top,
+                 flags);
+  }
+}
+
+void TacBorderForm::SnapMove(WINDOWPOS& position) {
+  auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
+  HWND wnd = OwnerWindow();
+  HWND border = BorderWindow();
+  if (!provider || !wnd || !border || !(provider->StateBits() & 0x80) || (position.flags & SWP_NOMOVE)) return;
+  if (!provider->ScreenSnap() || IsZoomed(wnd)) return;
+  RECT r{};
+  GetWindowRect(border, &r);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(border, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  // Measured on the form's frame: the border window's edges less the
+  // margins, plus the reach of the sizing bands.
+  const TBorderMargins& m = Values.Margins;
+  const int a = Values.AlignOffset;
+  const int width = ((position.flags & SWP_NOSIZE) ? r.right - r.left : position.cx) - m.Left - m.Right + 2 * a;
+  const int height = ((position.flags & SWP_NOSIZE) ? r.bottom - r.top : position.cy) - m.Top - m.Bottom + 2 * a;
+  int x = position.x + m.Left - a, y = position.y + m.Top - a;
+  const int buffer = provider->SnapBuffer();
+  SnapToEdge(x, work.right, buffer, width);
+  SnapToEdge(y, work.bottom, buffer, height);
+  SnapToEdge(x, work.left, buffer, 0);
+  SnapToEdge(y, work.top, buffer, 0);
+  position.x = x - m.Left + a;
+  position.y = y - m.Top + a;
+}
+
+void TacBorderForm::OwnerShowWindow(TMessage& message) {
+  auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
+  if (!provider) {
+    aForm_->Inherited(message);
+    return;
+  }
+  // Only the main form's border follows the system's showing and hiding of
+  // owned windows; the provider shows and hides the others itself.
+  if (provider->Form() != Application->MainForm() || !paint::LayeredWindowsAvailable() ||
+      !provider->DrawNonClientArea()) {
+    message.Result = 0;
+    return;
+  }
+  if (message.WParam == 0) {
+    const std::uint32_t state = provider->StateBits();
+    if (state & kMinimizingBit) {
+      message.Result = 0;
+      return;
+    }
+    if (state & kHidingBit) return;
+  }
+  aForm_->Inherited(message);
+}
+
 void TacBorderForm::BorderWndProc(TMessage& message) {
   TacBorderWindow* window = aForm_.get();
   HWND wnd = OwnerWindow();
@@ -276,10 +523,50 @@ void TacBorderForm::BorderWndProc(TMessage& message) {
       if (HitTest(screen) != -1) message.Result = 19;  // HTBORDER
       return;
     }
-    case WM_NCMOUSEMOVE:
-      message.Result = HitTest(screen);
+    case WM_NCMOUSEMOVE: {
+      const int hit = HitTest(screen);
+      message.Result = hit;
+      if (auto* provider = dynamic_cast<TsSkinProvider*>(owner_)) {
+        const bool button = hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTCLOSE || hit == HTHELP ||
+                            (hit >= htUserButton && hit < htTitleItem);
+        provider->SetHotButton(button ? hit : 0, true);
+      }
       return;
+    }
+    case WM_NCLBUTTONDBLCLK:
+      if (dynamic_cast<TsSkinProvider*>(owner_)) {
+        DoubleClick(HitTest(screen));
+        return;
+      }
+      break;
+    case WM_SHOWWINDOW:
+      OwnerShowWindow(message);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      if (auto* position = reinterpret_cast<WINDOWPOS*>(message.LParam)) SnapMove(*position);
+      break;
+    case WM_WINDOWPOSCHANGED: {
+      auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
+      // A fading caption button would be drawn where the form no longer is;
+      // a change of z-order alone leaves it running.
+      const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+      if (provider && position && (~position->flags & (SWP_NOMOVE | SWP_NOSIZE))) provider->StopTitleAnimations();
+      window->Inherited(message);
+      if (!provider || inPositionChange_ || provider->Form()->FormStyle() != fsStayOnTop ||
+          provider->Form()->ComponentState().Contains(csDestroying) || !wnd)
+        return;
+      // A stay-on-top form's border stays with it: topmost itself when the
+      // desktop composes and the form is the active main form.
+      inPositionChange_ = true;
+      const bool topmost = acDwmCompositionEnabled() && provider->Form() == Application->MainForm() &&
+                           GetActiveWindow() == wnd;
+      SetWindowPos(BorderWindow(), topmost ? HWND_TOPMOST : wnd, 0, 0, 0, 0, 0x65B & ~SWP_SHOWWINDOW);
+      inPositionChange_ = false;
+      return;
+    }
     case WM_NCLBUTTONDOWN:
+      updating_ = false;
+      [[fallthrough]];
     case WM_NCLBUTTONUP:
     case WM_NCRBUTTONUP:
       if (wnd) {

@@ -51,7 +51,8 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
     int TitleHeight = 30;  // TITLEHEIGHT, 30 when 0 or missing
   };
   TSkinValues Values;
-  // Reads the values of the owner's skin manager (margins are kept).
+  // Reads the values of the owner's skin manager; the margins only when
+  // the manager has extended borders (else they are kept).
   void ReadSkinValues();
 
   // Creates the hidden border window (tag -98, owned by the form's window).
@@ -69,6 +70,10 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   RECT Margins() const override;
   int TopOffset() const override;
   int LeftOffset() const;
+  // The picture pushed: the skin's extended frame laid around the form's
+  // skinned image, the form at (LeftOffset, TopOffset). Null before the
+  // first update.
+  classlib::TBitmap* Image() const { return image_.get(); }
 
   // The hit code of a screen point over the border window; -1 over the shadow.
   int HitTest(POINT screenPoint);
@@ -83,6 +88,8 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   std::function<void(classlib::TMessage&)> OnExtHitTest;
   // Where the form's client area lies in the border image (for the hole).
   std::function<RECT()> ClientHole;
+  // Whether blur-behind was last switched on for the border window.
+  bool BlurBehind() const { return blurBehind_; }
 
   void BorderWndProc(classlib::TMessage& message);
 
@@ -92,9 +99,24 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   TBorderHitInput HitInput(POINT borderPoint) const;
   void PassThrough(POINT screenPoint);
   void SetRegion(HRGN region);
+  // Where the skin's frame lies in the picture: the form's rectangle
+  // widened by the margins.
+  RECT FrameRect() const;
+  void ComposeImage();
+  void CutCorners(HRGN region) const;
+  void UpdateBlurBehind(HWND border);
+  void DoubleClick(int hitCode);
+  void SnapMove(WINDOWPOS& position);
+  void OwnerShowWindow(classlib::TMessage& message);
 
   TsSkinnedForm* owner_;
   std::unique_ptr<TacBorderWindow> aForm_;
+  std::unique_ptr<classlib::TBitmap> image_;
+  bool blurBehind_ = false;
+  bool inPositionChange_ = false;
+  // The top and height (or left and width) kept by a double-click on a
+  // sizing band.
+  RECT keptRect_{};
   bool updating_ = false;
   bool suspended_ = false;
   bool regionChanged_ = false;

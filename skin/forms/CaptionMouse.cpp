@@ -6,6 +6,7 @@
 
 #include "classlib/controls/Application.h"
 #include "skin/common/HotTracking.h"
+#include "skin/forms/BorderForm.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/OutlineDrag.h"
 #include "skin/forms/sSkinProvider.h"
@@ -36,6 +37,9 @@ TShiftState KeyShift() {
 }  // namespace
 
 void TsSkinProvider::OnNcButtonDown(TMessage& message) {
+  // The border window hands its clicks on with no code: it is worked out here.
+  if (static_cast<int>(message.WParam) == -1 && borderForm_)
+    message.WParam = static_cast<WPARAM>(HitCodeAt(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)}));
   const int code = static_cast<int>(message.WParam);
   HWND wnd = FormHandle();
   if (!drawNonClientArea_ || !wnd) {
@@ -115,7 +119,7 @@ void TsSkinProvider::OnButtonUp(TMessage& message) {
   // Signed coordinates: over the caption a captured client point has a negative y.
   POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   if (message.Msg == WM_LBUTTONUP) ClientToScreen(wnd, &p);
-  const int code = FrameHitTest(p);
+  const int code = HitCodeAt(p);
   RECT bounds{};
   GetWindowRect(wnd, &bounds);
   message.Result = 0;

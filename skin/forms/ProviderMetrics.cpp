@@ -249,8 +249,10 @@ void TsSkinProvider::SetAllowExtBorders(bool value) {
   if (allowExtBorders_ == value) return;
   allowExtBorders_ = value;
   skinData_->BGChanged = true;
-  if (!ComponentState().Contains(csLoading) && FormHandle())
+  if (!ComponentState().Contains(csLoading) && FormHandle()) {
+    if (form_->Visible()) UpdateBorderForm();
     RedrawWindow(FormHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  }
 }
 
 void TsSkinProvider::SetDrawNonClientArea(bool value) {

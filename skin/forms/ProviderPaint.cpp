@@ -9,6 +9,7 @@
 #include "skin/common/SectionItemPaint.h"
 #include "skin/common/SkinBroadcasts.h"
 #include "skin/common/SkinCommandSend.h"
+#include "skin/forms/BorderForm.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/ProviderDC.h"
 #include "skin/forms/sSkinProvider.h"
@@ -249,6 +250,8 @@ void TsSkinProvider::PaintNonClientToWindow() {
   const int saved = SaveDC(window.Handle());
   BlitFormImage(window.Handle());
   RestoreDC(window.Handle(), saved);
+  // The border shows the frame's active or inactive picture around the new image.
+  if (borderForm_) borderForm_->UpdateExBorders(true, 255);
 }
 
 void TsSkinProvider::BlitFormImage(HDC dc) {

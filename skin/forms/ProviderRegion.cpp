@@ -54,7 +54,13 @@ void TsSkinProvider::ApplyWindowRegion(bool repaint) {
     ~Flag() { flag = false; }
   } setting(settingRegion_);
   HRGN region = nullptr;
-  if (Zoomed() && form_->FormStyle() != fsMDIChild) {
+  if (ExtBorder()) {
+    // The border window draws the frame and the caption around the form:
+    // the form keeps only what lies inside its system frame and caption.
+    const int f = FrameWidthOf(wnd, nullptr, false);
+    const int top = InnerFrameWidth(wnd, ExtBorder(), true) + SystemCaptionHeight(form_) + f;
+    region = CreateRectRgn(f, top, WndWidth(wnd) - f, WndHeight(wnd) - f);
+  } else if (Zoomed() && form_->FormStyle() != fsMDIChild) {
     // In window coordinates: the parts of the frame beyond the monitor are cut.
     RECT r{0, 0, WndWidth(wnd), WndHeight(wnd)};
     InflateRect(&r, -FrameWidthOf(wnd, ExtBorder(), true), -InnerFrameWidth(wnd, ExtBorder(), true));

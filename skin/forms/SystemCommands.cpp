@@ -3,6 +3,8 @@
 #include "classlib/controls/Application.h"
 #include "skin/common/MainWindowHook.h"
 #include "skin/common/WindowAnimations.h"
+#include "skin/forms/BorderForm.h"
+#include "skin/forms/FormAnimations.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/OutlineDrag.h"
 #include "skin/forms/sSkinProvider.h"
@@ -85,16 +87,28 @@ void TsSkinProvider::OnWindowPosChanged(TMessage& message) {
   const auto* position = reinterpret_cast<const WINDOWPOS*>(message.LParam);
   const auto alive = alive_;
   CallOld(message);
-  if (!*alive || !position || !(position->flags & SWP_HIDEWINDOW)) return;
+  if (!*alive || !position) return;
+  const UINT flags = position->flags;
+  if ((flags & SWP_HIDEWINDOW) && HideAfterPositionChanged()) return;
+  // A maximized form may go without its border window (the switch), and
+  // gets it back when restored.
+  if (!(flags & SWP_NOSIZE) && NoExtBordersWhenMaximized() && form_->Visible()) UpdateBorderForm();
+  // The border window follows every move, size, show and hide of the form.
+  if (borderForm_ && ((flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) || !(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)))
+    borderForm_->UpdateExBorders(!(flags & SWP_NOSIZE) || (flags & SWP_SHOWWINDOW), 255);
+}
+
+bool TsSkinProvider::HideAfterPositionChanged() {
   const bool prepared = hidePrepared_;
   hidePrepared_ = false;
-  if (prepared && RunHideAnimation()) return;
+  if (prepared && RunHideAnimation()) return true;
   // No animation: nothing may keep the snapshot, and the form draws again.
   hideSnapshot_.reset();
   if (prepared) {
     stateBits_ &= ~sfsRestorePending;
     skinData_->BGChanged = true;
   }
+  return false;
 }
 
 bool TsSkinProvider::HideAnimationWanted() const {

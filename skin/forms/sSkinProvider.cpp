@@ -1,5 +1,7 @@
 #include "skin/forms/sSkinProvider.h"
 
+#include "skin/forms/BorderForm.h"
+
 #include <algorithm>
 
 #include "classlib/controls/Application.h"
@@ -78,6 +80,7 @@ TsSkinProvider::~TsSkinProvider() {
   HideCaptionCover();
   hideSnapshot_.reset();
   StopTitleAnimations();
+  borderForm_.reset();
   // The timers and fade windows point at the form and this provider.
   anims_.reset();
   if (hooked_) {
@@ -241,6 +244,7 @@ void TsSkinProvider::ReleaseAdapter() {
 
 void TsSkinProvider::RemoveSkin() {
   TMessage copy{SkinCommandMessage, SkinCommandWParam(scRemoveSkin), reinterpret_cast<LPARAM>(Manager()), 0};
+  DropBorderForm();
   ReleaseAdapter();
   if (mdiForm_) mdiForm_->DetachClient();
   CommonMessage(copy, skinData_.get());
@@ -318,7 +322,9 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
       HideSysMenuStyle(drawNonClientArea_);
       skinData_->BGChanged = true;
       captionLayoutChanged_ = true;
+      if (form_->Visible()) UpdateBorderForm();
       SendToWndProc(WM_NCPAINT, 1, 0);
+      if (borderForm_) borderForm_->UpdateExBorders(true, 255);
       return;
     case scRefresh:
       if (!FromManager(message, Manager())) return;
@@ -332,6 +338,8 @@ void TsSkinProvider::SkinnedCommand(TMessage& message) {
       skinData_->SetUpdating(false);
       if (systemMenu_) systemMenu_->UpdateItems(false);
       AdaptControls(nullptr);
+      if (form_->Visible()) UpdateBorderForm();
+      if (borderForm_) borderForm_->UpdateExBorders(true, 255);
       return;
     case scChildChanged:
       AdaptControls(dynamic_cast<TWinControl*>(reinterpret_cast<TObject*>(message.LParam)));
@@ -556,11 +564,20 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
         // the frame is prepared here, before the window appears.
         if (loadedPending_) PrepareOnLoaded();
         skinData_->BGChanged = true;
+        const auto alive = alive_;
         CallOld(message);
+        if (!*alive) return;
+        // The window stands now (the notice may come before it is made).
+        UpdateBorderForm();
+        if (borderForm_) borderForm_->UpdateExBorders(true, 255);
       } else {
+        const auto alive = alive_;
         CallOld(message);
+        if (!*alive) return;
         if (Manager() && !Manager()->ComponentState().Contains(csDestroying)) skinData_->EmptyCache();
         StopTitleAnimations();
+        // The border window hides with the form.
+        if (borderForm_) borderForm_->UpdateExBorders(false, 255);
       }
       return;
     case CM_ENABLEDCHANGED:

@@ -29,6 +29,7 @@
 namespace skin {
 
 struct TsProviderAnimations;
+class TacBorderForm;
 class TacSBAnimation;
 class TacMinTimer;
 class TacMoveTimer;
@@ -109,6 +110,23 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // The MDI support of an MDI main form (null for other forms).
   TsMDIForm* MDIForm() const { return mdiForm_.get(); }
 
+  // --- The extended border window (ProviderBorder.cpp)
+  // The border form; null while the form has none.
+  TacBorderForm* BorderForm() const { return borderForm_.get(); }
+  // Whether the form should have one now: the skin has extended borders,
+  // the manager and the provider allow them, the skin draws a captioned
+  // frame and the form is neither a child window nor an MDI child.
+  bool BorderFormWanted() const;
+  // Makes or drops the border form as wanted (a kept one re-reads the skin).
+  void UpdateBorderForm();
+  void DropBorderForm();
+  // The hit code of the caption button (or icon) under a point of the
+  // border window; 0 none.
+  int BorderButtonAt(POINT borderPoint);
+  // The hit code of a screen point: the border window's answer when the
+  // form has one (it draws the frame and caption), else the form's own.
+  int HitCodeAt(POINT screenPoint);
+
   // --- The skinned-form interface
   classlib::TCustomForm* Form() const override { return form_; }
   std::uint32_t StateBits() const override;
@@ -119,7 +137,7 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void SetHiding(bool value) override { hiding_ = value; }
   classlib::TBitmap* Snapshot() const override { return snapshot_.get(); }
   void SetSnapshot(std::unique_ptr<classlib::TBitmap> bitmap) override { snapshot_ = std::move(bitmap); }
-  TsExtBorder* ExtBorder() const override { return nullptr; }
+  TsExtBorder* ExtBorder() const override;
   std::unique_ptr<classlib::TWinControl> TakeCoverWindow() override;
   bool HasCoverWindow() const override;
   std::unique_ptr<classlib::TBitmap> CreateFormImage(bool freeCache) override;
@@ -297,6 +315,8 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void OnSetText(classlib::TMessage& message);
   void OnWindowPosChanging(classlib::TMessage& message);
   void OnWindowPosChanged(classlib::TMessage& message);
+  // The hide animation after the form was hidden; true when one ran.
+  bool HideAfterPositionChanged();
   void OnSysCommand(classlib::TMessage& message);
   void OnNcButtonDown(classlib::TMessage& message);
   void OnButtonUp(classlib::TMessage& message);
@@ -396,6 +416,7 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // Last: freed first, while the form and the skin data still stand.
   std::unique_ptr<TsMDIForm> mdiForm_;
   std::unique_ptr<TacCtrlAdapter> adapter_;
+  std::unique_ptr<TacBorderForm> borderForm_;
 };
 
 // The provider of the application's main form; null when none.

@@ -14,6 +14,7 @@
 
 #include "classlib/core/Component.h"
 #include "classlib/core/Strings.h"
+#include "skin/core/ExtBorderValues.h"
 #include "skin/core/SkinData.h"
 #include "skin/manager/PushedSkin.h"
 #include "skin/manager/SkinableMenusLink.h"
@@ -38,9 +39,13 @@ class TsSkinManager : public classlib::TComponent {
 
   // --- Published options
   TacSkinEffects* Effects() const { return effects_.get(); }
-  // Stored only; the extended-border images come with form skinning.
   bool ExtendedBorders() const { return extendedBorders_; }
   void SetExtendedBorders(bool value);
+  // How far the extended borders reach beyond a form, and their pictures
+  // (the active or inactive one); zero and null unless the manager is
+  // active with ExtendedBorders and the skin has them.
+  TsExtBorderMargins ExtBorderMargins() const;
+  const bmp32::TCustomBitmap32* ExtBorderImage(bool active) const;
   bool SkinnedPopups() const { return skinnedPopups_; }
   // Changing it hooks or unhooks the application's menus (skinned menus).
   void SetSkinnedPopups(bool value);
@@ -191,6 +196,10 @@ class TsSkinManager : public classlib::TComponent {
   // The pushed options text while a pushed skin loads.
   const std::string* pushedOptions_ = nullptr;
   std::unique_ptr<TsMenusLink> menus_;
+  // The extended-border pictures, made once per skin (the generation they
+  // were made for).
+  mutable std::array<std::shared_ptr<bmp32::TCustomBitmap32>, 2> extBorderImages_;
+  mutable std::uint64_t extBorderGeneration_ = 0;
 };
 
 // True while a manager's SkinName setter or a load runs (painting skips work).
