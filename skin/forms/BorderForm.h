@@ -83,6 +83,9 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   std::function<void(classlib::TMessage&)> OnExtHitTest;
   // Where the form's client area lies in the border image (for the hole).
   std::function<RECT()> ClientHole;
+  // The owner's window when it is no form of the class library (a skinned
+  // system dialog); null: the owner's form.
+  HWND OwnerWnd = nullptr;
 
   void BorderWndProc(classlib::TMessage& message);
 
