@@ -21,13 +21,14 @@ namespace {
 
 // The skin's extended-border margins: the border mask's widths less the
 // form offset, or the form offset alone in the plain border mode.
-TBorderMargins ExtBorderMarginsOf(const TsSkinManager* manager) {
+TBorderMargins ExtBorderMarginsOf(TsSkinManager* manager) {
   const TsSkinData& data = manager->SkinData();
   if (data.BorderMode == 1) return TBorderMargins{data.FormOffset, data.FormOffset, data.FormOffset, data.FormOffset};
-  const TsMaskData* mask = MaskAt(manager, manager->ConstData().ExBorder);
-  if (!mask) return TBorderMargins{};
+  const int mask = manager->ConstData().ExBorder;
+  if (!MaskAt(manager, mask)) return TBorderMargins{};
   auto less = [&](int width) { return std::max(0, width - data.FormOffset); };
-  return TBorderMargins{less(mask->WL), less(mask->WT), less(mask->WR), less(mask->WB)};
+  return TBorderMargins{less(manager->MaskBorderLeft(mask)), less(manager->MaskBorderTop(mask)),
+                        less(manager->MaskBorderRight(mask)), less(manager->MaskBorderBottom(mask))};
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "skin/adapters/AdapterSupport.h"
@@ -23,6 +24,7 @@ namespace {
 
 // The marker skin's small close button (a modal frame takes the small set).
 constexpr unsigned kClose = 0x70A070;
+constexpr unsigned kExBorder = 0x4060A0;
 
 // A raw dialog with a modal frame, a caption and a close button; the hook
 // skins it as it is created.
@@ -43,6 +45,13 @@ POINT OnScreen(TacDialogWnd* adapter, POINT p) {
 }
 
 std::uint32_t Opaque(unsigned rgb) { return 0xFF000000u | rgb; }
+
+// A pixel of the marker colour's family (the mask's frames differ by one).
+bool Near(std::uint32_t pixel, unsigned rgb) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) - static_cast<int>((rgb >> shift) & 0xFF)) > 2) return false;
+  return true;
+}
 
 }  // namespace
 
@@ -132,6 +141,14 @@ TEST_F(DialogEffectsTest, ExtendedBorderCarriesTheFrameAndTheDialogKeepsItsClien
   ASSERT_FALSE(alphas.empty());
   const TPushedFrame& pushed = recorder.Frames.back();
   EXPECT_EQ(pushed.Alpha, 255);
+  // The skin's extended border lies around the frame, the margins wide.
+  const RECT margins = adapter->GetExBorderMargins();
+  const int margin = 12 - manager_->SkinData().FormOffset;  // the marker skin's border width less the offset
+  ASSERT_GT(margin, 0);
+  EXPECT_EQ(margins.left, margin);
+  EXPECT_EQ(margins.bottom, margin);
+  EXPECT_TRUE(Near(pushed.At(0, pushed.Height / 2), kExBorder)) << std::hex << pushed.At(0, pushed.Height / 2);
+  EXPECT_EQ(pushed.At(margins.left, pushed.Height / 2) & 0xFF000000u, 0xFF000000u);
   const RECT close = adapter->Buttons[2].Rect;
   ASSERT_GT(close.right, close.left);
   const POINT c = Centre(close);
@@ -140,6 +157,13 @@ TEST_F(DialogEffectsTest, ExtendedBorderCarriesTheFrameAndTheDialogKeepsItsClien
   EXPECT_EQ(adapter->ClientOffsetX(), adapter->ImageOrigin().x + client.left);
   EXPECT_EQ(adapter->ClientOffsetY(), adapter->ImageOrigin().y + client.top);
   EXPECT_EQ(border->HitTest(OnScreen(adapter, c)), HTCLOSE);
+  // The border window leaves the dialog's client to the dialog.
+  HRGN borderRgn = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(borderWnd, borderRgn), ERROR);
+  const POINT inClient{adapter->ClientOffsetX() + 5, adapter->ClientOffsetY() + 5};
+  EXPECT_FALSE(PtInRegion(borderRgn, inClient.x, inClient.y));
+  EXPECT_TRUE(PtInRegion(borderRgn, c.x, c.y));
+  DeleteObject(borderRgn);
 
   manager_->SetExtendedBorders(false);
   skin::SendSkinCommandToWnd(dialog_, skin::scRefresh, 0);
@@ -227,8 +251,10 @@ TEST_F(DialogEffectsTest, HideStandInIsFreedWhetherTheDialogClosesOrNot) {
   EXPECT_FALSE(IsWindow(recorder.Frames[0].Wnd));
 }
 
-// A skinned unowned message box with its extended border, on the screen and
-// as the border window's picture over a checkerboard.
+// A skinned unowned message box with its extended border: the border
+// window's picture with the dialog's own client (printed) laid into its
+// hole, over a checkerboard, as a compositing desktop shows them (Xvfb
+// shows layered windows unblended), and the screen as Xvfb has it.
 TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
   const char* dir = PicturesDir();
   if (!dir) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
@@ -249,8 +275,22 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
     const TPushedFrame* last = nullptr;
     for (const TPushedFrame& f : recorder.Frames)
       if (f.Wnd == borderWnd) last = &f;
-    if (last) SaveFramesOverCheckerboard({last}, (std::filesystem::path(dir) / "dialog-extended-border.png").wstring());
-    shot = last != nullptr;
+    if (!last) return;
+    TPushedFrame seen = *last;
+    RECT client;
+    GetClientRect(wnd, &client);
+    MemoryDC printed(client.right, client.bottom);
+    adapter->PaintClientArea(printed.Handle());  // what the show animation prints too
+    for (int y = 0; y < client.bottom; ++y)
+      for (int x = 0; x < client.right; ++x) {
+        const int tx = adapter->ClientOffsetX() + x, ty = adapter->ClientOffsetY() + y;
+        if (tx >= seen.Width || ty >= seen.Height) continue;
+        const COLORREF c = GetPixel(printed.Handle(), x, y);
+        seen.Pixels[static_cast<size_t>(ty * seen.Width + tx)] =
+            0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+      }
+    SaveFramesOverCheckerboard({last, &seen}, (std::filesystem::path(dir) / "dialog-extended-border.png").wstring());
+    shot = true;
   };
   EXPECT_EQ(Box(), IDCANCEL);
   EXPECT_TRUE(shot);
