@@ -9,11 +9,11 @@
 #include "skin/adapters/DialogEffects.h"
 #include "skin/adapters/DialogWnd.h"
 #include "skin/common/sCommonData.h"
+#include "skin/core/CacheInfo.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/ProviderDC.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskPaint_Gdi.h"
-#include "skin/core/CacheInfo.h"
 
 namespace skin::adapters {
 

@@ -8,14 +8,13 @@
 #include "classlib/graphics/Colors.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/DialogSystemMenu.h"
-#include "skin/common/LayeredImages.h"
 #include "skin/adapters/DialogWnd.h"
 #include "skin/common/SectionItemPaint.h"
 #include "skin/core/CacheInfo.h"
+#include "skin/forms/BorderForm.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/ProviderDC.h"
 #include "skin/manager/sSkinManager.h"
-#include "skin/forms/BorderForm.h"
 #include "skin/paint/MaskPaint_Gdi.h"
 #include "skin/paint/PixelFills_Gdi.h"
 
@@ -65,10 +64,11 @@ void TacDialogWnd::PaintNonClientArea() {
   TacBorderForm* border = BorderForm();
   const RECT m = GetExBorderMargins();
   const POINT o = ImageOrigin();
-  const int side = border ? FrameWidthOf(CtrlHandle, border, true) - (WndWidth(CtrlHandle) - WndClientWidth(CtrlHandle)) / 2 : 0;
+  // The skin's border is wider than the window's own frame by Side.
+  const int skinFrame = FrameWidthOf(CtrlHandle, border, true);
+  const int side = border ? skinFrame - (WndWidth(CtrlHandle) - WndClientWidth(CtrlHandle)) / 2 : 0;
   const int w = border ? WndWidth(CtrlHandle) + o.x + side + m.right : WndWidth(CtrlHandle);
-  const int h = border ? ClientOffsetY() + WndClientHeight(CtrlHandle) + FrameWidthOf(CtrlHandle, border, true) + m.bottom
-                       : WndHeight(CtrlHandle);
+  const int h = border ? ClientOffsetY() + WndClientHeight(CtrlHandle) + skinFrame + m.bottom : WndHeight(CtrlHandle);
   if (cache->Width() != w || cache->Height() != h) {
     cache->SetPixelFormat(classlib::pf32bit);
     cache->SetSize(w, h);
