@@ -240,15 +240,34 @@ TEST_F(DialogEffectsTest, HideStandInIsFreedWhetherTheDialogClosesOrNot) {
   EXPECT_TRUE(box.freed);
   EXPECT_FALSE(IsWindow(box.standIn));
 
-  // A dialog without a procedure of its own stays open on IDCANCEL.
-  TacDialogWnd* adapter = Make(WS_VISIBLE);
-  ASSERT_NE(adapter, nullptr);
-  TLayeredPushRecorder recorder;
-  SendMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
-  ASSERT_FALSE(recorder.Frames.empty());
-  EXPECT_TRUE(IsWindowVisible(dialog_));
-  EXPECT_EQ(adapter->Effects->SnapshotForm, nullptr);
-  EXPECT_FALSE(IsWindow(recorder.Frames[0].Wnd));
+  // A dialog without a procedure of its own stays open on IDCANCEL: the
+  // copy goes; with an extended border, the border window that carried the
+  // whole picture gets back its hole over the dialog's client.
+  for (const bool extended : {false, true}) {
+    SCOPED_TRACE(extended ? "extended borders" : "plain");
+    manager_->SetExtendedBorders(extended);
+    TacDialogWnd* adapter = Make(WS_VISIBLE);
+    ASSERT_NE(adapter, nullptr);
+    const HWND borderWnd = adapter->BorderForm() ? adapter->BorderForm()->BorderWindow() : nullptr;
+    ASSERT_EQ(borderWnd != nullptr, extended);
+    TLayeredPushRecorder recorder;
+    SendMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_FALSE(recorder.Frames.empty());
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    EXPECT_EQ(adapter->Effects->SnapshotForm, nullptr);
+    EXPECT_FALSE(adapter->Effects->Hiding());
+    if (extended) {
+      EXPECT_EQ(recorder.Frames[0].Wnd, borderWnd);
+      HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+      ASSERT_NE(GetWindowRgn(borderWnd, rgn), ERROR);
+      EXPECT_FALSE(PtInRegion(rgn, adapter->ClientOffsetX() + 5, adapter->ClientOffsetY() + 5));
+      DeleteObject(rgn);
+    } else {
+      EXPECT_FALSE(IsWindow(recorder.Frames[0].Wnd));
+    }
+    DestroyWindow(dialog_);
+    DestroySomeWindow();
+  }
 }
 
 // A skinned unowned message box with its extended border: the border
