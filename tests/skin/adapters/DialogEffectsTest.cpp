@@ -268,6 +268,19 @@ TEST_F(DialogEffectsTest, HideStandInIsFreedWhetherTheDialogClosesOrNot) {
     DestroyWindow(dialog_);
     DestroySomeWindow();
   }
+
+  // A bordered dialog destroyed while shown fades out in its border window,
+  // which goes with the fade.
+  manager_->SetExtendedBorders(true);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const HWND borderWnd = adapter->BorderForm()->BorderWindow();
+  DestroyWindow(dialog_);
+  DestroySomeWindow();
+  Settle();
+  EXPECT_FALSE(IsWindow(borderWnd));
+  EXPECT_EQ(LiveProviders(), 0);
 }
 
 // A skinned unowned message box with its extended border: the border
