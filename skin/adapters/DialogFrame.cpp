@@ -11,10 +11,12 @@
 #include "skin/adapters/DialogWnd.h"
 #include "skin/common/SectionItemPaint.h"
 #include "skin/core/CacheInfo.h"
+#include "skin/forms/BorderForm.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/ProviderDC.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskPaint_Gdi.h"
+#include "skin/paint/PixelFills_Gdi.h"
 
 namespace skin::adapters {
 
@@ -56,7 +58,17 @@ void TacDialogWnd::PaintNonClientArea() {
   SkinData->InitCacheBmp();
   TBitmap* cache = SkinData->CacheBmp();
   if (!cache) return;
-  const int w = WndWidth(CtrlHandle), h = WndHeight(CtrlHandle);
+  // With an extended border the cache holds the border's whole image: the
+  // skinned frame (the skin's border width and title height) inside the
+  // margins, the window's own client at the client offsets.
+  TacBorderForm* border = BorderForm();
+  const RECT m = GetExBorderMargins();
+  const POINT o = ImageOrigin();
+  // The skin's border is wider than the window's own frame by Side.
+  const int skinFrame = FrameWidthOf(CtrlHandle, border, true);
+  const int side = border ? skinFrame - (WndWidth(CtrlHandle) - WndClientWidth(CtrlHandle)) / 2 : 0;
+  const int w = border ? WndWidth(CtrlHandle) + o.x + side + m.right : WndWidth(CtrlHandle);
+  const int h = border ? ClientOffsetY() + WndClientHeight(CtrlHandle) + skinFrame + m.bottom : WndHeight(CtrlHandle);
   if (cache->Width() != w || cache->Height() != h) {
     cache->SetPixelFormat(classlib::pf32bit);
     cache->SetSize(w, h);
@@ -64,16 +76,23 @@ void TacDialogWnd::PaintNonClientArea() {
   }
   if (!SkinData->BGChanged) return;
   NeedRegion = true;
+  const TRect frame{m.left, m.top, w - m.right, h - m.bottom};
+  if (border) {
+    paint::FillAlphaRect(cache, TRect{0, 0, w, h}, 0, false);
+    PaintExtBorderImage();
+  }
   if (SkinManager->IsValidSkinIndex(SkinData->SkinIndex))
-    PaintSectionItem(*SkinData, EmptyCacheInfo, true, Active ? 1 : 0, TRect{0, 0, w, h}, TPoint{0, 0}, cache, true);
+    PaintSectionItem(*SkinData, EmptyCacheInfo, true, Active ? 1 : 0, frame, TPoint{0, 0}, cache, true);
   PaintTitle();
-  const int band = InnerFrameWidth(CtrlHandle, nullptr, true) + CaptionHeight(true);
+  const int band = m.top + InnerFrameWidth(CtrlHandle, border, true) + CaptionHeight(true);
   if (band > 0 && (TitleImage->Width() != w || TitleImage->Height() != band)) {
     TitleImage->SetPixelFormat(classlib::pf32bit);
     TitleImage->SetSize(w, band);
   }
   if (band > 0) BitBlt(TitleImage->Canvas()->Handle(), 0, 0, w, band, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
   if (CaptionHeight(true)) PaintTitleButtons();
+  // The border window shows the frame with per-pixel alpha: opaque.
+  if (border) paint::FillAlphaRect(cache, frame, 255, false);
   SkinData->BGChanged = false;
 }
 
@@ -81,17 +100,19 @@ void TacDialogWnd::PaintTitle() {
   const int caption = CaptionHeight(true);
   if (!caption) return;
   TBitmap* cache = SkinData->CacheBmp();
-  const int frame = FrameWidthOf(CtrlHandle, nullptr, true);
-  const int band = InnerFrameWidth(CtrlHandle, nullptr, true) + caption;
+  const RECT m = GetExBorderMargins();
+  const int frame = FrameWidthOf(CtrlHandle, BorderForm(), true);
+  const int band = InnerFrameWidth(CtrlHandle, BorderForm(), true) + caption;
   if (SkinManager->IsValidSkinIndex(TitleIndex))
-    paint::PaintSectionItem32(TitleIndex, true, Active ? 1 : 0, TRect{0, 0, cache->Width(), band}, TPoint{0, 0},
-                              cache, SkinManager);
+    paint::PaintSectionItem32(TitleIndex, true, Active ? 1 : 0,
+                              TRect{m.left, m.top, cache->Width() - m.right, m.top + band}, TPoint{0, 0}, cache,
+                              SkinManager);
   HDC dc = cache->Canvas()->Handle();
   const RECT icon = IconRect();
   if (Icon)
     DrawIconEx(dc, icon.left, icon.top, Icon, icon.right - icon.left, icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
-  RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft, 2,
-            cache->Width() - TitleButtonsWidth() - 6, band};
+  RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft + m.left, m.top + 2,
+            cache->Width() - TitleButtonsWidth() - 6 - m.right, m.top + band};
   UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
   if (SavedExStyle & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) flags |= DT_RIGHT | DT_RTLREADING;
   const TsGeneralData* section = SectionAt(SkinManager, TitleIndex);
@@ -110,10 +131,11 @@ void TacDialogWnd::PlaceTitleButton(TacTitleButton& button, int& x, bool spacing
   const int width = TitleButtonWidth(button.ImageIndex), height = TitleButtonHeight(button.ImageIndex);
   button.Rect.right = x;
   button.Rect.left = x - width;
+  const int top = GetExBorderMargins().top;
   if (button.BigIcon && button.HitCode != kHitHelp && SkinManager->SkinData().BIVAlign == 1)
-    button.Rect.top = 0;
+    button.Rect.top = top + (BorderForm() ? SkinManager->SkinData().BITop : 0);
   else
-    button.Rect.top = (CaptionHeight(true) - height + InnerFrameWidth(CtrlHandle, nullptr, true)) / 2;
+    button.Rect.top = (CaptionHeight(true) - height + InnerFrameWidth(CtrlHandle, BorderForm(), true)) / 2 + top;
   button.Rect.bottom = button.Rect.top + height;
   x = button.Rect.left - (spacing ? SkinManager->SkinData().BISpace : 0);
   PaintTitleButton(button.HitCode);
@@ -121,7 +143,8 @@ void TacDialogWnd::PlaceTitleButton(TacTitleButton& button, int& x, bool spacing
 
 void TacDialogWnd::PaintTitleButtons() {
   TBitmap* cache = SkinData->CacheBmp();
-  int x = cache->Width() - SkinManager->SkinData().BIRight - FrameWidthOf(CtrlHandle, nullptr, true);
+  int x = cache->Width() - SkinManager->SkinData().BIRight - GetExBorderMargins().right -
+          FrameWidthOf(CtrlHandle, BorderForm(), true);
   for (auto& b : Buttons) b.Rect = RECT{};
   const bool framed = BorderKind == 1 || BorderKind == 3;
   if (HasSysMenu() && MaskAt(SkinManager, Buttons[2].ImageIndex))
@@ -158,9 +181,18 @@ void TacDialogWnd::PaintTitleButton(int hitCode) {
     const bool dimmed = (!Active || !ButtonEnabled(hitCode)) && button->State == 0;
     paint::PaintMaskGlyph(cache, TPoint{r.left, r.top}, state, dimmed ? 2 : 1, *m, MakeCacheInfo(cache, 0, 0));
   }
-  if (!IsWindowVisible(CtrlHandle)) return;
+  TacBorderForm* border = BorderForm();
+  if (border) paint::FillAlphaRect(cache, TRect{r.left, r.top, r.right, r.bottom}, 255, false);
+  if (!IsWindowVisible(CtrlHandle) || FadeTitleButton(hitCode, mask)) return;
+  UpdateTitleGlow(hitCode, mask);
+  if (border && border->BorderWindow()) {
+    UpdateBorder(true);
+    return;
+  }
+  const POINT o = ImageOrigin();
   HDC dc = GetWindowDC(CtrlHandle);
-  BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, cache->Canvas()->Handle(), r.left, r.top, SRCCOPY);
+  BitBlt(dc, r.left - o.x, r.top - o.y, r.right - r.left, r.bottom - r.top, cache->Canvas()->Handle(), r.left, r.top,
+         SRCCOPY);
   ReleaseDC(CtrlHandle, dc);
 }
 
@@ -205,10 +237,14 @@ int TacDialogWnd::ButtonIndexAt(int x) const {
 LRESULT TacDialogWnd::HitTest(const classlib::TMessage& m) {
   RECT wr;
   GetWindowRect(CtrlHandle, &wr);
-  const int x = GET_X_LPARAM(m.LParam) - wr.left, y = GET_Y_LPARAM(m.LParam) - wr.top;
-  const int frame = FrameWidthOf(CtrlHandle, nullptr, true);
+  // In the cache's coordinates, where the button rectangles lie.
+  const POINT o = ImageOrigin();
+  const RECT margins = GetExBorderMargins();
+  const int x = GET_X_LPARAM(m.LParam) - wr.left + o.x, y = GET_Y_LPARAM(m.LParam) - wr.top + o.y;
+  const int frame = FrameWidthOf(CtrlHandle, BorderForm(), true) + margins.left;
   const int closeHeight = TitleButtonHeight(Buttons[2].ImageIndex);
-  const int top = (CaptionHeight(true) - closeHeight + InnerFrameWidth(CtrlHandle, nullptr, true)) / 2;
+  const int top =
+      (CaptionHeight(true) - closeHeight + InnerFrameWidth(CtrlHandle, BorderForm(), true)) / 2 + margins.top;
   if (CaptionHeight(true) && y >= top && y < top + closeHeight) {
     if (x >= frame && x < frame + GetSystemMetrics(SM_CXSMICON)) {
       SetHotTitleButton(0, true);
@@ -238,7 +274,8 @@ LRESULT TacDialogWnd::HitTest(const classlib::TMessage& m) {
     }
     if (i == 4 && HasContextHelp() && HasMaxBox()) return hot(kHitHelp);
   }
-  if (IsZoomed(CtrlHandle) && (x < 2 || y < 2 || x >= wr.right - wr.left - 4 || y >= wr.bottom - wr.top - 4)) {
+  const int wx = x - o.x, wy = y - o.y;
+  if (IsZoomed(CtrlHandle) && (wx < 2 || wy < 2 || wx >= wr.right - wr.left - 4 || wy >= wr.bottom - wr.top - 4)) {
     SetHotTitleButton(0, true);
     return -1;
   }
@@ -295,6 +332,7 @@ void TacDialogWnd::NCLButtonUp(classlib::TMessage& m) {
       if (pressed) {
         button->State = 0;
         HotButton = 0;
+        FreeTitleAnimations();
         SendMessageW(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         return;  // the window may be gone
       }

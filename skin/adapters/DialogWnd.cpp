@@ -10,9 +10,11 @@
 #include "classlib/graphics/Bitmap.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/DialogChildKinds.h"
+#include "skin/adapters/DialogEffects.h"
 #include "skin/adapters/DialogProviders.h"
 #include "skin/adapters/DialogSystemMenu.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/ControlUtils.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/core/SkinConst.h"
@@ -36,7 +38,12 @@ void CALLBACK BlendTimerProc(HWND wnd, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
+TacDialogWnd::TacDialogWnd() = default;
+
 TacDialogWnd::~TacDialogWnd() {
+  // The border window, the hiding picture, fades and glows go first: they
+  // read the dialog.
+  Effects.reset();
   if (BlendTimer) KillTimer(CtrlHandle, BlendTimer);
   for (auto& [color, brush] : brushes_) DeleteObject(brush);
   if (CaptionFont) DeleteObject(CaptionFont);
@@ -67,6 +74,7 @@ void TacDialogWnd::Create(HWND handle, bool repaint, const std::wstring& skinSec
   if (SkinData) SkinData->SetUpdating(true);
   TsSkinManager* def = TsSkinManager::DefaultManager();
   if (def && def->SkinnedPopups()) SkinableMenusOf(def)->HookPopupMenu(SysMenu.get(), true);
+  Effects = std::make_unique<TacDialogEffects>(*this);
   InitTitleButtons();
 }
 
@@ -93,23 +101,29 @@ void TacDialogWnd::InitDialogParams() {
 int TacDialogWnd::CaptionHeight(bool useSkin) const {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(CtrlHandle, GWL_STYLE));
   if ((style & WS_CAPTION) != WS_CAPTION && !IsIconic(CtrlHandle)) return 0;
-  (void)useSkin;  // the skin's own title height comes only through an extended border
+  // The skin's own title height comes only through an extended border.
+  if (useSkin && BorderForm())
+    if (const int skinHeight = SkinTitleHeight(BorderForm())) return skinHeight;
   const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE));
   return GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
 }
 
-int TacDialogWnd::ClientOffsetX() const { return (WndWidth(CtrlHandle) - WndClientWidth(CtrlHandle)) / 2; }
+int TacDialogWnd::ClientOffsetX() const {
+  return (WndWidth(CtrlHandle) - WndClientWidth(CtrlHandle)) / 2 + ImageOrigin().x;
+}
 
 int TacDialogWnd::ClientOffsetY() const {
   const int frame = CaptionHeight(true) ? FrameWidthOf(CtrlHandle, nullptr, true) : 0;
-  return WndHeight(CtrlHandle) - WndClientHeight(CtrlHandle) - frame;
+  return WndHeight(CtrlHandle) - WndClientHeight(CtrlHandle) - frame + ImageOrigin().y;
 }
 
 RECT TacDialogWnd::IconRect() const {
   RECT r;
-  r.left = FrameWidthOf(CtrlHandle, nullptr, true) + (SkinManager ? SkinManager->SkinData().BILeft : 0);
+  const RECT m = GetExBorderMargins();
+  r.left = FrameWidthOf(CtrlHandle, BorderForm(), true) + (SkinManager ? SkinManager->SkinData().BILeft : 0) + m.left;
   r.right = r.left + GetSystemMetrics(SM_CXSMICON);
-  r.top = (InnerFrameWidth(CtrlHandle, nullptr, true) + CaptionHeight(true) - GetSystemMetrics(SM_CYSMICON)) / 2;
+  r.top = (InnerFrameWidth(CtrlHandle, BorderForm(), true) + CaptionHeight(true) - GetSystemMetrics(SM_CYSMICON)) / 2 +
+          m.top;
   r.bottom = r.top + GetSystemMetrics(SM_CYSMICON);
   return r;
 }
@@ -174,8 +188,15 @@ void TacDialogWnd::ApplyWindowRegion(bool repaint) {
   // Another component may veto the region.
   if (SendMessageW(CtrlHandle, 0xBC4D, 0x41A2, 0) == 0x41A2) return;
   SettingRegion = true;
-  HRGN region = CreateRectRgn(0, 0, WndWidth(CtrlHandle), WndHeight(CtrlHandle));
-  for (const RECT& r : RegionRects) {
+  HRGN region = nullptr;
+  if (BorderForm()) {
+    // The border window shows the frame and title: the window keeps its client.
+    const RECT client = GetClientRectInWindow(CtrlHandle);
+    region = CreateRectRgn(client.left, client.top, client.right, client.bottom);
+  } else {
+    region = CreateRectRgn(0, 0, WndWidth(CtrlHandle), WndHeight(CtrlHandle));
+  }
+  for (const RECT& r : BorderForm() ? std::vector<RECT>{} : RegionRects) {
     HRGN cut = CreateRectRgn(r.left, r.top, r.right, r.bottom);
     CombineRgn(region, region, cut, RGN_DIFF);
     DeleteObject(cut);
@@ -214,11 +235,13 @@ void TacDialogWnd::StopBlendOnMoving() {
   SetFocus(CtrlHandle);
   RedrawWindow(CtrlHandle, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  UpdateBorder(true);
 }
 
 void TacDialogWnd::RepaintCaption() {
   if (SkinData) SkinData->BGChanged = true;
   RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
+  UpdateBorder(true);
 }
 
 HBRUSH TacDialogWnd::DialogBrush(COLORREF color) {
@@ -242,13 +265,15 @@ void TacDialogWnd::RepaintFrame() {
   HDC dc = GetWindowDC(CtrlHandle);
   HDC src = cache->Canvas()->Handle();
   const int w = WndWidth(CtrlHandle), h = WndHeight(CtrlHandle);
-  const int cx = ClientOffsetX(), cy = ClientOffsetY();
+  // In window coordinates; the cache holds the window from its origin on.
+  const POINT o = ImageOrigin();
+  const int cx = ClientOffsetX() - o.x, cy = ClientOffsetY() - o.y;
   const int right = cx + WndClientWidth(CtrlHandle), bottom = cy + WndClientHeight(CtrlHandle);
   // Four strips around the client area, never over it.
-  BitBlt(dc, 0, 0, w, cy, src, 0, 0, SRCCOPY);
-  BitBlt(dc, 0, cy, cx, bottom - cy, src, 0, cy, SRCCOPY);
-  BitBlt(dc, right, cy, w - right, bottom - cy, src, right, cy, SRCCOPY);
-  BitBlt(dc, 0, bottom, w, h - bottom, src, 0, bottom, SRCCOPY);
+  BitBlt(dc, 0, 0, w, cy, src, o.x, o.y, SRCCOPY);
+  BitBlt(dc, 0, cy, cx, bottom - cy, src, o.x, o.y + cy, SRCCOPY);
+  BitBlt(dc, right, cy, w - right, bottom - cy, src, o.x + right, o.y + cy, SRCCOPY);
+  BitBlt(dc, 0, bottom, w, h - bottom, src, o.x, o.y + bottom, SRCCOPY);
   ReleaseDC(CtrlHandle, dc);
   if (SkinData) SkinData->SetUpdating(false);
 }
@@ -283,6 +308,7 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
     if (RefusedFromStranger(m)) return;
     switch (SkinCommandCode(m.WParam)) {
       case scNewSkin:
+        UpdateExtBorderForm(SkinManager && SkinManager->ExtendedBorders());
         if (reinterpret_cast<TsSkinManager*>(m.LParam) == SkinManager && SkinData) {
           SkinData->UpdateIndexes();
           CaptionIndex = SkinManager->GetSkinIndex(L"CAPTION");
@@ -296,6 +322,8 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
           SkinData->UpdateIndexes();
           SkinData->Invalidate(false);
         }
+        UpdateExtBorderForm(SkinManager && SkinManager->ExtendedBorders());
+        UpdateBorder(true);
         m.Result = 1;
         return;
       case scIsLocked:
@@ -341,10 +369,18 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       break;
     case WM_LBUTTONUP:
     case WM_NCLBUTTONUP:
+      if (BorderForm() && m.WParam == static_cast<WPARAM>(-1)) m.WParam = static_cast<WPARAM>(BorderHit(m));
       NCLButtonUp(m);
       return;
     case WM_NCLBUTTONDOWN:
-      if (m.WParam < 10 || m.WParam > 17) m.WParam = static_cast<WPARAM>(HitTest(m));
+      if (BorderForm() && m.WParam == HTBORDER) {
+        m.Result = CallPrev(m);
+        return;
+      }
+      if (BorderForm() && m.WParam == static_cast<WPARAM>(-1)) m.WParam = static_cast<WPARAM>(BorderHit(m));
+      // A point outside the title buttons' band keeps the code it came with.
+      if (m.WParam < 10 || m.WParam > 17)
+        if (const LRESULT own = HitTest(m)) m.WParam = static_cast<WPARAM>(own);
       NCLButtonDown(m);
       return;
     case WM_NCLBUTTONDBLCLK:
@@ -362,6 +398,7 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       if (m.WParam == HTCAPTION || m.WParam == HTSYSMENU) return;
       break;
     case WM_NCRBUTTONUP:
+      if (BorderForm() && m.WParam == static_cast<WPARAM>(-1)) m.WParam = static_cast<WPARAM>(BorderHit(m));
       if (m.WParam == HTCAPTION || m.WParam == HTSYSMENU) {
         SetHotTitleButton(0, true);
         ShowSystemMenu(GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
@@ -387,9 +424,31 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
     case WM_NCPAINT:
       if (!IsWindowVisible(wnd)) break;
       GetWindowPosInParent(wnd, ParentWnd, WndRect, WndPos, WndSize, ParentRect);
+      if (TacBorderForm* border = BorderForm();
+          border && !(border->BorderWindow() && IsWindowVisible(border->BorderWindow())) && !AnimationRunning())
+        UpdateBorder(true);
       RepaintFrame();
       m.Result = 1;
       return;
+    case WM_SHOWWINDOW:
+      if (ShowWindowMsg(m)) return;
+      break;
+    case WM_WINDOWPOSCHANGED:
+      if (WindowPosChangedMsg(m)) return;
+      break;
+    case WM_COMMAND:
+      if (m.WParam == IDCANCEL || m.WParam == IDYES) {
+        HideCommandMsg(m);
+        TacScrollWnd::AdapterWndProc(m);
+        // The command left the dialog open: its stand-in goes.
+        if (IsWindow(wnd) && IsWindowVisible(wnd) && Effects && (Effects->SnapshotForm || Effects->Hiding())) {
+          Effects->SnapshotForm.reset();
+          Effects->SetHiding(false);
+          UpdateBorder(true);
+        }
+        return;
+      }
+      break;
     case WM_DRAWITEM:
       if (reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->CtlType == ODT_STATIC)
         SetBkMode(reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hDC, TRANSPARENT);
@@ -402,13 +461,15 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       NeedRegion = true;
       m.Result = CallPrev(m);
       RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+      UpdateBorder(true);
       return;
     case WM_ENABLE:
     case WM_SETTEXT:
       if (!IsWindowVisible(wnd)) break;
       m.Result = CallPrev(m);
       if (SkinData) SkinData->BGChanged = true;
-      SendMessageW(wnd, WM_NCPAINT, 0, 0);
+      if (BorderForm()) UpdateBorder(true);
+      else SendMessageW(wnd, WM_NCPAINT, 0, 0);
       return;
     case WM_PAINT:
       if (OwnClientPaint) {
@@ -434,6 +495,11 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
   }
   TacScrollWnd::AdapterWndProc(m);
   if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MAXIMIZE) SetHotTitleButton(0, false);
+}
+
+LRESULT TacDialogWnd::BorderHit(const classlib::TMessage& m) {
+  TacBorderForm* border = BorderForm();
+  return border ? border->HitTest(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}) : -1;
 }
 
 std::wstring GetWndText(HWND wnd) {

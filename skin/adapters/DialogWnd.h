@@ -16,11 +16,15 @@
 namespace classlib {
 class TBitmap;
 }
+namespace skin {
+class TacBorderForm;
+}
 
 namespace skin::adapters {
 
 class TacProvider;
 class TacSystemMenu;
+class TacDialogEffects;
 
 // Hit codes of the title buttons.
 inline constexpr int kHitMin = 8, kHitMax = 9, kHitClose = 20, kHitHelp = 21;
@@ -35,6 +39,7 @@ struct TacTitleButton {
 
 class TacDialogWnd : public TacScrollWnd {
  public:
+  TacDialogWnd();
   ~TacDialogWnd() override;
   void Create(HWND handle, bool repaint, const std::wstring& skinSection, TsSkinManager* skinManager,
               TsCommonData* skinData) override;
@@ -62,6 +67,8 @@ class TacDialogWnd : public TacScrollWnd {
   UINT_PTR BlendTimer = 0;
   HFONT CaptionFont = nullptr;
   RECT StoredClient{};
+  // The extended border, the hiding picture and the title-button fades.
+  std::unique_ptr<TacDialogEffects> Effects;
 
   void InitDialogParams();
   // Geometry, in pixels of the window image.
@@ -89,6 +96,32 @@ class TacDialogWnd : public TacScrollWnd {
   void StopBlendOnMoving();
   void RepaintCaption();
   void RepaintFrame();
+  // The extended border window (null without one), its margins and where
+  // the window's top-left lies in the cache (0, 0 without one).
+  TacBorderForm* BorderForm() const;
+  RECT GetExBorderMargins() const;
+  POINT ImageOrigin() const;
+  // Creates the border (Enable, a caption and the skin allow it) or frees it.
+  void UpdateExtBorderForm(bool enable);
+  // Lays the skin's extended-border mask over the whole cache.
+  void PaintExtBorderImage();
+  // Places and pushes the border when there is one and the dialog shows.
+  void UpdateBorder(bool repaint);
+  void FreeTitleAnimations();
+  // Paints the client's picture from the cache and the children into DC.
+  void PaintClientArea(HDC dc);
+  // Window messages of the show and hide animations; true when answered.
+  bool ShowWindowMsg(classlib::TMessage& message);
+  bool WindowPosChangedMsg(classlib::TMessage& message);
+  void HideCommandMsg(classlib::TMessage& message);
+  // Starts the fade of a title button's new state; true when the fade
+  // shows it (the screen is left to the fade).
+  bool FadeTitleButton(int hitCode, int maskIndex);
+  // The border window's hit code of the message's screen point.
+  LRESULT BorderHit(const classlib::TMessage& message);
+  // The glow of a hot title button when its change is not faded.
+  void UpdateTitleGlow(int hitCode, int maskIndex);
+
   // The dialog-colour answer: one brush per colour, freed with the adapter.
   HBRUSH DialogBrush(COLORREF color);
 

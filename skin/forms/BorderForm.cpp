@@ -83,6 +83,7 @@ void TacBorderForm::ReadSkinValues() {
 }
 
 HWND TacBorderForm::OwnerWindow() const {
+  if (OwnerWnd) return IsWindow(OwnerWnd) ? OwnerWnd : nullptr;
   TCustomForm* form = owner_ ? owner_->Form() : nullptr;
   return form && form->HandleAllocated() ? form->Handle() : nullptr;
 }

@@ -90,6 +90,9 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   std::function<RECT()> ClientHole;
   // Whether blur-behind was last switched on for the border window.
   bool BlurBehind() const { return blurBehind_; }
+  // The owner's window when it is no form of the class library (a skinned
+  // system dialog); null: the owner's form.
+  HWND OwnerWnd = nullptr;
 
   void BorderWndProc(classlib::TMessage& message);
 

@@ -46,7 +46,9 @@ int GlobalMask(const TsSkinManager* manager, const std::wstring& name) {
   return global < 0 ? -1 : manager->GetMaskIndex(global, L"GLOBALINFO", name);
 }
 
-int FrameHeight(const TsMaskData& mask) { return MaskFrameHeight(mask) / (mask.MaskType > 0 ? mask.MaskType + 1 : 1); }
+// One image's height: the mask rows below the images are not part of it
+// (MaskFrameHeight has taken them off already).
+int FrameHeight(const TsMaskData& mask) { return MaskFrameHeight(mask); }
 
 // The glyph drawn over a key-coloured ground; what stays key becomes
 // transparent, the rest opaque.

@@ -59,9 +59,10 @@ void GenerateMarkerSkin(const std::filesystem::path& folder) {
       else
         layer.Fill(RoundRect(mask.width - kPointLength, 0, mask.width, mask.height, 0), Rgb(mask.point + f));
     };
+    const int border = mask.borderWidth ? mask.borderWidth : kBorderWidth;
     if (mask.border)
       atlas.AddBorder(mask.section, mask.key, mask.width, mask.height, kFrames,
-                      {kBorderWidth, kBorderWidth, kBorderWidth, kBorderWidth}, 0, painter);
+                      {border, border, border, border}, 0, painter);
     else
       atlas.AddGlyph(mask.section, mask.key, mask.width, mask.height, kFrames, painter);
   }

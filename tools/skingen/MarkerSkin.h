@@ -76,6 +76,7 @@ struct TMarkerMask {
   int width, height;
   unsigned colour;  // frame 0
   unsigned point;   // 0 for none
+  int borderWidth = 0;  // of a border mask; 0: kBorderWidth
 };
 inline constexpr int kPointLength = 4;
 inline constexpr TMarkerMask kExtraMasks[] = {
@@ -84,6 +85,9 @@ inline constexpr TMarkerMask kExtraMasks[] = {
     {"TRACKBAR", "TICKVERT", false, 4, 2, 0x206040, 0},
     {"TRACKBAR", "SLIDERMASK", false, 11, 19, 0x9050A0, 0x9050E0},
     {"TRACKBAR", "SLIDERVMASK", false, 19, 11, 0x9060A0, 0x9060E0},
+    // The extended border drawn around a skinned dialog (its margins are
+    // the border widths less the skin's form offset).
+    {"GLOBALINFO", "EXBORDER", true, 30, 30, 0x4060A0, 0, 12},
 };
 
 // The check box and radio glyphs of "GLOBALINFO" (glyph size, three frames).

@@ -1,0 +1,95 @@
+// The skinned dialog's extended border: the layered window behind it that
+// shows the skin's wider frame and shadow. With one, the dialog's own
+// window keeps only its client area (its region) and the border window
+// shows the frame, title and buttons from the dialog's cache, in which the
+// window's top-left lies at the border's left and top offsets.
+#include <algorithm>
+
+#include "skin/adapters/AdapterSupport.h"
+#include "skin/adapters/DialogEffects.h"
+#include "skin/adapters/DialogWnd.h"
+#include "skin/common/sCommonData.h"
+#include "skin/core/CacheInfo.h"
+#include "skin/forms/FormMetrics.h"
+#include "skin/forms/ProviderDC.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/paint/MaskPaint_Gdi.h"
+
+namespace skin::adapters {
+
+namespace {
+
+// The skin's extended-border margins: the border mask's widths less the
+// form offset, or the form offset alone in the plain border mode.
+TBorderMargins ExtBorderMarginsOf(TsSkinManager* manager) {
+  const TsSkinData& data = manager->SkinData();
+  if (data.BorderMode == 1) return TBorderMargins{data.FormOffset, data.FormOffset, data.FormOffset, data.FormOffset};
+  const int mask = manager->ConstData().ExBorder;
+  if (!MaskAt(manager, mask)) return TBorderMargins{};
+  auto less = [&](int width) { return std::max(0, width - data.FormOffset); };
+  return TBorderMargins{less(manager->MaskBorderLeft(mask)), less(manager->MaskBorderTop(mask)),
+                        less(manager->MaskBorderRight(mask)), less(manager->MaskBorderBottom(mask))};
+}
+
+}  // namespace
+
+TacBorderForm* TacDialogWnd::BorderForm() const { return Effects ? Effects->BorderForm.get() : nullptr; }
+
+RECT TacDialogWnd::GetExBorderMargins() const {
+  TacBorderForm* border = BorderForm();
+  return border ? border->Margins() : RECT{0, 0, 0, 0};
+}
+
+POINT TacDialogWnd::ImageOrigin() const {
+  TacBorderForm* border = BorderForm();
+  return border ? POINT{border->LeftOffset(), border->TopOffset()} : POINT{0, 0};
+}
+
+void TacDialogWnd::UpdateExtBorderForm(bool enable) {
+  if (!Effects) return;
+  const bool wanted = enable && SkinManager && SkinManager->Skin() && SkinData && CaptionHeight(false) != 0;
+  if (wanted == (BorderForm() != nullptr)) return;
+  FreeTitleAnimations();
+  if (wanted) {
+    auto border = std::make_unique<TacBorderForm>(Effects.get());
+    border->OwnerWnd = CtrlHandle;
+    border->Values.Margins = ExtBorderMarginsOf(SkinManager);
+    // The border image and the cache share their coordinates.
+    border->ButtonAt = [this](POINT p) {
+      for (const TacTitleButton& b : Buttons)
+        if (b.Rect.right > b.Rect.left && PtInRect(&b.Rect, p)) return b.HitCode;
+      return 0;
+    };
+    border->ClientHole = [this] {
+      const int x = ClientOffsetX(), y = ClientOffsetY();
+      return RECT{x, y, x + WndClientWidth(CtrlHandle), y + WndClientHeight(CtrlHandle)};
+    };
+    Effects->BorderForm = std::move(border);
+  } else {
+    Effects->BorderForm.reset();
+  }
+  SkinData->BGChanged = true;
+  NeedRegion = true;
+  if (!IsWindowVisible(CtrlHandle)) return;
+  InitRegionRects();
+  ApplyWindowRegion(true);
+  NeedRegion = false;
+  UpdateBorder(true);
+  RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void TacDialogWnd::PaintExtBorderImage() {
+  classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+  const TsMaskData* mask = SkinManager ? MaskAt(SkinManager, SkinManager->ConstData().ExBorder) : nullptr;
+  if (!cache || !mask) return;
+  const int state = !Active && mask->ImageCount > 1 ? 1 : 0;
+  paint::PaintMaskRect32(cache, TRect{0, 0, cache->Width(), cache->Height()}, true, EmptyCacheInfo, *mask, state,
+                         SkinManager);
+}
+
+void TacDialogWnd::UpdateBorder(bool repaint) {
+  TacBorderForm* border = BorderForm();
+  if (border && !Moving && IsWindowVisible(CtrlHandle)) border->UpdateExBorders(repaint, 255);
+}
+
+}  // namespace skin::adapters
