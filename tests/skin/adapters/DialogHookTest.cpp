@@ -26,84 +26,15 @@
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/core/SkinConst.h"
-#include "tests/skin/adapters/AdapterFixture.h"
+#include "tests/skin/adapters/DialogFixture.h"
 #include "tests/skin/adapters/ScreenShot.h"
 
 namespace skin_test {
 
 using namespace skin::adapters;
 
-namespace {
-
-// What runs inside the modal loop of the box or dialog under test, once it
-// is shown; it must close the dialog.
-std::function<void(HWND)> onDialog;
-HWND seenDialog = nullptr;
-
-BOOL CALLBACK FindDialog(HWND wnd, LPARAM) {
-  wchar_t cls[16] = {};
-  GetClassNameW(wnd, cls, 16);
-  if (std::wstring(cls) != L"#32770" || !IsWindowVisible(wnd)) return TRUE;
-  seenDialog = wnd;
-  return FALSE;
-}
-
-void CALLBACK LookForDialog(HWND, UINT, UINT_PTR id, DWORD) {
-  seenDialog = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
-  if (!seenDialog) return;
-  KillTimer(nullptr, id);
-  HWND dialog = seenDialog;
-  if (onDialog) onDialog(dialog);
-  if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // never leave one open
-}
-
-TacDialogWnd* DialogAdapter(HWND wnd) { return dynamic_cast<TacDialogWnd*>(GetAdapter(wnd)); }
-
-int LiveProviders() {
-  int n = 0;
-  for (TacProvider* p : acProviders()) n += p ? 1 : 0;
-  return n;
-}
-
-LPARAM ScreenPoint(HWND wnd, const RECT& r) {
-  RECT wr;
-  GetWindowRect(wnd, &wr);
-  return MAKELPARAM(wr.left + (r.left + r.right) / 2, wr.top + (r.top + r.bottom) / 2);
-}
-
-COLORREF CachePixel(TacDialogWnd* adapter, int x, int y) {
-  return GetPixel(adapter->SkinData->CacheBmp()->Canvas()->Handle(), x, y);
-}
-
-const char* PicturesDir() { return std::getenv("TESSARILO_PICTURES_DIR"); }
-
-}  // namespace
-
-class DialogHookTest : public AdapterFixture {
- protected:
-  void SetUp() override {
-    AdapterFixture::SetUp();
-    hook_ = SetWindowsHookExW(WH_CBT, DialogHookProc, nullptr, GetCurrentThreadId());
-    ASSERT_NE(hook_, nullptr);
-    onDialog = nullptr;
-  }
-  void TearDown() override {
-    UnhookWindowsHookEx(hook_);
-    onDialog = nullptr;
-    FreeAllProviders();
-    AdapterFixture::TearDown();
-  }
-  int Box(HWND owner = nullptr) {
-    SetTimer(nullptr, 0, 30, LookForDialog);
-    return MessageBoxW(owner, L"Zapisać zmiany w karcie?", L"Tessarilo", MB_OKCANCEL | MB_ICONQUESTION);
-  }
-  // A window destroyed after the dialog lets the hook free its binder.
-  static void DestroySomeWindow() {
-    DestroyWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
-  }
-  HHOOK hook_ = nullptr;
-};
+// The fixture's own name, so that the tests read as the hook's.
+class DialogHookTest : public DialogFixture {};
 
 TEST_F(DialogHookTest, UnownedMessageBoxGetsSkinnedFrameAndItsCloseButtonCancels) {
   struct {
@@ -207,6 +138,7 @@ TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
   struct {
     bool layeredWhileMoving = false, ended = false, layeredAfter = true;
     UINT_PTR timerAfter = 1;
+    BYTE alphaWhileMoving = 0;
   } seen;
   static decltype(seen)* watch = &seen;
   manager_->AnimEffects()->BlendOnMoving()->SetActive(true);
@@ -219,6 +151,7 @@ TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
       KillTimer(nullptr, id);
       HWND active = GetActiveWindow();
       watch->layeredWhileMoving = (GetWindowLongPtrW(active, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+      GetLayeredWindowAttributes(active, nullptr, &watch->alphaWhileMoving, nullptr);
       watch->ended = true;
       ReleaseCapture();
       PostMessageW(active, WM_LBUTTONUP, 0, 0);
@@ -235,6 +168,9 @@ TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
   EXPECT_EQ(seen.timerAfter, 0u);
   EXPECT_TRUE(seen.ended);
   EXPECT_TRUE(seen.layeredWhileMoving);
+  // Fading from opaque toward the target, a step per tick.
+  EXPECT_LT(seen.alphaWhileMoving, 255);
+  EXPECT_GE(seen.alphaWhileMoving, 200);
 }
 
 TEST_F(DialogHookTest, DialogColourIsOneBrushPerColourAndPostedPointersAreIgnored) {
