@@ -163,6 +163,9 @@ TEST_F(DialogFrameTest, ResizingRepaintsTheFrameAndTellsChildrenWhenTheBackgroun
     ASSERT_NE(GetWindowRgn(wnd, rgn), ERROR);
     RECT box;
     GetRgnBox(rgn, &box);
+    // The marker border's one transparent pixel, its top-left, is cut away.
+    EXPECT_FALSE(PtInRegion(rgn, 0, 0));
+    EXPECT_TRUE(PtInRegion(rgn, 1, 0));
     DeleteObject(rgn);
     EXPECT_EQ(box.right, wr.right - wr.left) << "the region follows the new size";
     EXPECT_EQ(box.bottom, wr.bottom - wr.top);
