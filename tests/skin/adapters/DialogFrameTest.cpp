@@ -12,6 +12,7 @@
 #include "classlib/controls/Forms.h"
 #include "classlib/controls/Label.h"
 #include "classlib/controls/Panel.h"
+#include "skin/adapters/ButtonWnd.h"
 #include "skin/adapters/FlatScrollBars.h"
 #include "skin/adapters/SmallWnd.h"
 #include "skin/common/SkinCommandSend.h"
@@ -214,6 +215,17 @@ TEST_F(DialogFrameTest, SkinCommandsAnswerFromTheDialogsSection) {
   EXPECT_EQ(SendSkinCommandToWnd(wnd, skin::scIsLocked, 0), 1);
   SendMessageW(wnd, skin::SkinCommandMessage, skin::SkinCommandWParam(skin::scSetUpdating, 0), 0);
   EXPECT_FALSE(adapter->SkinData->Updating());
+}
+
+TEST_F(DialogFrameTest, ControlsShownLateGetTheirAdaptersWhenTheDialogSaysSo) {
+  TacDialogWnd* adapter = Shown(WS_SYSMENU);
+  ASSERT_NE(adapter, nullptr);
+  HWND wnd = adapter->CtrlHandle;
+  HWND late = CreateWindowExW(0, L"BUTTON", L"Dalej", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, wnd,
+                              nullptr, nullptr, nullptr);
+  EXPECT_EQ(GetAdapter(late), nullptr);
+  SendMessageW(wnd, kControlsShownMessage, 0, 0);
+  EXPECT_NE(dynamic_cast<TacBtnWnd*>(GetAdapter(late)), nullptr);
 }
 
 TEST_F(DialogFrameTest, MinimizeButtonReleasedAwayFromItMinimizesNothing) {
