@@ -112,6 +112,7 @@ TacMainWnd* MakePanelAdapter(HWND wnd, bool repaint, const wchar_t* section, TsS
   auto data = std::make_unique<TsCommonData>(classlib::FindControl(wnd), true);
   data->SetSkinManager(manager);
   TacMainWnd* adapter = MakeAdapter<TacPanelWnd>(wnd, repaint, section, manager, data.get());
+  if (!adapter) return nullptr;
   adapter->OwnSkinData = true;
   data.release();
   return adapter;
