@@ -3,7 +3,6 @@
 // window keeps only its client area (its region) and the border window
 // shows the frame, title and buttons from the dialog's cache, in which the
 // window's top-left lies at the border's left and top offsets.
-#include <algorithm>
 
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/DialogEffects.h"
@@ -16,22 +15,6 @@
 #include "skin/paint/MaskPaint_Gdi.h"
 
 namespace skin::adapters {
-
-namespace {
-
-// The skin's extended-border margins: the border mask's widths less the
-// form offset, or the form offset alone in the plain border mode.
-TBorderMargins ExtBorderMarginsOf(TsSkinManager* manager) {
-  const TsSkinData& data = manager->SkinData();
-  if (data.BorderMode == 1) return TBorderMargins{data.FormOffset, data.FormOffset, data.FormOffset, data.FormOffset};
-  const int mask = manager->ConstData().ExBorder;
-  if (!MaskAt(manager, mask)) return TBorderMargins{};
-  auto less = [&](int width) { return std::max(0, width - data.FormOffset); };
-  return TBorderMargins{less(manager->MaskBorderLeft(mask)), less(manager->MaskBorderTop(mask)),
-                        less(manager->MaskBorderRight(mask)), less(manager->MaskBorderBottom(mask))};
-}
-
-}  // namespace
 
 TacBorderForm* TacDialogWnd::BorderForm() const { return Effects ? Effects->BorderForm.get() : nullptr; }
 
@@ -53,7 +36,8 @@ void TacDialogWnd::UpdateExtBorderForm(bool enable) {
   if (wanted) {
     auto border = std::make_unique<TacBorderForm>(Effects.get());
     border->OwnerWnd = CtrlHandle;
-    border->Values.Margins = ExtBorderMarginsOf(SkinManager);
+    const TsExtBorderMargins m = SkinManager->ExtBorderMargins();
+    border->Values.Margins = TBorderMargins{m.Left, m.Top, m.Right, m.Bottom};
     // The border image and the cache share their coordinates.
     border->ButtonAt = [this](POINT p) {
       for (const TacTitleButton& b : Buttons)

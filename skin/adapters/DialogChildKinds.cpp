@@ -28,7 +28,7 @@ TDialogChildKind DialogChildKindOf(std::wstring_view className, std::uint32_t st
   }
   if (name == L"#32770" || name == L"shbrowseforfolder") return {A::TransPanel, L"CHECKBOX"};
   if (name == L"tpanel") return {A::Panel, L"CHECKBOX"};
-  if (name == L"tsilentpaintpanel") return {A::Panel, L"GROUPBOX"};
+  if (name == L"tsilentpaintpanel") return {A::SilentPanel, L"GROUPBOX"};
   // An edit that is not shown (the open dialog keeps hidden ones) stays as it is.
   if (name == L"edit") return visible ? TDialogChildKind{A::Edit, L"EDIT", true, true, true} : TDialogChildKind{};
   if (name == L"button") {

@@ -16,7 +16,8 @@ enum class TDialogChildAdapter {
   Edge,
   Static,
   TransPanel,
-  Panel,
+  Panel,        // a class-library panel: dressed in the skin's colours
+  SilentPanel,  // a panel painting itself quietly: its caption cleared
   Edit,
   GroupBox,
   CheckBox,

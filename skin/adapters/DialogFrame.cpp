@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Colors.h"
@@ -15,8 +16,12 @@
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/ProviderDC.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/core/SystemEntries.h"
 #include "skin/paint/MaskPaint_Gdi.h"
+#include "skin/paint/PixelCopies_Gdi.h"
 #include "skin/paint/PixelFills_Gdi.h"
+#include "skin/paint/SectionItem_Gdi.h"
+#include "skin/paint/TextHelpers_Gdi.h"
 
 namespace skin::adapters {
 
@@ -107,24 +112,53 @@ void TacDialogWnd::PaintTitle() {
     paint::PaintSectionItem32(TitleIndex, true, Active ? 1 : 0,
                               TRect{m.left, m.top, cache->Width() - m.right, m.top + band}, TPoint{0, 0}, cache,
                               SkinManager);
-  HDC dc = cache->Canvas()->Handle();
   const RECT icon = IconRect();
   if (Icon)
-    DrawIconEx(dc, icon.left, icon.top, Icon, icon.right - icon.left, icon.bottom - icon.top, 0, nullptr, DI_NORMAL);
-  RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft + m.left, m.top + 2,
-            cache->Width() - TitleButtonsWidth() - 6 - m.right, m.top + band};
+    DrawIconEx(cache->Canvas()->Handle(), icon.left, icon.top, Icon, icon.right - icon.left, icon.bottom - icon.top,
+               0, nullptr, DI_NORMAL);
+  const RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft + m.left, m.top + 2,
+                  cache->Width() - TitleButtonsWidth() - 6 - m.right, m.top + band};
   UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
   if (SavedExStyle & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) flags |= DT_RIGHT | DT_RTLREADING;
-  const TsGeneralData* section = SectionAt(SkinManager, TitleIndex);
-  const TColor color = section ? (Active && section->States > 1 ? section->HotFontColor : section->FontColor)
-                               : classlib::ColorToRGB(classlib::clCaptionText);
-  const int savedMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF savedColor = SetTextColor(dc, static_cast<COLORREF>(color));
-  HGDIOBJ oldFont = CaptionFont ? SelectObject(dc, CaptionFont) : nullptr;
-  DrawTextW(dc, GetWndText(CtrlHandle).c_str(), -1, &text, flags);
-  if (oldFont) SelectObject(dc, oldFont);
-  SetTextColor(dc, savedColor);
-  SetBkMode(dc, savedMode);
+  PaintCaptionText(text, flags);
+}
+
+void TacDialogWnd::PaintCaptionText(const RECT& r, UINT flags) {
+  const std::wstring caption = GetWndText(CtrlHandle);
+  TBitmap* cache = SkinData->CacheBmp();
+  if (caption.empty() || r.right <= r.left || r.bottom <= r.top) return;
+  classlib::TCanvas* canvas = cache->Canvas();
+  if (CaptionFont) canvas->Font()->SetHandle(CaptionFont);
+  canvas->Font()->SetCharset(DEFAULT_CHARSET);
+  canvas->Font()->SetColor(classlib::ColorToRGB(classlib::clCaptionText));
+  const TsGeneralData* title = SectionAt(SkinManager, TitleIndex);
+  const bool hot = Active && title && title->States > 1;
+  const TRect rect{r.left, r.top, r.right, r.bottom};
+  if (SectionAt(SkinManager, CaptionIndex)) {
+    // The caption's own item lies behind the text as it is drawn; it is
+    // laid over a copy of the title so that it may let the title through.
+    RECT measured = r;
+    DrawTextW(canvas->Handle(), caption.c_str(), static_cast<int>(caption.size()), &measured, flags | DT_CALCRECT);
+    const int w = std::min<int>(measured.right - measured.left, r.right - r.left);
+    const int h = std::min<int>(measured.bottom - measured.top, r.bottom - r.top);
+    const int left = (flags & DT_RIGHT) ? r.right - w : r.left;
+    const int top = r.top + (r.bottom - r.top - h) / 2;
+    const TRect item{std::max(0, left - 4), std::max(0, top - 2), std::min(cache->Width(), left + w + 4),
+                     std::min(cache->Height(), top + h + 2)};
+    if (item.Width() > 0 && item.Height() > 0) {
+      const std::unique_ptr<TBitmap> under(paint::NewBitmap32(cache->Width(), cache->Height()));
+      BitBlt(under->Canvas()->Handle(), 0, 0, cache->Width(), cache->Height(), canvas->Handle(), 0, 0, SRCCOPY);
+      paint::PaintSectionItemByIndex(CaptionIndex, L"CAPTION", MakeCacheInfo(under.get(), 0, 0), true, hot ? 1 : 0,
+                                     item, TPoint{item.Left, item.Top}, cache, SkinManager, {});
+    }
+  }
+  const int glowSize = title ? (Active ? title->HotGlowSize : title->GlowSize) : 0;
+  if (glowSize > 0 && !NoGlowing())
+    paint::PaintTextGlow(cache, CaptionGlow,
+                         paint::TTextGlowParams{caption, rect, flags, Active ? title->HotGlowColor : title->GlowColor,
+                                                glowSize, 15});
+  paint::PaintSkinText(canvas, paint::TSkinTextParams{caption, rect, flags, true, static_cast<std::uint8_t>(hot ? 1 : 0),
+                                                       TitleIndex, SkinManager});
 }
 
 void TacDialogWnd::PlaceTitleButton(TacTitleButton& button, int& x, bool spacing) {
@@ -296,14 +330,40 @@ void TacDialogWnd::NCLButtonDown(classlib::TMessage& m) {
     PressTitleButton(code);
     return;
   }
-  if (IsIconic(CtrlHandle)) SendMessageW(CtrlHandle, WM_SYSCOMMAND, 0xF012, 0);
+  if (IsIconic(CtrlHandle)) SendMessageW(CtrlHandle, WM_SYSCOMMAND, kDragMove, 0);
   SetHotTitleButton(0, true);
+  if (IsZoomed(CtrlHandle)) {
+    // A maximized dialog does not move: a click on its caption only
+    // brings it forward.
+    RECT wr;
+    GetWindowRect(CtrlHandle, &wr);
+    const int y = GET_Y_LPARAM(m.LParam) - wr.top;
+    if (y >= 0 && y < InnerFrameWidth(CtrlHandle, nullptr, true) + CaptionHeight(true)) {
+      if (!Active) SetFocus(CtrlHandle);
+      return;
+    }
+  }
   TacBlendOnMoving* blend = SkinManager ? SkinManager->AnimEffects()->BlendOnMoving() : nullptr;
   if (code == HTCAPTION && blend && blend->Active() && blend->BlendValue() < 255 && !IsIconic(CtrlHandle)) {
+    // The dragged picture shows the dialog active.
+    if (!Active) {
+      Active = true;
+      if (SkinData) SkinData->BGChanged = true;
+      SendMessageW(CtrlHandle, WM_NCPAINT, 0, 0);
+    }
     StartBlendOnMoving();
     return;
   }
   m.Result = CallPrev(m);
+}
+
+bool TacDialogWnd::CursorOver(const TacTitleButton& button) const {
+  RECT wr;
+  GetWindowRect(CtrlHandle, &wr);
+  POINT p = ScrollPlatform().CursorPos();
+  p.x -= wr.left;
+  p.y -= wr.top;
+  return PtInRect(&button.Rect, p) != FALSE;
 }
 
 void TacDialogWnd::NCLButtonUp(classlib::TMessage& m) {
@@ -314,7 +374,14 @@ void TacDialogWnd::NCLButtonUp(classlib::TMessage& m) {
   HWND wnd = CtrlHandle;
   switch (code) {
     case kHitMin:
-      if (pressed) SendMessageW(wnd, WM_SYSCOMMAND, IsIconic(wnd) ? SC_RESTORE : SC_MINIMIZE, 0);
+      if (!pressed) break;
+      if (!CursorOver(*button)) {
+        // Released away from the button: nothing is minimized.
+        m.WParam = static_cast<WPARAM>(code);
+        m.Result = CallPrev(m);
+        break;
+      }
+      SendMessageW(wnd, WM_SYSCOMMAND, IsIconic(wnd) ? SC_RESTORE : SC_MINIMIZE, 0);
       break;
     case kHitMax:
       if (pressed && (CanMaximize() || CanRestore())) {
@@ -326,6 +393,7 @@ void TacDialogWnd::NCLButtonUp(classlib::TMessage& m) {
       if (pressed) {
         SendMessageW(wnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
         if (SysMenu) SysMenu->UpdateItems();
+        if (IsWindow(wnd)) SendMessageW(wnd, WM_NCPAINT, 0, 0);
       }
       break;
     case kHitClose:

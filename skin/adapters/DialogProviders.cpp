@@ -5,6 +5,7 @@
 
 #include "classlib/controls/Application.h"
 #include "classlib/controls/Forms.h"
+#include "classlib/controls/Label.h"
 #include "classlib/controls/Screen.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/ButtonWnd.h"
@@ -13,6 +14,7 @@
 #include "skin/adapters/DialogSystemMenu.h"
 #include "skin/adapters/DialogWnd.h"
 #include "skin/adapters/EditWnd.h"
+#include "skin/adapters/FlatScrollBars.h"
 #include "skin/adapters/ListViewWnd.h"
 #include "skin/adapters/MnuWnd.h"
 #include "skin/adapters/SmallWnd.h"
@@ -27,6 +29,7 @@
 #include "skin/core/SystemEntries.h"
 #include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/paint/GlowWindows_Gdi.h"
 
 namespace skin::adapters {
 namespace {
@@ -53,15 +56,33 @@ int VisibleDialogs() {
   return n;
 }
 
+std::vector<classlib::TCustomForm*> MDIChildrenOf(const classlib::TCustomForm* form) {
+  std::vector<classlib::TCustomForm*> children;
+  for (int i = 0; i < form->MDIChildCount(); ++i)
+    if (classlib::TCustomForm* child = form->MDIChildren(i)) children.push_back(child);
+  return children;
+}
+
+// The form whose window it is, or the MDI child of an MDI main form.
 classlib::TCustomForm* FormOf(HWND wnd) {
   classlib::TScreen* screen = classlib::Screen;
   for (int i = screen->CustomFormCount() - 1; i >= 0; --i) {
     classlib::TCustomForm* form = screen->CustomForms(i);
     if (!form || form->ComponentState().Contains(classlib::csDestroying)) continue;
     // Never Handle(): it would create the window of a form not yet shown.
-    if (form->HandleAllocated() && form->Handle() == wnd) return form;
+    if (!form->HandleAllocated()) continue;
+    if (form->Handle() == wnd) return form;
+    if (form->FormStyle() != classlib::fsMDIForm) continue;
+    for (classlib::TCustomForm* child : MDIChildrenOf(form))
+      if (child->HandleAllocated() && child->Handle() == wnd) return child;
   }
   return nullptr;
+}
+
+void BindForm(classlib::TCustomForm* form) {
+  auto* binder = classlib::New<TacProvider>(form);
+  acProviders().push_back(binder);
+  binder->AttachSkinProvider(form);
 }
 
 bool AttachForm(classlib::TCustomForm* form, const std::wstring& className, TsSkinManager* manager) {
@@ -72,9 +93,11 @@ bool AttachForm(classlib::TCustomForm* form, const std::wstring& className, TsSk
   if (std::find(skip.begin(), skip.end(), className) != skip.end()) return false;
   const TacSkinningRule rule = className == L"TMessageForm" ? srStdDialogs : srStdForms;
   if (!manager->SkinningRules().Contains(rule)) return false;
-  auto* binder = classlib::New<TacProvider>(form);
-  acProviders().push_back(binder);
-  binder->AttachSkinProvider(form);
+  BindForm(form);
+  // The children of an MDI main form are skinned with it.
+  if (form->FormStyle() == classlib::fsMDIForm)
+    for (classlib::TCustomForm* child : MDIChildrenOf(form))
+      if (child->HandleAllocated() && !AnswersSkinned(child->Handle())) BindForm(child);
   return true;
 }
 
@@ -83,8 +106,19 @@ TacMainWnd* Make(HWND wnd, bool repaint, const wchar_t* section, TsSkinManager* 
   return MakeAdapter<T>(wnd, repaint, section, manager, nullptr);
 }
 
-TacMainWnd* MakeChildAdapter(const TDialogChildKind& kind, HWND wnd, bool repaint, TsSkinManager* manager,
-                             DWORD style) {
+// A panel of the class library inside a system dialog: its adapter's skin
+// data knows the panel, so the adapter paints it as a container.
+TacMainWnd* MakePanelAdapter(HWND wnd, bool repaint, const wchar_t* section, TsSkinManager* manager) {
+  auto data = std::make_unique<TsCommonData>(classlib::FindControl(wnd), true);
+  data->SetSkinManager(manager);
+  TacMainWnd* adapter = MakeAdapter<TacPanelWnd>(wnd, repaint, section, manager, data.get());
+  if (!adapter) return nullptr;
+  adapter->OwnSkinData = true;
+  data.release();
+  return adapter;
+}
+
+TacMainWnd* MakeChildAdapter(const TDialogChildKind& kind, HWND wnd, bool repaint, TsSkinManager* manager) {
   using A = TDialogChildAdapter;
   const wchar_t* s = kind.Section;
   switch (kind.Adapter) {
@@ -92,7 +126,8 @@ TacMainWnd* MakeChildAdapter(const TDialogChildKind& kind, HWND wnd, bool repain
     case A::Edge: return Make<TacEdgeWnd>(wnd, repaint, s, manager);
     case A::Static: return Make<TacStaticWnd>(wnd, repaint, s, manager);
     case A::TransPanel: return Make<TacTransPanelWnd>(wnd, repaint, s, manager);
-    case A::Panel: return Make<TacPanelWnd>(wnd, repaint, s, manager);
+    case A::Panel:
+    case A::SilentPanel: return MakePanelAdapter(wnd, repaint, s, manager);
     case A::Edit:
     case A::ListBox:
     case A::ComboList: return Make<TacEditWnd>(wnd, repaint, s, manager);
@@ -110,8 +145,30 @@ TacMainWnd* MakeChildAdapter(const TDialogChildKind& kind, HWND wnd, bool repain
     case A::TreeView: return Make<TacTreeViewWnd>(wnd, repaint, s, manager);
     case A::None: break;
   }
-  (void)style;
   return nullptr;
+}
+
+// A class-library panel takes the skin's colours; its labels are drawn
+// over the skinned face and its windowed children get adapters too.
+void DressPanel(TacProvider* provider, TacMainWnd* adapter, TsSkinManager* manager) {
+  auto* panel = dynamic_cast<classlib::TWinControl*>(adapter->SkinData->OwnerControl());
+  if (!panel || !manager) return;
+  for (int i = 0; i < panel->ControlCount(); ++i) {
+    classlib::TControl* control = panel->Controls(i);
+    if (auto* label = dynamic_cast<classlib::TCustomLabel*>(control)) {
+      label->Font()->SetColor(manager->GetGlobalFontColor());
+      label->SetTransparent(true);
+    } else if (auto* windowed = dynamic_cast<classlib::TWinControl*>(control); windowed && windowed->HandleAllocated()) {
+      CreateChildAdapter(provider, windowed->Handle());
+    }
+  }
+  panel->SetColor(manager->GetGlobalColor());
+}
+
+// A panel that paints itself quietly shows no caption of its own.
+void QuietPanel(TacMainWnd* adapter) {
+  if (classlib::TControl* panel = adapter->SkinData->OwnerControl()) panel->SetText(L"");
+  adapter->SkinData->BGChanged = true;
 }
 
 }  // namespace
@@ -150,6 +207,7 @@ void TacProvider::AttachSkinProvider(classlib::TCustomForm* form) {
   SkinProvider = classlib::New<TsSkinProvider>(form);
   SkinProvider->SetUseGlobalColor(false);
   if (acDwmCompositionEnabled()) {
+    if (!SkinProvider->Adapter()) SkinProvider->AdaptControls(nullptr);
     RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     SendMessageW(form->Handle(), WM_NCPAINT, 0, 0);
   } else if (!acIsDebuggerPresent()) {
@@ -165,7 +223,8 @@ bool TacProvider::InitDialog(HWND wnd) {
   TsSkinManager* manager = TsSkinManager::DefaultManager();
   if (DialogWnd || !manager || !manager->Active()) return true;
   LeftScrollBar = (GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0;
-  DialogWnd.reset(MakeAdapter<TacDialogWnd>(wnd, false, L"DIALOG", manager, nullptr));
+  CreateDialogAdapter();
+  if (!DialogWnd) return true;
   DialogWnd->Provider = this;
   const bool ok = AdaptDialogChildren(this, wnd);
   if (ok) {
@@ -177,6 +236,20 @@ bool TacProvider::InitDialog(HWND wnd) {
     if (it != list.end()) *it = nullptr;
   }
   return ok;
+}
+
+void TacProvider::CreateDialogAdapter() {
+  TsSkinManager* manager = TsSkinManager::DefaultManager();
+  if (manager && manager->Active()) {
+    // The skinned bars are drawn over the standard ones, never over flat ones.
+    UninitializeFlatScrollBars(Handle);
+    if (DialogWnd && DialogWnd->Destroyed) DialogWnd.reset();
+    if (!DialogWnd) DialogWnd.reset(MakeAdapter<TacDialogWnd>(Handle, false, L"DIALOG", manager, nullptr));
+    DialogWnd->Provider = this;
+  } else {
+    DialogWnd.reset();
+    InitializeFlatScrollBars(Handle);
+  }
 }
 
 bool AttachProvider(HWND wnd) {
@@ -221,7 +294,7 @@ bool CreateChildAdapter(TacProvider* provider, HWND wnd) {
   AdapterDialogChildren() = true;
   TacMainWnd* adapter = nullptr;
   try {
-    adapter = MakeChildAdapter(kind, wnd, repaint, dialog->SkinManager, style);
+    adapter = MakeChildAdapter(kind, wnd, repaint, dialog->SkinManager);
   } catch (...) {
     adapter = nullptr;  // the child keeps the system's look
   }
@@ -229,9 +302,11 @@ bool CreateChildAdapter(TacProvider* provider, HWND wnd) {
   creatingDialogChild = false;
   if (!adapter) return true;
   if (kind.DialogChild) adapter->DlgMode = true;
+  provider->Adapters.emplace_back(adapter);
+  if (kind.Adapter == TDialogChildAdapter::Panel) DressPanel(provider, adapter, dialog->SkinManager);
+  if (kind.Adapter == TDialogChildAdapter::SilentPanel) QuietPanel(adapter);
   GetWindowPosInParent(wnd, adapter->ParentWnd, adapter->WndRect, adapter->WndPos, adapter->WndSize,
                        adapter->ParentRect);
-  provider->Adapters.emplace_back(adapter);
   return true;
 }
 
@@ -314,7 +389,8 @@ LRESULT CALLBACK DialogHookProc(int code, WPARAM wParam, LPARAM lParam) {
         break;
       }
       case HCBT_DESTROYWND:
-        FreeDestroyedProviders();
+        // A glow window going is no dialog going: its binders stay.
+        if (!paint::GlowFormFreeing()) FreeDestroyedProviders();
         break;
       case HCBT_ACTIVATE:
         AttachProvider(wnd);  // Wine sends some activations with no window

@@ -38,6 +38,9 @@ class TacProvider : public classlib::TComponent {
 
   bool InitDialog(HWND wnd);
   void AttachSkinProvider(classlib::TCustomForm* form);
+  // Makes the dialog's adapter while the default manager is active (the
+  // flat scroll bars go off), frees it otherwise (they come back).
+  void CreateDialogAdapter();
 };
 
 // The binders (null entries are gone ones).

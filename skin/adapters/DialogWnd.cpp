@@ -8,19 +8,26 @@
 #include <algorithm>
 
 #include "classlib/graphics/Bitmap.h"
+#include "classlib/graphics/Colors.h"
 #include "skin/adapters/AdapterSupport.h"
 #include "skin/adapters/DialogChildKinds.h"
+#include "skin/adapters/DialogCorners.h"
 #include "skin/adapters/DialogEffects.h"
 #include "skin/adapters/DialogProviders.h"
 #include "skin/adapters/DialogSystemMenu.h"
 #include "skin/common/BackgroundQueries.h"
+#include "skin/common/Composition.h"
 #include "skin/common/ControlUtils.h"
+#include "skin/common/HotTracking.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
+#include "skin/core/MaskValue.h"
 #include "skin/core/SkinConst.h"
+#include "skin/forms/DwmEntries.h"
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/ProviderDC.h"
 #include "skin/forms/sSkinMenus.h"
+#include "skin/forms/sSkinProvider.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskRegions.h"
 
@@ -28,12 +35,17 @@ namespace skin::adapters {
 
 namespace {
 
-// Translucent dragging ends when the modal move loop returns; a timer
-// that finds the loop over (the button released) ends it too.
+// While the dialog is dragged its opacity falls step by step to the
+// target. The drag ends when the modal move loop returns; a tick that finds
+// the loop over (the button released) ends it too.
 void CALLBACK BlendTimerProc(HWND wnd, UINT, UINT_PTR, DWORD) {
   auto* dialog = dynamic_cast<TacDialogWnd*>(GetAdapter(wnd));
-  if (dialog && dialog->Moving && !(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && GetCapture() != wnd)
+  if (!dialog || !dialog->Moving) return;
+  if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && GetCapture() != wnd) {
     dialog->StopBlendOnMoving();
+    return;
+  }
+  dialog->BlendStep();
 }
 
 }  // namespace
@@ -72,6 +84,8 @@ void TacDialogWnd::Create(HWND handle, bool repaint, const std::wstring& skinSec
   SysMenu->Dialog = this;
   SysMenu->UpdateItems();
   if (SkinData) SkinData->SetUpdating(true);
+  // The system's own show and hide transitions would fight the skinned frame.
+  acDwmSetTransitions(CtrlHandle, true);
   TsSkinManager* def = TsSkinManager::DefaultManager();
   if (def && def->SkinnedPopups()) SkinableMenusOf(def)->HookPopupMenu(SysMenu.get(), true);
   Effects = std::make_unique<TacDialogEffects>(*this);
@@ -186,7 +200,7 @@ void TacDialogWnd::InitRegionRects() {
 void TacDialogWnd::ApplyWindowRegion(bool repaint) {
   if (BorderKind == 2 && !IsIconic(CtrlHandle)) return;
   // Another component may veto the region.
-  if (SendMessageW(CtrlHandle, 0xBC4D, 0x41A2, 0) == 0x41A2) return;
+  if (SendMessageW(CtrlHandle, RegionVetoMessage, RegionVetoCode, 0) == static_cast<LRESULT>(RegionVetoCode)) return;
   SettingRegion = true;
   HRGN region = nullptr;
   if (BorderForm()) {
@@ -217,12 +231,21 @@ void TacDialogWnd::StartBlendOnMoving() {
   TacBlendOnMoving* blend = SkinManager->AnimEffects()->BlendOnMoving();
   if (!blend->Active()) return;
   Moving = true;
+  BlendTarget = blend->BlendValue();
+  BlendAlpha = 255;
   SetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE, GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE) | WS_EX_LAYERED);
-  SetLayeredWindowAttributes(CtrlHandle, 0, blend->BlendValue(), LWA_ALPHA);
+  SetLayeredWindowAttributes(CtrlHandle, 0, BlendAlpha, LWA_ALPHA);
   RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   BlendTimer = SetTimer(CtrlHandle, reinterpret_cast<UINT_PTR>(this), 12, BlendTimerProc);
-  SendMessageW(CtrlHandle, WM_SYSCOMMAND, 0xF012, 0);  // SC_DRAGMOVE: returns when the drag ends
+  SendMessageW(CtrlHandle, WM_SYSCOMMAND, kDragMove, 0);  // returns when the drag ends
   if (Moving) StopBlendOnMoving();
+}
+
+void TacDialogWnd::BlendStep() {
+  // Thirty steps from opaque to the target, at least one unit each.
+  const int step = std::max(1, (255 - BlendTarget) / 30);
+  BlendAlpha = static_cast<std::uint8_t>(std::max<int>(BlendTarget, BlendAlpha - step));
+  SetLayeredWindowAttributes(CtrlHandle, 0, BlendAlpha, LWA_ALPHA);
 }
 
 void TacDialogWnd::StopBlendOnMoving() {
@@ -278,6 +301,58 @@ void TacDialogWnd::RepaintFrame() {
   if (SkinData) SkinData->SetUpdating(false);
 }
 
+void TacDialogWnd::InvalidateStaleCorners(int newWidth, int newHeight) {
+  const TsGeneralData* section = SkinData ? SkinData->Section() : nullptr;
+  if (!section) return;
+  auto size = [this](int index) {
+    const TsMaskData* mask = MaskAt(SkinManager, index);
+    return mask ? TCornerImageSize{MaskFrameWidth(*mask), MaskFrameHeight(*mask)} : TCornerImageSize{};
+  };
+  for (const TRect& r : StaleCornerRects(StoredClient.right, StoredClient.bottom, newWidth, newHeight,
+                                         size(section->ImgTopRight), size(section->ImgBottomRight))) {
+    const RECT stale{r.Left, r.Top, r.Right, r.Bottom};
+    InvalidateRect(CtrlHandle, &stale, TRUE);
+  }
+}
+
+void TacDialogWnd::OnSize(classlib::TMessage& m) {
+  HWND wnd = CtrlHandle;
+  const int newWidth = LOWORD(m.LParam), newHeight = HIWORD(m.LParam);
+  if (!SkinData || SkinData->Updating()) {
+    // Not painted yet: the size is only remembered, so that the first
+    // resize on screen compares with the size the dialog really had.
+    m.Result = CallPrev(m);
+    StoredClient = RECT{0, 0, newWidth, newHeight};
+    return;
+  }
+  InvalidateStaleCorners(newWidth, newHeight);
+  SkinData->SetUpdating(true);
+  m.Result = CallPrev(m);
+  if (!IsWindow(wnd)) return;
+  SkinData->SetUpdating(false);
+  if (!AnimationRunning() && IsWindowVisible(wnd)) {
+    // The frame may have been painted at the new size already (the system
+    // paints it while it moves the window); otherwise it is now.
+    const classlib::TBitmap* cache = SkinData->CacheBmp();
+    const bool stale = !cache || cache->Width() != WndWidth(wnd) || cache->Height() != WndHeight(wnd);
+    if (stale || (IsIconic(wnd) && acDwmCompositionEnabled())) {
+      NeedRegion = true;
+      SkinData->BGChanged = true;
+      SendMessageW(wnd, WM_NCPAINT, 0, 0);
+    }
+    // Children whose background follows the dialog's gradient paint it again.
+    const bool widthChanged = newWidth != StoredClient.right, heightChanged = newHeight != StoredClient.bottom;
+    if (((SkinData->BGVariation & BGVariesVertically) && heightChanged) ||
+        ((SkinData->BGVariation & BGVariesHorizontally) && widthChanged))
+      BroadcastToChildren(wnd, SkinCommandMessage, SkinCommandWParam(scParentChanged), 0);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW | RDW_NOFRAME);
+    // A larger dialog shows parts of the image the client never had.
+    const bool grown = newWidth > StoredClient.right || newHeight > StoredClient.bottom;
+    if (grown && StoredClient.right != 0 && !acDwmCompositionEnabled()) InvalidateRect(wnd, nullptr, TRUE);
+  }
+  StoredClient = RECT{0, 0, newWidth, newHeight};
+}
+
 void TacDialogWnd::PaintClient(HDC dc) {
   if (SkinData && SkinData->BGChanged) PaintNonClientArea();
   classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
@@ -326,11 +401,23 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
         UpdateBorder(true);
         m.Result = 1;
         return;
+      case scSetUpdating:
+        // The flag rides in the low word, as for every other receiver.
+        if (SkinData) {
+          SkinData->SetUpdating(SkinCommandLow(m.WParam) == 1);
+          if (SkinData->Updating()) SkinData->BGChanged = true;
+        }
+        break;
       case scIsLocked:
         m.Result = SkinData && SkinData->Updating() ? 1 : 0;
         return;
+      case scBGVaries: {
+        const TsGeneralData* section = SkinData ? SkinData->Section() : nullptr;
+        m.Result = section && section->GradientPercent + section->ImagePercent >= 1 ? 1 : 0;
+        return;
+      }
       case scGetBGColor:
-        m.Result = SkinManager ? SkinManager->GetGlobalColor() : 0;
+        m.Result = SkinData ? static_cast<LRESULT>(static_cast<std::uint32_t>(GetBGColor(SkinData, 0, wnd))) : 0;
         return;
       case 28:
         if (Provider) AdaptDialogChildren(Provider, wnd);
@@ -364,6 +451,15 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       TacScrollWnd::AdapterWndProc(m);
       if (Provider) AdaptDialogChildren(Provider, wnd);
       return;
+    case kControlsShownMessage:
+      // Controls the dialog made late get their adapters at once.
+      m.Result = CallPrev(m);
+      if (Provider && IsWindow(wnd)) AdaptDialogChildren(Provider, wnd);
+      RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+      return;
+    case WM_MOUSEMOVE:
+      if (IsWindowEnabled(wnd)) SetActiveControl(nullptr);
+      break;
     case WM_MOUSELEAVE:
       SetHotTitleButton(0, true);
       break;
@@ -457,10 +553,12 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
       m.Result = reinterpret_cast<LRESULT>(DialogBrush(SkinManager ? SkinManager->GetGlobalColor() : 0xFFFFFF));
       return;
     case WM_SIZE:
-      if (SkinData) SkinData->BGChanged = true;
-      NeedRegion = true;
+      OnSize(m);
+      return;
+    case WM_SETFOCUS:
       m.Result = CallPrev(m);
-      RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+      RedrawWindow(GetActiveWindow(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
       UpdateBorder(true);
       return;
     case WM_ENABLE:
@@ -487,14 +585,35 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
         ChildrenAdapted = true;
         if (Provider) AdaptDialogChildren(Provider, wnd);
       }
+      if (HDC dc = reinterpret_cast<HDC>(m.WParam); dc && SkinData && SkinData->CacheBmp() &&
+                                                       SkinData->CacheBmp()->Width() != WndWidth(wnd)) {
+        // The frame's image is behind the window's size: the title's colour
+        // stands in until it is painted again.
+        const TsGeneralData* title = SectionAt(SkinManager, TitleIndex);
+        RECT client;
+        GetClientRect(wnd, &client);
+        HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(
+            title ? title->Color : SkinManager ? SkinManager->GetGlobalColor() : classlib::ColorToRGB(classlib::clBtnFace)));
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+      }
       EraseBackground(reinterpret_cast<HDC>(m.WParam));
       m.Result = 1;
       return;
     default:
       break;
   }
+  const UINT msg = m.Msg;
+  const WPARAM param = m.WParam, command = param & 0xFFF0;
   TacScrollWnd::AdapterWndProc(m);
-  if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MAXIMIZE) SetHotTitleButton(0, false);
+  if (msg != WM_SYSCOMMAND || !IsWindow(wnd)) return;
+  if (param == kDragMove) {
+    UpdateWindow(wnd);
+  } else if (command == SC_MAXIMIZE || command == SC_RESTORE) {
+    // The button that caused it is not hot any more.
+    if (HasMaxBox()) HotButton = kHitMax;
+    SetHotTitleButton(0, false);
+  }
 }
 
 LRESULT TacDialogWnd::BorderHit(const classlib::TMessage& m) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/adapters/ScrollWnd.h"
+#include "skin/paint/TextGlow_Gdi.h"
 
 namespace classlib {
 class TBitmap;
@@ -25,6 +26,12 @@ namespace skin::adapters {
 class TacProvider;
 class TacSystemMenu;
 class TacDialogEffects;
+
+// The system command that moves a window with the mouse, modally.
+inline constexpr WPARAM kDragMove = 0xF012;
+// Sent to a dialog when it has shown controls it made late; they get their
+// adapters then.
+inline constexpr UINT kControlsShownMessage = 0x52E;
 
 // Hit codes of the title buttons.
 inline constexpr int kHitMin = 8, kHitMax = 9, kHitClose = 20, kHitHelp = 21;
@@ -65,10 +72,15 @@ class TacDialogWnd : public TacScrollWnd {
   std::unique_ptr<classlib::TBitmap> TitleImage;
   std::unique_ptr<TacSystemMenu> SysMenu;
   UINT_PTR BlendTimer = 0;
+  // The opacity of a translucent drag now and where it falls to.
+  std::uint8_t BlendAlpha = 255, BlendTarget = 255;
   HFONT CaptionFont = nullptr;
+  // The client size the last WM_SIZE left (0 x 0 before the first).
   RECT StoredClient{};
   // The extended border, the hiding picture and the title-button fades.
   std::unique_ptr<TacDialogEffects> Effects;
+  // The caption's glow, kept while the caption stays the same.
+  paint::TGlowMask CaptionGlow;
 
   void InitDialogParams();
   // Geometry, in pixels of the window image.
@@ -94,6 +106,8 @@ class TacDialogWnd : public TacScrollWnd {
   void ShowSystemMenu(int x, int y);
   void StartBlendOnMoving();
   void StopBlendOnMoving();
+  // One tick of a translucent drag: the opacity a step nearer the target.
+  void BlendStep();
   void RepaintCaption();
   void RepaintFrame();
   // The extended border window (null without one), its margins and where
@@ -139,11 +153,16 @@ class TacDialogWnd : public TacScrollWnd {
   TacTitleButton* ButtonOf(int hitCode);
 
  private:
+  void OnSize(classlib::TMessage& message);
+  void InvalidateStaleCorners(int newWidth, int newHeight);
+  void PaintCaptionText(const RECT& textRect, UINT flags);
   void EraseBackground(HDC dc);
   void PaintClient(HDC dc);
   void PlaceTitleButton(TacTitleButton& button, int& x, bool spacing);
   int ButtonIndexAt(int x) const;
   bool ButtonEnabled(int hitCode) const;
+  // Whether the mouse is over the button now.
+  bool CursorOver(const TacTitleButton& button) const;
   std::map<COLORREF, HBRUSH> brushes_;
 };
 

@@ -48,6 +48,9 @@ void GenerateMarkerSkin(const std::filesystem::path& folder) {
       });
     }
   }
+  options.Set("DIALOGTITLE", "HGSIZE", kDialogTitleGlowSize);
+  options.Set("DIALOGTITLE", "HGCOL", SkinColour(kDialogTitleGlowColour));
+  options.Set("DIALOGTITLE", "GSIZE", 0);
   for (const TMarkerMask& m : kExtraMasks) {
     const TMarkerMask mask = m;
     const auto painter = [mask](TLayer& layer, int frame) {

@@ -62,9 +62,17 @@ inline constexpr TMarkerSection kSections[] = {
     {"DIVIDER", 0x9090C0, 0x909080, 0},
     {"TRACKBAR", 0xE8D8C8, 0, 0},
     {"MDIAREA", 0x70A0A0, 0, 0},
-    // The frame and client of a skinned system dialog.
+    // The frame and client of a skinned system dialog, the title band of
+    // one with a modal frame and the item behind its caption text.
     {"DIALOG", 0xD8D0C8, 0x283848, 0},
+    {"DIALOGTITLE", 0xA8B8C8, 0, 0},
+    {"CAPTION", 0xC0C0C0, 0, 0},
 };
+
+// The glow of an active dialog's caption (HGSIZE, HGCOL); an inactive one
+// has none.
+inline constexpr int kDialogTitleGlowSize = 3;
+inline constexpr unsigned kDialogTitleGlowColour = 0x00FF00;
 
 // Masks other than BORDERSMASK and GLYPHMASK. A glyph with a `point` has
 // its far end in that colour (the bottom rows of an upright glyph, the
@@ -88,6 +96,10 @@ inline constexpr TMarkerMask kExtraMasks[] = {
     // The extended border drawn around a skinned dialog (its margins are
     // the border widths less the skin's form offset).
     {"GLOBALINFO", "EXBORDER", true, 30, 30, 0x4060A0, 0, 12},
+    // Corner images of the dialog frame, large enough to reach into the
+    // client area.
+    {"DIALOG", "IMGTOPRIGHT", false, 12, 12, 0x60B0D0, 0},
+    {"DIALOG", "IMGBTMRIGHT", false, 12, 12, 0x70B0D0, 0},
 };
 
 // The check box and radio glyphs of "GLOBALINFO" (glyph size, three frames).

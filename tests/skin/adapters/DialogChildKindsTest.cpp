@@ -53,6 +53,8 @@ TEST(DialogChildKinds, ClassAndStyleTable) {
       {L"SysTreeView32", 0, 0, true, A::TreeView, L"EDIT"},
       {L"#32770", 0, 0, true, A::TransPanel, L"CHECKBOX"},
       {L"SHBrowseForFolder", 0, 0, true, A::TransPanel, L"CHECKBOX"},
+      {L"TPanel", 0, 0, true, A::Panel, L"CHECKBOX"},                     // class names compared in lower case
+      {L"TSilentPaintPanel", 0, 0, true, A::SilentPanel, L"GROUPBOX"},
       {L"DirectUIHWND", 0, 0, true, A::None, L""},
   };
   for (const Row& r : rows) {

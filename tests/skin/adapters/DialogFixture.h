@@ -1,13 +1,15 @@
 #pragma once
 // Raw system dialogs under the creation hook over the marker skin: a
-// manager whose rules include standard dialogs, message boxes whose modal
-// loop runs a test's code once the box shows, and small helpers.
+// manager whose rules include standard dialogs, the hook installed for the
+// test's thread, and the means to act inside a modal box or dialog (a
+// thread timer finds it, runs the test's step and cancels it).
 #include <windows.h>
 
 #include <cstdlib>
 #include <functional>
 #include <string>
 
+#include "classlib/graphics/Bitmap.h"
 #include "skin/adapters/DialogProviders.h"
 #include "skin/adapters/DialogWnd.h"
 #include "tests/skin/adapters/AdapterFixture.h"
@@ -39,21 +41,24 @@ inline void CALLBACK LookForDialog(HWND, UINT, UINT_PTR id, DWORD) {
   if (IsWindow(dialog)) PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // never leave one open
 }
 
-inline TacDialogWnd* DialogAdapter(HWND wnd) { return dynamic_cast<TacDialogWnd*>(GetAdapter(wnd)); }
+inline skin::adapters::TacDialogWnd* DialogAdapter(HWND wnd) {
+  return dynamic_cast<skin::adapters::TacDialogWnd*>(skin::adapters::GetAdapter(wnd));
+}
 
 inline int LiveProviders() {
   int n = 0;
-  for (TacProvider* p : acProviders()) n += p ? 1 : 0;
+  for (skin::adapters::TacProvider* p : skin::adapters::acProviders()) n += p ? 1 : 0;
   return n;
 }
 
+// The centre of R (window coordinates) on the screen, as a mouse message's LParam.
 inline LPARAM ScreenPoint(HWND wnd, const RECT& r) {
   RECT wr;
   GetWindowRect(wnd, &wr);
   return MAKELPARAM(wr.left + (r.left + r.right) / 2, wr.top + (r.top + r.bottom) / 2);
 }
 
-inline COLORREF CachePixel(TacDialogWnd* adapter, int x, int y) {
+inline COLORREF CachePixel(skin::adapters::TacDialogWnd* adapter, int x, int y) {
   return GetPixel(adapter->SkinData->CacheBmp()->Canvas()->Handle(), x, y);
 }
 
@@ -63,19 +68,24 @@ class DialogFixture : public AdapterFixture {
  protected:
   void SetUp() override {
     AdapterFixture::SetUp();
-    hook_ = SetWindowsHookExW(WH_CBT, DialogHookProc, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExW(WH_CBT, skin::adapters::DialogHookProc, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook_, nullptr);
     onDialog = nullptr;
   }
   void TearDown() override {
     UnhookWindowsHookEx(hook_);
     onDialog = nullptr;
-    FreeAllProviders();
+    skin::adapters::FreeAllProviders();
     AdapterFixture::TearDown();
   }
   int Box(HWND owner = nullptr) {
     SetTimer(nullptr, 0, 30, LookForDialog);
     return MessageBoxW(owner, L"Zapisać zmiany w karcie?", L"Tessarilo", MB_OKCANCEL | MB_ICONQUESTION);
+  }
+  // A raw dialog window made directly (not through a dialog template).
+  static HWND RawDialog(DWORD style, int width = 300, int height = 200, DWORD exStyle = WS_EX_DLGMODALFRAME) {
+    return CreateWindowExW(exStyle, MAKEINTATOM(32770), L"Okno karty", WS_POPUP | WS_CAPTION | style, 60, 60, width,
+                           height, nullptr, nullptr, nullptr, nullptr);
   }
   // A window destroyed after the dialog lets the hook free its binder.
   static void DestroySomeWindow() {

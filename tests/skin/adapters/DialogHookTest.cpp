@@ -34,6 +34,7 @@ namespace skin_test {
 
 using namespace skin::adapters;
 
+// The fixture's own name, so that the tests read as the hook's.
 class DialogHookTest : public DialogFixture {};
 
 TEST_F(DialogHookTest, UnownedMessageBoxGetsSkinnedFrameAndItsCloseButtonCancels) {
@@ -138,6 +139,7 @@ TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
   struct {
     bool layeredWhileMoving = false, ended = false, layeredAfter = true;
     UINT_PTR timerAfter = 1;
+    BYTE alphaWhileMoving = 0;
   } seen;
   static decltype(seen)* watch = &seen;
   manager_->AnimEffects()->BlendOnMoving()->SetActive(true);
@@ -150,6 +152,7 @@ TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
       KillTimer(nullptr, id);
       HWND active = GetActiveWindow();
       watch->layeredWhileMoving = (GetWindowLongPtrW(active, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+      GetLayeredWindowAttributes(active, nullptr, &watch->alphaWhileMoving, nullptr);
       watch->ended = true;
       ReleaseCapture();
       PostMessageW(active, WM_LBUTTONUP, 0, 0);
@@ -166,6 +169,9 @@ TEST_F(DialogHookTest, TranslucentDragEndsWithItsLayeredStyleAndTimerGone) {
   EXPECT_EQ(seen.timerAfter, 0u);
   EXPECT_TRUE(seen.ended);
   EXPECT_TRUE(seen.layeredWhileMoving);
+  // Fading from opaque toward the target, a step per tick.
+  EXPECT_LT(seen.alphaWhileMoving, 255);
+  EXPECT_GE(seen.alphaWhileMoving, 200);
 }
 
 TEST_F(DialogHookTest, DialogColourIsOneBrushPerColourAndPostedPointersAreIgnored) {
