@@ -176,7 +176,12 @@ void TsSkinProvider::InitFormSkinning() {
     form_->SetColor(manager->GetGlobalColor());
   systemMenu_->UpdateItems(false);
   if (form_->FormStyle() == fsMDIForm) {
-    if (!mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(this);
+    if (!mdiForm_) {
+      // The MDI frame's provider is the one its children and their menu
+      // line turn to.
+      SetMainSkinProvider(this);
+      mdiForm_ = std::make_unique<TsMDIForm>(this);
+    }
     mdiForm_->ConnectToClient();
   }
   AdaptControls(nullptr);
@@ -205,6 +210,9 @@ int TsSkinProvider::TitleSkinIndex() {
 void TsSkinProvider::RequestRepaint() {
   skinData_->BGChanged = true;
   captionLayoutChanged_ = true;
+  // The menu line is measured again: the system may have put a maximized
+  // MDI child's icon and buttons into the bar, which can wrap it.
+  menuRows_ = -1;
   if (FormHandle() && Showing()) SendMessageW(FormHandle(), WM_NCPAINT, 1, 0);
 }
 

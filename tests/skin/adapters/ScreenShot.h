@@ -33,4 +33,15 @@ inline void Shoot(const RECT& r, const std::wstring& file) {
   image.SaveToFile(file);
 }
 
+// A window brought to the top, painted afresh with its frame and children,
+// and shot once its pixels reached the screen.
+inline void ShootShown(HWND wnd, const RECT& r, const std::wstring& file) {
+  SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  SetForegroundWindow(wnd);
+  Settle();
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  GdiFlush();
+  Shoot(r, file);
+}
+
 }  // namespace skin_test
