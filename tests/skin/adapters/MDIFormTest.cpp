@@ -43,11 +43,12 @@ class MDIFormTest : public FormAdapterFixture {
     main_->Show();
     Pump();
   }
-  TForm* AddChild(const wchar_t* caption, int x) {
+  TForm* AddChild(const wchar_t* caption, int x, bool withProvider = false) {
     auto child = std::unique_ptr<TForm>(New<TForm>(Application));
     child->SetFormStyle(fsMDIChild);
     child->SetBounds(x, x, 220, 160);
     child->SetCaption(caption);
+    if (withProvider) New<TsSkinProvider>(child.get());
     child->Show();
     Pump();
     children_.push_back(std::move(child));
@@ -139,16 +140,16 @@ TEST_F(MDIFormTest, SkinnedFormWrapsItsClientOnceAndKnowsItsChildren) {
   EXPECT_EQ(GetAdapter(main_->ClientHandle()), nullptr);
 }
 
-// Under Xvfb: the skinned frame with its menu line, the skinned area behind
-// the children and two children with their own skinned frames.
+// Under Xvfb: the skinned frame, the skinned area behind the children and
+// two children with their own skinned frames, the second one active.
 TEST_F(MDIFormTest, PictureOfTheFormWithTwoChildren) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
   if (!dir) GTEST_SKIP() << "pictures only when TESSARILO_PICTURES_DIR is given";
   manager_->SetActive(true);
   MakeMain();
-  AddWindowMenu();
-  AddChild(L"Karta 1", 10);
-  AddChild(L"Karta 2", 90);
+  // The program's forms each have a provider: the children too.
+  AddChild(L"Karta 1", 10, true);
+  AddChild(L"Karta 2", 90, true);
   RECT area;
   GetWindowRect(main_->Handle(), &area);
   ShootShown(main_->Handle(), area, std::wstring(dir, dir + std::strlen(dir)) + L"\\mdi-form-two-children.png");
