@@ -175,16 +175,23 @@ void TsSkinProvider::InitFormSkinning() {
       !ComponentState().Contains(csLoading) && useGlobalColor_ && !skinData_->CustomColor())
     form_->SetColor(manager->GetGlobalColor());
   systemMenu_->UpdateItems(false);
-  if (form_->FormStyle() == fsMDIForm) {
-    if (!mdiForm_) {
-      // The MDI frame's provider is the one its children and their menu
-      // line turn to.
-      SetMainSkinProvider(this);
-      mdiForm_ = std::make_unique<TsMDIForm>(this);
-    }
-    mdiForm_->ConnectToClient();
-  }
+  LinkMdiForm();
   AdaptControls(nullptr);
+}
+
+void TsSkinProvider::LinkMdiForm() {
+  if (form_->FormStyle() != fsMDIForm) return;
+  // A client made anew with the form's window is not the one wrapped: the
+  // old support goes with its adapter.
+  const TacAdaptedWindow* wnd = mdiForm_ ? mdiForm_->Wnd() : nullptr;
+  if (wnd && (wnd->Destroyed() || wnd->Window() != form_->ClientHandle())) mdiForm_.reset();
+  if (!mdiForm_) {
+    // The MDI frame's provider is the one its children and their menu line
+    // turn to.
+    SetMainSkinProvider(this);
+    mdiForm_ = std::make_unique<TsMDIForm>(this);
+  }
+  mdiForm_->ConnectToClient();
 }
 
 void TsSkinProvider::PrepareOnLoaded() {

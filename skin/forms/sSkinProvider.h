@@ -195,6 +195,9 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
 
   // --- Preparation
   void InitFormSkinning();
+  // An MDI main form gets its MDI support (again, when its client window was
+  // made anew) and becomes the main provider.
+  void LinkMdiForm();
   void PrepareOnLoaded();
   TsSystemMenu* SystemMenu() const { return systemMenu_.get(); }
   int TitleSkinIndex();

@@ -353,4 +353,17 @@ TEST_F(MDIFormTest, AFreedWindowMenuLeavesTheForm) {
   EXPECT_EQ(main_->MDIChildCount(), 2);
 }
 
+TEST_F(MDIFormTest, ARecreatedFormWrapsItsNewClient) {
+  manager_->SetActive(true);
+  MakeMain();
+  ASSERT_NE(GetAdapter(main_->ClientHandle()), nullptr);
+  main_->RecreateWnd();
+  Pump();
+  ASSERT_NE(main_->ClientHandle(), nullptr);
+  EXPECT_NE(dynamic_cast<TacMDIWnd*>(GetAdapter(main_->ClientHandle())), nullptr);
+  ASSERT_NE(provider_->MDIForm()->Wnd(), nullptr);
+  EXPECT_EQ(provider_->MDIForm()->Wnd()->Window(), main_->ClientHandle());
+  EXPECT_EQ(MainSkinProvider(), provider_);
+}
+
 }  // namespace skin_test
