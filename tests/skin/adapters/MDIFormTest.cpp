@@ -327,7 +327,8 @@ TEST_F(MDIFormTest, ChildCommandsThroughTheClientRepaintTheFramesMenuLine) {
   const int builds = provider_->ImageBuildCount();
   SendMessageW(main_->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(first->Handle()), 0);
   EXPECT_GT(provider_->ImageBuildCount(), builds);
-  EXPECT_EQ(provider_->MdiButtonsVisible(), IsZoomed(first->Handle()) != FALSE);
+  ASSERT_TRUE(IsZoomed(first->Handle()));
+  EXPECT_TRUE(provider_->MdiButtonsVisible());
   SendMessageW(main_->ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(first->Handle()), 0);
   EXPECT_FALSE(provider_->MdiButtonsVisible());
 }
