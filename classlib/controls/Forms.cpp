@@ -544,6 +544,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   if (operation != opRemove) return;
   if (component == activeControl_) activeControl_ = nullptr;
   if (menu_ && component == menu_) menu_ = nullptr;
+  if (windowMenu_ && component == windowMenu_) windowMenu_ = nullptr;
 }
 
 }  // namespace classlib

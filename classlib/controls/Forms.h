@@ -18,6 +18,7 @@
 namespace classlib {
 
 class TMainMenu;  // classlib/menus/Menus.h
+class TMenuItem;
 
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
@@ -65,6 +66,10 @@ class TCustomForm : public TWinControl {
   int MDIChildCount() const;
   TCustomForm* MDIChildren(int index) const;
   TCustomForm* ActiveMDIChild() const;
+  // The menu item whose sub-menu lists the MDI children of an fsMDIForm
+  // (the system appends the list to it); null when none.
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
   void DefaultHandler(TMessage& message) override;
   TWindowState WindowState() const;
   void SetWindowState(TWindowState value);
@@ -150,7 +155,10 @@ class TCustomForm : public TWinControl {
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
   TFormStyle formStyle_ = fsNormal;
   HWND clientHandle_ = nullptr;
+  TMenuItem* windowMenu_ = nullptr;
   void CreateMDIClient();
+  // Tells the MDI client which sub-menu holds its window list.
+  void AttachWindowMenu();
   std::vector<TCustomForm*> MDIChildList() const;
   TWindowState windowState_ = wsNormal;
   TPosition position_ = poDesigned;

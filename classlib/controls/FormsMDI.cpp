@@ -1,6 +1,7 @@
 // The MDI part of forms: the client window of an MDI main form, the default
 // frame and child procedures, and the children as forms.
 #include "classlib/controls/Forms.h"
+#include "classlib/menus/Menus.h"
 
 namespace classlib {
 
@@ -8,11 +9,28 @@ void TCustomForm::CreateMDIClient() {
   if (clientHandle_ && IsWindow(clientHandle_)) return;
   CLIENTCREATESTRUCT ccs{};
   ccs.idFirstChild = 0xFF00;
+  ccs.hWindowMenu = windowMenu_ ? windowMenu_->Handle() : nullptr;
   RECT r{};
   GetClientRect(Handle(), &r);
   clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", L"",
                                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
                                   0, 0, r.right, r.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), &ccs);
+}
+
+void TCustomForm::SetWindowMenu(TMenuItem* item) {
+  if (windowMenu_ == item) return;
+  if (windowMenu_) windowMenu_->RemoveFreeNotification(this);
+  windowMenu_ = item;
+  if (item) item->FreeNotification(this);
+  AttachWindowMenu();
+}
+
+void TCustomForm::AttachWindowMenu() {
+  HWND client = ClientHandle();
+  if (formStyle_ != fsMDIForm || !client || !windowMenu_) return;
+  // The frame's menu bar stays as it is (no frame menu given).
+  SendMessageW(client, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(windowMenu_->Handle()));
+  DrawMenuBar(Handle());
 }
 
 HWND TCustomForm::ClientHandle() const {

@@ -198,6 +198,13 @@ void TacMDIWnd::AdapterWndProc(TMessage& message) {
       CallPrev(message);
       FormSkinData->BGChanged = true;
       return;
+    case WM_MDIACTIVATE:
+    case WM_MDIMAXIMIZE:
+    case WM_MDIRESTORE:
+      // A maximized child shows its icon and buttons in the form's menu line.
+      CallPrev(message);
+      if (OnMenuLineChange) OnMenuLineChange();
+      return;
     default:
       break;
   }

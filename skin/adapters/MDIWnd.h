@@ -5,6 +5,8 @@
 // cascading and menu changes repaint the form. The form's MDI support
 // makes it and then gives it the form, the provider's skin data and the
 // provider (Attach).
+#include <functional>
+
 #include "skin/adapters/EditWnd.h"
 
 namespace skin {
@@ -24,6 +26,9 @@ class TacMDIWnd : public TacBaseWnd {
   TsSkinnedForm* Provider = nullptr;     // the form's provider, not owned
   // The form window when there is no class-library form (a raw frame).
   HWND FormWnd = nullptr;
+  // Asks the form for its menu line again (a child activated, maximized or
+  // restored through the client); set by whoever makes the adapter.
+  std::function<void()> OnMenuLineChange;
 
   // The client area's image into DC (client coordinates).
   void PaintClientArea(HDC dc);

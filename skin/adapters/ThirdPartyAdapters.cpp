@@ -78,6 +78,10 @@ void InstallThirdPartyAdapters() {
                               TsSkinProvider* provider) -> std::unique_ptr<TacAdaptedWindow> {
     std::unique_ptr<TacMDIWnd> adapter(MakeAdapter<TacMDIWnd>(client, true, L"CHECKBOX", manager, nullptr));
     adapter->Attach(form, provider->SkinData(), provider);
+    // The adapter lives in the provider's MDI support: it never outlives it.
+    adapter->OnMenuLineChange = [provider] {
+      if (TsMDIForm* mdi = provider->MDIForm()) mdi->UpdateMenuLine();
+    };
     return std::make_unique<AdaptedWindow>(std::move(adapter));
   });
 }

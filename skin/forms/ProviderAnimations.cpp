@@ -499,7 +499,10 @@ bool TsSkinProvider::AnimationMessage(TMessage& message) {
       if (anims_->minTimer && !(stateBits_ & (sfsMinimizing | sfsRestoring))) anims_->minTimer.reset();
       const auto alive = alive_;
       CallOld(message);
-      if (*alive) ShowingForShow();
+      if (!*alive) return true;
+      // The MDI client is made after the form's window: wrap it once shown.
+      if (Skinned()) LinkMdiForm();
+      ShowingForShow();
       return true;
     }
     default:

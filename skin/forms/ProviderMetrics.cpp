@@ -175,11 +175,23 @@ void TsSkinProvider::InitFormSkinning() {
       !ComponentState().Contains(csLoading) && useGlobalColor_ && !skinData_->CustomColor())
     form_->SetColor(manager->GetGlobalColor());
   systemMenu_->UpdateItems(false);
-  if (form_->FormStyle() == fsMDIForm) {
-    if (!mdiForm_) mdiForm_ = std::make_unique<TsMDIForm>(this);
-    mdiForm_->ConnectToClient();
-  }
+  LinkMdiForm();
   AdaptControls(nullptr);
+}
+
+void TsSkinProvider::LinkMdiForm() {
+  if (form_->FormStyle() != fsMDIForm) return;
+  // A client made anew with the form's window is not the one wrapped: the
+  // old support goes with its adapter.
+  const TacAdaptedWindow* wnd = mdiForm_ ? mdiForm_->Wnd() : nullptr;
+  if (wnd && (wnd->Destroyed() || wnd->Window() != form_->ClientHandle())) mdiForm_.reset();
+  if (!mdiForm_) {
+    // The MDI frame's provider is the one its children and their menu line
+    // turn to.
+    SetMainSkinProvider(this);
+    mdiForm_ = std::make_unique<TsMDIForm>(this);
+  }
+  mdiForm_->ConnectToClient();
 }
 
 void TsSkinProvider::PrepareOnLoaded() {
@@ -205,6 +217,9 @@ int TsSkinProvider::TitleSkinIndex() {
 void TsSkinProvider::RequestRepaint() {
   skinData_->BGChanged = true;
   captionLayoutChanged_ = true;
+  // The menu line is measured again: the system may have put a maximized
+  // MDI child's icon and buttons into the bar, which can wrap it.
+  menuRows_ = -1;
   if (FormHandle() && Showing()) SendMessageW(FormHandle(), WM_NCPAINT, 1, 0);
 }
 

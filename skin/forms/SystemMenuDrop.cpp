@@ -19,6 +19,13 @@ namespace {
 // The menu bar is rebuilt by one form at a time.
 bool rebuildingMenuBar = false;
 
+bool HasVisibleItem(const TMainMenu* menu) {
+  if (!menu) return false;
+  for (int i = 0; i < menu->Items()->Count(); ++i)
+    if (menu->Items()->Items(i)->Visible()) return true;
+  return false;
+}
+
 bool SizeItemShown(const TCustomForm* form) {
   if (form->FormStyle() == fsMDIChild) return true;
   const TFormBorderStyle style = form->BorderStyle();
@@ -68,15 +75,6 @@ void TsSkinProvider::DropSysMenu(int x, int y) {
   SetSystemMenuShownForSkin(manager, true);
   systemMenu_->Popup(x, y);
   if (*alive && systemMenu_) systemMenu_->SetWindowHandle(nullptr);
-}
-
-void TsSkinProvider::InitMenuPopup(TMessage& message) {
-  if (HIWORD(message.LParam) != 0) {
-    // Sizing goes through the skinned frame.
-    EnableMenuItem(reinterpret_cast<HMENU>(message.WParam), SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
-    return;
-  }
-  SetSystemMenuShownForSkin(Manager(), false);
 }
 
 void TsSkinProvider::SkinMenus(bool hook) {
@@ -142,9 +140,10 @@ bool TsSkinProvider::MenuLineVisible() const {
   if (form_->BorderStyle() == bsDialog || form_->FormStyle() == fsMDIChild) return false;
   const TMainMenu* menu = form_->Menu();
   if (!menu || menu->AutoMerge()) return false;
-  for (int i = 0; i < menu->Items()->Count(); ++i)
-    if (menu->Items()->Items(i)->Visible()) return true;
-  return false;
+  if (HasVisibleItem(menu)) return true;
+  // A frame's line also shows the menu of its active child.
+  const TCustomForm* child = form_->FormStyle() == fsMDIForm ? form_->ActiveMDIChild() : nullptr;
+  return child && HasVisibleItem(child->Menu());
 }
 
 int TsSkinProvider::MenuLineHeight() const { return MenuLineVisible() ? GetSystemMetrics(SM_CYMENU) - 1 : 0; }
@@ -165,7 +164,12 @@ int TsSkinProvider::MenuRows() {
   return rows;
 }
 
-// The class library has no MDI frames: no child's buttons ever show in the menu line.
-bool TsSkinProvider::MdiButtonsVisible() const { return false; }
+// A maximized child's icon and buttons sit in its frame's menu line.
+bool TsSkinProvider::MdiButtonsVisible() const {
+  if (!MainSkinProvider() || form_->FormStyle() != fsMDIForm || !form_->Menu()) return false;
+  TCustomForm* child = form_->ActiveMDIChild();
+  return child && child->HandleAllocated() && IsZoomed(child->Handle()) &&
+         child->BorderIcons().Contains(biSystemMenu);
+}
 
 }  // namespace skin

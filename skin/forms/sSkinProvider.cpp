@@ -40,6 +40,7 @@ bool FromManager(const TMessage& message, const TsSkinManager* manager) {
 }  // namespace
 
 TsSkinProvider* MainSkinProvider() { return mainProvider; }
+void SetMainSkinProvider(TsSkinProvider* provider) { mainProvider = provider; }
 
 TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
   form_ = dynamic_cast<TCustomForm*>(owner);
@@ -74,6 +75,8 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
 
 TsSkinProvider::~TsSkinProvider() {
   *alive_ = false;
+  // The window-list entries call back into this provider.
+  ClearWindowList();
   // Nothing of a press, a drag, a cover or a hide outlives the provider.
   if (TitleButtonPressedLock() && currentButton_ > 0) ClearTitleButtonPressedLock();
   CancelOutlineDrag();

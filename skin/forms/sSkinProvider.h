@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/controls/Forms.h"
@@ -212,6 +213,9 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
 
   // --- Preparation
   void InitFormSkinning();
+  // An MDI main form gets its MDI support (again, when its client window was
+  // made anew) and becomes the main provider.
+  void LinkMdiForm();
   void PrepareOnLoaded();
   TsSystemMenu* SystemMenu() const { return systemMenu_.get(); }
   int TitleSkinIndex();
@@ -253,7 +257,11 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // Opens the system menu at a screen point.
   void DropSysMenu(int x, int y);
   void EnableSysItem(UINT command, bool enable);
+  // System-menu upkeep, and the list of MDI children in the window menu.
   void InitMenuPopup(classlib::TMessage& message);
+  // Activates (restoring it when minimized) the MDI child a window-list
+  // entry stands for.
+  void MdiChildItemClick(classlib::TObject* sender);
   // Hands the form's menus to the skinned menus (or takes them back).
   void SkinMenus(bool hook);
   void UpdateMenu();
@@ -407,6 +415,10 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   bool hidePrepared_ = false;
   bool menuHooked_ = false;
   int menuRows_ = -1;
+  // The entries put into the form's window menu, with the child each one
+  // lists (null for the separator); they live until the next pop-up.
+  std::vector<std::pair<classlib::TMenuItem*, classlib::TCustomForm*>> windowList_;
+  void ClearWindowList();
   // Minimize, maximize/restore, close, help.
   std::array<TsTitleButtonState, 4> buttons_{};
   RECT iconRect_{0, 0, 0, 0};
@@ -419,8 +431,10 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   std::unique_ptr<TacBorderForm> borderForm_;
 };
 
-// The provider of the application's main form; null when none.
+// The provider of the application's main form (or of its MDI main form);
+// null when none. Cleared when that provider is freed.
 TsSkinProvider* MainSkinProvider();
+void SetMainSkinProvider(TsSkinProvider* provider);
 
 // Set from the press of a caption button until its release (or a cancel):
 // one pressed button in the thread at a time.

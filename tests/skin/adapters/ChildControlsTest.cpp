@@ -257,10 +257,9 @@ TEST_F(ChildControlsTest, PictureOfAPlainButtonAndLabel) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
   if (!dir) GTEST_SKIP() << "pictures only when TESSARILO_PICTURES_DIR is given";
   MakeForm();
-  RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   RECT area;
   GetWindowRect(form_->Handle(), &area);
-  Shoot(area, std::wstring(dir, dir + std::strlen(dir)) + L"\\plain-button-and-label.png");
+  ShootShown(form_->Handle(), area, std::wstring(dir, dir + std::strlen(dir)) + L"\\plain-button-and-label.png");
 }
 
 }  // namespace skin_test
