@@ -36,6 +36,7 @@ void TacDialogWnd::UpdateExtBorderForm(bool enable) {
   if (wanted) {
     auto border = std::make_unique<TacBorderForm>(Effects.get());
     border->OwnerWnd = CtrlHandle;
+    border->WholeOwnerImage = true;
     const TsExtBorderMargins m = SkinManager->ExtBorderMargins();
     border->Values.Margins = TBorderMargins{m.Left, m.Top, m.Right, m.Bottom};
     // The border image and the cache share their coordinates.

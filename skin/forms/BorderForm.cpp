@@ -125,6 +125,10 @@ int TacBorderForm::TopOffset() const {
 int TacBorderForm::LeftOffset() const { return Values.BorderWidth - FrameWidth() + Values.Margins.Left; }
 
 RECT TacBorderForm::FrameRect() const {
+  if (WholeOwnerImage) {
+    TBitmap* cache = owner_->SkinData() ? owner_->SkinData()->CacheBmp() : nullptr;
+    return cache ? RECT{0, 0, cache->Width(), cache->Height()} : RECT{};
+  }
   RECT r{};
   HWND wnd = OwnerWindow();
   if (wnd) GetWindowRect(wnd, &r);
@@ -200,6 +204,11 @@ void TacBorderForm::ComposeImage() {
   const int width = std::max<int>(1, frame.right), height = std::max<int>(1, frame.bottom);
   if (!image_) image_.reset(paint::NewBitmap32(width, height));
   else if (image_->Width() != width || image_->Height() != height) image_->SetSize(width, height);
+  if (WholeOwnerImage) {
+    if (TBitmap* cache = owner_->SkinData() ? owner_->SkinData()->CacheBmp() : nullptr)
+      BitBlt(image_->Canvas()->Handle(), 0, 0, width, height, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+    return;
+  }
   paint::FillRect32(image_.get(), TRect{0, 0, width, height}, 0, 0);
   TsSkinManager* manager = ManagerOf(owner_);
   auto* provider = dynamic_cast<TsSkinProvider*>(owner_);

@@ -93,6 +93,10 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   // The owner's window when it is no form of the class library (a skinned
   // system dialog); null: the owner's form.
   HWND OwnerWnd = nullptr;
+  // The owner's cache already holds the whole border picture, the extended
+  // border laid around its frame (a skinned dialog composes it so): it is
+  // pushed as it is instead of being composed around the owner's picture.
+  bool WholeOwnerImage = false;
 
   void BorderWndProc(classlib::TMessage& message);
 

@@ -28,7 +28,7 @@ constexpr unsigned kExBorder = 0x4060A0;
 
 // A raw dialog with a modal frame, a caption and a close button; the hook
 // skins it as it is created.
-HWND RawDialog(DWORD visible) {
+HWND CardDialog(DWORD visible) {
   return CreateWindowExW(WS_EX_DLGMODALFRAME, MAKEINTATOM(32770), L"Karta zegarka",
                          WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | visible, 90, 90, 280, 170, nullptr,
                          nullptr, nullptr, nullptr);
@@ -63,7 +63,7 @@ class DialogEffectsTest : public DialogFixture {
     DialogFixture::TearDown();
   }
   TacDialogWnd* Make(DWORD visible) {
-    dialog_ = RawDialog(visible);
+    dialog_ = CardDialog(visible);
     TacDialogWnd* adapter = DialogAdapter(dialog_);
     if (adapter && visible)
       RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
