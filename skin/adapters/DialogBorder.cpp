@@ -48,6 +48,8 @@ void TacDialogWnd::UpdateExtBorderForm(bool enable) {
       const int x = ClientOffsetX(), y = ClientOffsetY();
       return RECT{x, y, x + WndClientWidth(CtrlHandle), y + WndClientHeight(CtrlHandle)};
     };
+    // The cache already is the border's whole picture.
+    border->WholeImage = [this]() -> classlib::TBitmap* { return SkinData ? SkinData->CacheBmp() : nullptr; };
     Effects->BorderForm = std::move(border);
   } else {
     Effects->BorderForm.reset();

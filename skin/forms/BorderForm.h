@@ -93,6 +93,10 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   // The owner's window when it is no form of the class library (a skinned
   // system dialog); null: the owner's form.
   HWND OwnerWnd = nullptr;
+  // An owner that paints the whole picture itself, extended border
+  // included (a skinned system dialog does, into its cache), gives it
+  // here: it is pushed as it stands and its size is the border window's.
+  std::function<classlib::TBitmap*()> WholeImage;
 
   void BorderWndProc(classlib::TMessage& message);
 

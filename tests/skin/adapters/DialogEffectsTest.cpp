@@ -27,8 +27,9 @@ constexpr unsigned kClose = 0x70A070;
 constexpr unsigned kExBorder = 0x4060A0;
 
 // A raw dialog with a modal frame, a caption and a close button; the hook
-// skins it as it is created.
-HWND RawDialog(DWORD visible) {
+// skins it as it is created. (Named apart from the fixture's plainer raw
+// dialog, which a member function would find first.)
+HWND ModalDialog(DWORD visible) {
   return CreateWindowExW(WS_EX_DLGMODALFRAME, MAKEINTATOM(32770), L"Karta zegarka",
                          WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | visible, 90, 90, 280, 170, nullptr,
                          nullptr, nullptr, nullptr);
@@ -63,7 +64,7 @@ class DialogEffectsTest : public DialogFixture {
     DialogFixture::TearDown();
   }
   TacDialogWnd* Make(DWORD visible) {
-    dialog_ = RawDialog(visible);
+    dialog_ = ModalDialog(visible);
     TacDialogWnd* adapter = DialogAdapter(dialog_);
     if (adapter && visible)
       RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
