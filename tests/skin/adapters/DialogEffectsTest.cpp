@@ -14,6 +14,7 @@
 #include "skin/core/FormAnimMath.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/forms/TitleButtonAnimation.h"
+#include "skin/paint/GlowWindows_Gdi.h"
 #include "tests/skin/adapters/DialogFixture.h"
 #include "tests/skin/adapters/ScreenShot.h"
 #include "tests/skin/forms/LayeredPushRecorder.h"
@@ -282,6 +283,161 @@ TEST_F(DialogEffectsTest, HideStandInIsFreedWhetherTheDialogClosesOrNot) {
   Settle();
   EXPECT_FALSE(IsWindow(borderWnd));
   EXPECT_EQ(LiveProviders(), 0);
+}
+
+// A translucent drag of a dialog with an extended border drags the border
+// window, which carries the whole dialog (client included, no hole) and
+// fades a step per tick; the dialog waits unseen behind it and, when the
+// drag ends, stands where the border window was left, opaque and on top,
+// the border back behind it with its hole.
+TEST_F(DialogEffectsTest, TranslucentDragMovesTheBorderWindowAndTheDialogFollowsAtTheEnd) {
+  manager_->SetExtendedBorders(true);
+  manager_->AnimEffects()->BlendOnMoving()->SetActive(true);
+  manager_->AnimEffects()->BlendOnMoving()->SetBlendValue(200);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const HWND borderWnd = adapter->BorderForm()->BorderWindow();
+  ASSERT_NE(borderWnd, nullptr);
+  static struct {
+    HWND dialog = nullptr, border = nullptr;
+    TacDialogWnd* adapter = nullptr;
+    bool inLoop = false, moving = false, layered = false, borderWhole = false, dialogBehind = false;
+    BYTE dialogAlpha = 255;
+    RECT dialogDuring{};
+  } seen;
+  seen = {};
+  seen.dialog = dialog_;
+  seen.border = borderWnd;
+  seen.adapter = adapter;
+  RECT before;
+  GetWindowRect(dialog_, &before);
+  TLayeredPushRecorder recorder;
+  // Inside the move loop: what the drag looks like, one fading tick, the
+  // border window moved as the mouse would, then the button released.
+  SetTimer(nullptr, 0, 40, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    seen.inLoop = true;
+    seen.moving = seen.adapter->Moving;
+    seen.layered = (GetWindowLongPtrW(seen.dialog, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    GetLayeredWindowAttributes(seen.dialog, nullptr, &seen.dialogAlpha, nullptr);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    seen.borderWhole = GetWindowRgn(seen.border, rgn) == ERROR;
+    DeleteObject(rgn);
+    seen.dialogBehind = GetWindow(seen.border, GW_HWNDNEXT) == seen.dialog;
+    seen.adapter->BlendStep();
+    RECT r;
+    GetWindowRect(seen.border, &r);
+    SetWindowPos(seen.border, nullptr, r.left + 30, r.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(seen.dialog, &seen.dialogDuring);
+    ReleaseCapture();
+    PostMessageW(seen.border, WM_LBUTTONUP, 0, 0);
+  });
+  const RECT icon = adapter->IconRect();
+  const POINT onCaption = OnScreen(adapter, POINT{icon.right + 20, (icon.top + icon.bottom) / 2});
+  SendMessageW(dialog_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(onCaption.x, onCaption.y));
+
+  ASSERT_TRUE(seen.inLoop);
+  EXPECT_TRUE(seen.moving);
+  EXPECT_TRUE(seen.layered);
+  EXPECT_EQ(seen.dialogAlpha, 0);
+  EXPECT_TRUE(seen.borderWhole);
+  EXPECT_TRUE(seen.dialogBehind);
+  EXPECT_TRUE(EqualRect(&seen.dialogDuring, &before));  // it follows only at the end
+  // The border's pushes during the drag: the whole dialog, opaque first,
+  // then fading toward the target.
+  std::vector<const TPushedFrame*> drag;
+  for (const TPushedFrame& f : recorder.Frames)
+    if (f.Wnd == borderWnd) drag.push_back(&f);
+  ASSERT_GE(drag.size(), 2u);
+  EXPECT_EQ(drag[0]->Alpha, 255);
+  const POINT inClient{adapter->ClientOffsetX() + 5, adapter->ClientOffsetY() + 5};
+  EXPECT_EQ(drag[0]->At(inClient.x, inClient.y) >> 24, 0xFFu);
+  EXPECT_LT(drag[1]->Alpha, 255);
+  EXPECT_GE(drag[1]->Alpha, 200);
+
+  EXPECT_FALSE(adapter->Moving);
+  EXPECT_EQ(adapter->BlendTimer, 0u);
+  EXPECT_EQ(adapter->Effects->DragImage, nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(dialog_, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  RECT after, borderAfter;
+  GetWindowRect(dialog_, &after);
+  GetWindowRect(borderWnd, &borderAfter);
+  EXPECT_EQ(after.left, before.left + 30);
+  EXPECT_EQ(after.top, before.top + 20);
+  const POINT o = adapter->ImageOrigin();
+  EXPECT_EQ(borderAfter.left, after.left - o.x);
+  EXPECT_EQ(borderAfter.top, after.top - o.y);
+  // Next to each other again (an owned window stays above its owner).
+  EXPECT_TRUE(GetWindow(dialog_, GW_HWNDNEXT) == borderWnd || GetWindow(dialog_, GW_HWNDPREV) == borderWnd);
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(borderWnd, rgn), ERROR);
+  EXPECT_FALSE(PtInRegion(rgn, inClient.x, inClient.y));
+  DeleteObject(rgn);
+}
+
+// The border window follows each step of a resize and the end of a move
+// loop, but not while a translucent drag owns it.
+TEST_F(DialogEffectsTest, BorderFollowsSizingStepsAndTheEndOfAMove) {
+  manager_->SetExtendedBorders(true);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const HWND borderWnd = adapter->BorderForm()->BorderWindow();
+  struct Case {
+    const char* name;
+    bool moving;
+    bool dragMove;
+    bool pushed;
+  };
+  for (const Case& c : {Case{"sizing", false, false, true}, Case{"sizing while dragged", true, false, false},
+                        Case{"end of a move", false, true, true}}) {
+    SCOPED_TRACE(c.name);
+    TLayeredPushRecorder recorder;
+    if (c.dragMove) {
+      PostMessageW(dialog_, WM_LBUTTONUP, 0, 0);  // ends the move loop at once
+      SendMessageW(dialog_, WM_SYSCOMMAND, kDragMove, 0);
+    } else {
+      adapter->Moving = c.moving;
+      RECT r;
+      GetWindowRect(dialog_, &r);
+      r.right += 10;
+      SendMessageW(dialog_, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&r));
+      adapter->Moving = false;
+    }
+    EXPECT_EQ(!recorder.AlphasOf(borderWnd).empty(), c.pushed);
+  }
+}
+
+// Without fades, a hot close button whose skin gives it a glow gets a glow
+// window over it; the glow goes when the button is no longer hot.
+TEST_F(DialogEffectsTest, HotCloseWithoutFadesOpensItsGlowUntilItLeavesHot) {
+  manager_->Effects()->SetAllowGlowing(false);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  const RECT close = adapter->Buttons[2].Rect;
+  ASSERT_GT(close.right, close.left);
+  const POINT screen = OnScreen(adapter, Centre(close));
+  EXPECT_EQ(SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), kHitClose);
+  EXPECT_EQ(adapter->Effects->Fades[2].Animation, nullptr);
+  const int glowId = adapter->Effects->Fades[2].GlowId;
+  ASSERT_GE(glowId, 0);
+  const HWND glow = skin::paint::GlowWindow(glowId);
+  ASSERT_NE(glow, nullptr);
+  EXPECT_TRUE(IsWindowVisible(glow));
+  RECT glowRect;
+  GetWindowRect(glow, &glowRect);
+  EXPECT_TRUE(PtInRect(&glowRect, screen));
+  // Hot again: the same glow, no second one.
+  SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(adapter->Effects->Fades[2].GlowId, glowId);
+
+  const RECT icon = adapter->IconRect();
+  const POINT caption = OnScreen(adapter, POINT{icon.right + 20, (icon.top + icon.bottom) / 2});
+  SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y));
+  EXPECT_EQ(adapter->HotButton, 0);
+  EXPECT_EQ(adapter->Effects->Fades[2].GlowId, -1);
+  EXPECT_FALSE(IsWindow(glow));
 }
 
 // A skinned unowned message box with its extended border: the border
