@@ -144,6 +144,7 @@ RECT TacDialogWnd::IconRect() const {
   r.top = (InnerFrameWidth(CtrlHandle, BorderForm(), true) + CaptionHeight(true) - GetSystemMetrics(SM_CYSMICON)) / 2 +
           m.top;
   r.bottom = r.top + GetSystemMetrics(SM_CYSMICON);
+  if (PlainBorder()) OffsetRect(&r, 0, SkinManager->SkinData().CenterOffset);
   return r;
 }
 

@@ -26,6 +26,7 @@ namespace {
 // The marker skin's small close button (a modal frame takes the small set).
 constexpr unsigned kClose = 0x70A070;
 constexpr unsigned kExBorder = 0x4060A0;
+constexpr unsigned kDialog = 0xD8D0C8, kDialogTitle = 0xA8B8C8;  // the sections' colours
 
 // A raw dialog with a modal frame, a caption and a close button; the hook
 // skins it as it is created. (Named apart from the fixture's plainer raw
@@ -45,6 +46,9 @@ POINT OnScreen(TacDialogWnd* adapter, POINT p) {
   const POINT o = adapter->ImageOrigin();
   return POINT{wr.left - o.x + p.x, wr.top - o.y + p.y};
 }
+
+// A pixel read from a bitmap, as 0xRRGGBB.
+unsigned RgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 std::uint32_t Opaque(unsigned rgb) { return 0xFF000000u | rgb; }
 
@@ -483,6 +487,67 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
   };
   EXPECT_EQ(Box(), IDCANCEL);
   EXPECT_TRUE(shot);
+}
+
+// The rounded (key) corner of the dialog's frame shows the extended
+// border's picture, not the title band painted over it; the pixel beside
+// it keeps the title.
+TEST_F(DialogEffectsTest, FrameCornersShowTheExtendedBorder) {
+  manager_->SetExtendedBorders(true);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const RECT m = adapter->GetExBorderMargins();
+  const COLORREF corner = CachePixel(adapter, m.left, m.top);
+  EXPECT_TRUE(Near(RgbOf(corner), kExBorder)) << std::hex << RgbOf(corner);
+  EXPECT_EQ(CachePixel(adapter, m.left + 1, m.top + 1), Marker(kDialogTitle));
+}
+
+// In plain border mode the extended border's mask is the frame: the
+// dialog's section gives the background (no title band of its own) and
+// the icon, caption and title buttons move down by the centre offset.
+TEST_F(DialogEffectsTest, PlainBorderModeDrawsTheBorderOverTheBackgroundAndMovesTheTitleDown) {
+  manager_->SetExtendedBorders(true);
+  constexpr int kCentreOffset = 3;
+  manager_->Skin()->SkinData.CenterOffset = kCentreOffset;
+  struct Seen {
+    int closeTop = 0, closeRight = 0, iconTop = 0;  // from the frame's top and right edges
+    COLORREF title = 0, margin = 0;
+    LRESULT hit = 0;
+  };
+  Seen seen[2];
+  for (const int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    manager_->Skin()->SkinData.BorderMode = static_cast<std::int16_t>(mode);
+    TacDialogWnd* adapter = Make(WS_VISIBLE);
+    ASSERT_NE(adapter, nullptr);
+    ASSERT_NE(adapter->BorderForm(), nullptr);
+    EXPECT_EQ(adapter->PlainBorder(), mode == 1);
+    // The skin's margins differ between the modes: the plain border lies
+    // over the frame.
+    const RECT m = adapter->GetExBorderMargins();
+    const int width = adapter->SkinData->CacheBmp()->Width();
+    Seen& s = seen[mode];
+    const RECT close = adapter->Buttons[2].Rect;
+    ASSERT_GT(close.right, close.left);
+    s.closeTop = close.top - m.top;
+    s.closeRight = width - m.right - close.right;
+    s.iconTop = adapter->IconRect().top - m.top;
+    // Inside the title band, under the extended border, left of the buttons.
+    s.title = CachePixel(adapter, close.left - 8, 13);
+    s.margin = CachePixel(adapter, 1, adapter->SkinData->CacheBmp()->Height() / 2);
+    const POINT c = OnScreen(adapter, Centre(close));
+    s.hit = SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(c.x, c.y));
+    DestroyWindow(dialog_);
+    DestroySomeWindow();
+  }
+  EXPECT_EQ(seen[1].closeTop, seen[0].closeTop + kCentreOffset);
+  EXPECT_EQ(seen[1].closeRight, seen[0].closeRight);
+  EXPECT_EQ(seen[1].iconTop, seen[0].iconTop + kCentreOffset);
+  EXPECT_EQ(seen[0].title, Marker(kDialogTitle));
+  EXPECT_EQ(seen[1].title, Marker(kDialog));
+  EXPECT_TRUE(Near(RgbOf(seen[1].margin), kExBorder)) << std::hex << RgbOf(seen[1].margin);
+  EXPECT_EQ(seen[1].hit, kHitClose);  // the moved button is still hit
 }
 
 }  // namespace skin_test
