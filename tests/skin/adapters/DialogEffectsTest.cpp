@@ -359,6 +359,9 @@ TEST_F(DialogEffectsTest, TranslucentDragMovesTheBorderWindowAndTheDialogFollows
   EXPECT_EQ(drag[0]->At(inClient.x, inClient.y) >> 24, 0xFFu);
   EXPECT_LT(drag[1]->Alpha, 255);
   EXPECT_GE(drag[1]->Alpha, 200);
+  if (const char* dir = PicturesDir())
+    SaveFramesOverCheckerboard({drag[0], drag.back()},
+                               (std::filesystem::path(dir) / "dialog-translucent-drag.png").wstring());
 
   EXPECT_FALSE(adapter->Moving);
   EXPECT_EQ(adapter->BlendTimer, 0u);
@@ -453,6 +456,13 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
   if (!dir) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
   manager_->SetExtendedBorders(true);
   manager_->AnimEffects()->DialogShow()->SetTime(120);
+  // The skin's own border mode, then the plain one (the border's mask is
+  // the frame, the title lower).
+  manager_->Skin()->SkinData.CenterOffset = 3;
+  for (const int mode : {0, 1}) {
+  SCOPED_TRACE(mode);
+  manager_->Skin()->SkinData.BorderMode = static_cast<std::int16_t>(mode);
+  const std::string suffix = mode ? "-plain" : "";
   TLayeredPushRecorder recorder;
   bool shot = false;
   onDialog = [&](HWND wnd) {
@@ -464,7 +474,7 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
     RECT r;
     GetWindowRect(borderWnd ? borderWnd : wnd, &r);
     InflateRect(&r, 12, 12);
-    Shoot(r, (std::filesystem::path(dir) / "dialog-extended-border-screen.png").wstring());
+    Shoot(r, (std::filesystem::path(dir) / ("dialog-extended-border" + suffix + "-screen.png")).wstring());
     const TPushedFrame* last = nullptr;
     for (const TPushedFrame& f : recorder.Frames)
       if (f.Wnd == borderWnd) last = &f;
@@ -482,11 +492,14 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
         seen.Pixels[static_cast<size_t>(ty * seen.Width + tx)] =
             0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
       }
-    SaveFramesOverCheckerboard({last, &seen}, (std::filesystem::path(dir) / "dialog-extended-border.png").wstring());
+    SaveFramesOverCheckerboard({last, &seen},
+                               (std::filesystem::path(dir) / ("dialog-extended-border" + suffix + ".png")).wstring());
     shot = true;
   };
   EXPECT_EQ(Box(), IDCANCEL);
   EXPECT_TRUE(shot);
+  DestroySomeWindow();
+  }
 }
 
 // The rounded (key) corner of the dialog's frame shows the extended
