@@ -104,7 +104,6 @@ void TacDialogWnd::PaintNonClientArea() {
   if (plain) {
     // The border's own mask is the frame, drawn over the background.
     PaintExtBorderImage(cache, false);
-    paint::FillAlphaRect(cache, TRect{0, 0, w, h}, 255, false);
   }
   PaintTitle();
   const int band = m.top + InnerFrameWidth(CtrlHandle, border, true) + CaptionHeight(true);
@@ -116,9 +115,9 @@ void TacDialogWnd::PaintNonClientArea() {
   if (CaptionHeight(true)) PaintTitleButtons();
   // The border window shows the frame with per-pixel alpha: opaque, but
   // for its key corners, which show the extended border.
-  if (border && !plain) {
+  if (border) {
     paint::FillAlphaRect(cache, frame, 255, false);
-    FillFrameCorners(ext.get(), frame);
+    if (!plain) FillFrameCorners(ext.get(), frame);
   }
   SkinData->BGChanged = false;
 }
