@@ -13,6 +13,8 @@
 #include "skin/forms/ProviderDC.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/paint/MaskPaint_Gdi.h"
+#include "skin/paint/MaskRegions.h"
+#include "skin/paint/PixelView_Gdi.h"
 
 namespace skin::adapters {
 
@@ -36,7 +38,6 @@ void TacDialogWnd::UpdateExtBorderForm(bool enable) {
   if (wanted) {
     auto border = std::make_unique<TacBorderForm>(Effects.get());
     border->OwnerWnd = CtrlHandle;
-    border->WholeOwnerImage = true;
     const TsExtBorderMargins m = SkinManager->ExtBorderMargins();
     border->Values.Margins = TBorderMargins{m.Left, m.Top, m.Right, m.Bottom};
     // The border image and the cache share their coordinates.
@@ -49,6 +50,8 @@ void TacDialogWnd::UpdateExtBorderForm(bool enable) {
       const int x = ClientOffsetX(), y = ClientOffsetY();
       return RECT{x, y, x + WndClientWidth(CtrlHandle), y + WndClientHeight(CtrlHandle)};
     };
+    // The cache already is the border's whole picture.
+    border->WholeImage = [this]() -> classlib::TBitmap* { return SkinData ? SkinData->CacheBmp() : nullptr; };
     Effects->BorderForm = std::move(border);
   } else {
     Effects->BorderForm.reset();
@@ -63,13 +66,32 @@ void TacDialogWnd::UpdateExtBorderForm(bool enable) {
   RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void TacDialogWnd::PaintExtBorderImage() {
-  classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+void TacDialogWnd::PaintExtBorderImage(classlib::TBitmap* target, bool filling) {
   const TsMaskData* mask = SkinManager ? MaskAt(SkinManager, SkinManager->ConstData().ExBorder) : nullptr;
-  if (!cache || !mask) return;
+  if (!target || !mask) return;
   const int state = !Active && mask->ImageCount > 1 ? 1 : 0;
-  paint::PaintMaskRect32(cache, TRect{0, 0, cache->Width(), cache->Height()}, true, EmptyCacheInfo, *mask, state,
-                         SkinManager);
+  paint::PaintMaskRect32(target, TRect{0, 0, target->Width(), target->Height()}, filling, EmptyCacheInfo, *mask,
+                         state, SkinManager);
+}
+
+bool TacDialogWnd::PlainBorder() const {
+  return BorderForm() && SkinManager && SkinManager->Skin() && SkinManager->SkinData().BorderMode == 1;
+}
+
+void TacDialogWnd::FillFrameCorners(classlib::TBitmap* extBorder, const TRect& frame) {
+  classlib::TBitmap* cache = SkinData ? SkinData->CacheBmp() : nullptr;
+  const TsMaskData* mask = SkinData ? SkinData->BorderMask() : nullptr;
+  if (!cache || !extBorder || !mask) return;
+  const paint::TPixelView dst = paint::ViewOf(cache), src = paint::ViewOf(extBorder);
+  const TRect corners[] = {
+      {frame.Left, frame.Top, frame.Left + mask->WL, frame.Top + mask->WT},
+      {frame.Right - mask->WR, frame.Top, frame.Right, frame.Top + mask->WT},
+      {frame.Left, frame.Bottom - mask->WB, frame.Left + mask->WL, frame.Bottom},
+      {frame.Right - mask->WR, frame.Bottom - mask->WB, frame.Right, frame.Bottom}};
+  const int codes[] = {paint::kCornerTopLeft, paint::kCornerTopRight, paint::kCornerBottomLeft,
+                       paint::kCornerBottomRight};
+  for (int i = 0; i < 4; ++i)
+    paint::FillMaskCorner(dst, src, corners[i], TPoint{corners[i].Left, corners[i].Top}, mask, codes[i]);
 }
 
 void TacDialogWnd::UpdateBorder(bool repaint) {

@@ -36,6 +36,9 @@ class TacDialogEffects : public TsSkinnedForm, public TsAnimatedDialog {
   // The dialog's picture laid over its place between the closing command
   // and its hiding; null when none.
   std::unique_ptr<TacLayeredWindow> SnapshotForm;
+  // The whole dialog's picture the border window carries while it is
+  // dragged; null when no drag runs.
+  std::unique_ptr<classlib::TBitmap> DragImage;
   // The fading state of each title button (minimize, maximize, close, help).
   std::array<TsTitleButtonState, 4> Fades;
   std::uint32_t StateWord = 0;

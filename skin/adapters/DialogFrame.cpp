@@ -82,12 +82,29 @@ void TacDialogWnd::PaintNonClientArea() {
   if (!SkinData->BGChanged) return;
   NeedRegion = true;
   const TRect frame{m.left, m.top, w - m.right, h - m.bottom};
+  const bool plain = PlainBorder();
+  // The extended border's picture, kept apart for the frame's corners.
+  std::unique_ptr<TBitmap> ext;
   if (border) {
     paint::FillAlphaRect(cache, TRect{0, 0, w, h}, 0, false);
-    PaintExtBorderImage();
+    if (!plain) {
+      ext.reset(paint::NewBitmap32(w, h));
+      paint::FillAlphaRect(ext.get(), TRect{0, 0, w, h}, 0, false);
+      PaintExtBorderImage(ext.get(), true);
+      BitBlt(cache->Canvas()->Handle(), 0, 0, w, h, ext->Canvas()->Handle(), 0, 0, SRCCOPY);
+    }
   }
-  if (SkinManager->IsValidSkinIndex(SkinData->SkinIndex))
-    PaintSectionItem(*SkinData, EmptyCacheInfo, true, Active ? 1 : 0, frame, TPoint{0, 0}, cache, true);
+  if (SkinManager->IsValidSkinIndex(SkinData->SkinIndex)) {
+    if (plain)
+      paint::PaintSectionBackground32(SkinData->SkinIndex, Active ? 1 : 0, TRect{0, 0, w, h}, TPoint{0, 0}, cache,
+                                      SkinManager, 0, 0, kSkinKeyColor);
+    else
+      PaintSectionItem(*SkinData, EmptyCacheInfo, true, Active ? 1 : 0, frame, TPoint{0, 0}, cache, true);
+  }
+  if (plain) {
+    // The border's own mask is the frame, drawn over the background.
+    PaintExtBorderImage(cache, false);
+  }
   PaintTitle();
   const int band = m.top + InnerFrameWidth(CtrlHandle, border, true) + CaptionHeight(true);
   if (band > 0 && (TitleImage->Width() != w || TitleImage->Height() != band)) {
@@ -96,8 +113,12 @@ void TacDialogWnd::PaintNonClientArea() {
   }
   if (band > 0) BitBlt(TitleImage->Canvas()->Handle(), 0, 0, w, band, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
   if (CaptionHeight(true)) PaintTitleButtons();
-  // The border window shows the frame with per-pixel alpha: opaque.
-  if (border) paint::FillAlphaRect(cache, frame, 255, false);
+  // The border window shows the frame with per-pixel alpha: opaque, but
+  // for its key corners, which show the extended border.
+  if (border) {
+    paint::FillAlphaRect(cache, frame, 255, false);
+    if (!plain) FillFrameCorners(ext.get(), frame);
+  }
   SkinData->BGChanged = false;
 }
 
@@ -108,7 +129,8 @@ void TacDialogWnd::PaintTitle() {
   const RECT m = GetExBorderMargins();
   const int frame = FrameWidthOf(CtrlHandle, BorderForm(), true);
   const int band = InnerFrameWidth(CtrlHandle, BorderForm(), true) + caption;
-  if (SkinManager->IsValidSkinIndex(TitleIndex))
+  const int down = PlainBorder() ? SkinManager->SkinData().CenterOffset : 0;
+  if (!PlainBorder() && SkinManager->IsValidSkinIndex(TitleIndex))
     paint::PaintSectionItem32(TitleIndex, true, Active ? 1 : 0,
                               TRect{m.left, m.top, cache->Width() - m.right, m.top + band}, TPoint{0, 0}, cache,
                               SkinManager);
@@ -116,8 +138,8 @@ void TacDialogWnd::PaintTitle() {
   if (Icon)
     DrawIconEx(cache->Canvas()->Handle(), icon.left, icon.top, Icon, icon.right - icon.left, icon.bottom - icon.top,
                0, nullptr, DI_NORMAL);
-  const RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft + m.left, m.top + 2,
-                  cache->Width() - TitleButtonsWidth() - 6 - m.right, m.top + band};
+  const RECT text{frame + (Icon ? icon.right - icon.left : 0) + 4 + SkinManager->SkinData().BILeft + m.left,
+                  m.top + 2 + down, cache->Width() - TitleButtonsWidth() - 6 - m.right, m.top + band + down};
   UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
   if (SavedExStyle & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) flags |= DT_RIGHT | DT_RTLREADING;
   PaintCaptionText(text, flags);
@@ -169,7 +191,8 @@ void TacDialogWnd::PlaceTitleButton(TacTitleButton& button, int& x, bool spacing
   if (button.BigIcon && button.HitCode != kHitHelp && SkinManager->SkinData().BIVAlign == 1)
     button.Rect.top = top + (BorderForm() ? SkinManager->SkinData().BITop : 0);
   else
-    button.Rect.top = (CaptionHeight(true) - height + InnerFrameWidth(CtrlHandle, BorderForm(), true)) / 2 + top;
+    button.Rect.top = (CaptionHeight(true) - height + InnerFrameWidth(CtrlHandle, BorderForm(), true)) / 2 + top +
+                      (PlainBorder() ? SkinManager->SkinData().CenterOffset : 0);
   button.Rect.bottom = button.Rect.top + height;
   x = button.Rect.left - (spacing ? SkinManager->SkinData().BISpace : 0);
   PaintTitleButton(button.HitCode);
@@ -277,8 +300,9 @@ LRESULT TacDialogWnd::HitTest(const classlib::TMessage& m) {
   const int x = GET_X_LPARAM(m.LParam) - wr.left + o.x, y = GET_Y_LPARAM(m.LParam) - wr.top + o.y;
   const int frame = FrameWidthOf(CtrlHandle, BorderForm(), true) + margins.left;
   const int closeHeight = TitleButtonHeight(Buttons[2].ImageIndex);
-  const int top =
-      (CaptionHeight(true) - closeHeight + InnerFrameWidth(CtrlHandle, BorderForm(), true)) / 2 + margins.top;
+  // The buttons' band, where they are painted (lower in plain border mode).
+  const int top = (CaptionHeight(true) - closeHeight + InnerFrameWidth(CtrlHandle, BorderForm(), true)) / 2 +
+                  margins.top + (PlainBorder() ? SkinManager->SkinData().CenterOffset : 0);
   if (CaptionHeight(true) && y >= top && y < top + closeHeight) {
     if (x >= frame && x < frame + GetSystemMetrics(SM_CXSMICON)) {
       SetHotTitleButton(0, true);

@@ -19,6 +19,8 @@
 #include "skin/common/Composition.h"
 #include "skin/common/ControlUtils.h"
 #include "skin/common/HotTracking.h"
+#include "skin/common/LayeredImages.h"
+#include "skin/common/WindowAnimations.h"
 #include "skin/common/SkinCommandSend.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/core/MaskValue.h"
@@ -41,7 +43,10 @@ namespace {
 void CALLBACK BlendTimerProc(HWND wnd, UINT, UINT_PTR, DWORD) {
   auto* dialog = dynamic_cast<TacDialogWnd*>(GetAdapter(wnd));
   if (!dialog || !dialog->Moving) return;
-  if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && GetCapture() != wnd) {
+  // With an extended border the border window is the one dragged.
+  const TacBorderForm* border = dialog->BorderForm();
+  const HWND dragged = border && border->BorderWindow() ? border->BorderWindow() : wnd;
+  if (!(GetAsyncKeyState(VK_LBUTTON) & 0x8000) && GetCapture() != dragged && GetCapture() != wnd) {
     dialog->StopBlendOnMoving();
     return;
   }
@@ -139,6 +144,7 @@ RECT TacDialogWnd::IconRect() const {
   r.top = (InnerFrameWidth(CtrlHandle, BorderForm(), true) + CaptionHeight(true) - GetSystemMetrics(SM_CYSMICON)) / 2 +
           m.top;
   r.bottom = r.top + GetSystemMetrics(SM_CYSMICON);
+  if (PlainBorder()) OffsetRect(&r, 0, SkinManager->SkinData().CenterOffset);
   return r;
 }
 
@@ -230,33 +236,82 @@ void TacDialogWnd::StartBlendOnMoving() {
   if (Moving || !SkinManager) return;
   TacBlendOnMoving* blend = SkinManager->AnimEffects()->BlendOnMoving();
   if (!blend->Active()) return;
+  HWND wnd = CtrlHandle;
+  TacBorderForm* border = BorderForm();
+  HWND borderWnd = border && IsWindowVisible(wnd) ? border->BorderWindow() : nullptr;
+  std::unique_ptr<classlib::TBitmap> picture = borderWnd && Effects ? CopyWndImage(*Effects, false) : nullptr;
   Moving = true;
   BlendTarget = blend->BlendValue();
   BlendAlpha = 255;
-  SetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE, GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE) | WS_EX_LAYERED);
-  SetLayeredWindowAttributes(CtrlHandle, 0, BlendAlpha, LWA_ALPHA);
-  RedrawWindow(CtrlHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  BlendTimer = SetTimer(CtrlHandle, reinterpret_cast<UINT_PTR>(this), 12, BlendTimerProc);
-  SendMessageW(CtrlHandle, WM_SYSCOMMAND, kDragMove, 0);  // returns when the drag ends
-  if (Moving) StopBlendOnMoving();
+  if (picture) {
+    // The border window is dragged, carrying the whole dialog (its client
+    // and children printed in, no hole); the dialog itself stays where it
+    // was, unseen behind it, and follows when the drag ends.
+    Effects->DragImage = std::move(picture);
+    RECT wr{};
+    GetWindowRect(wnd, &wr);
+    const POINT o = ImageOrigin();
+    SetWindowRgn(borderWnd, nullptr, FALSE);
+    PushToLayeredWindow(borderWnd, *Effects->DragImage, 255, POINT{wr.left - o.x, wr.top - o.y});
+    SetWindowPos(wnd, borderWnd, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    SetWindowLongPtrW(wnd, GWL_EXSTYLE, GetWindowLongPtrW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(wnd, 0, 0, LWA_ALPHA);
+    BlendTimer = SetTimer(wnd, reinterpret_cast<UINT_PTR>(this), 12, BlendTimerProc);
+    SendMessageW(borderWnd, WM_SYSCOMMAND, kDragMove, 0);  // returns when the drag ends
+  } else {
+    SetWindowLongPtrW(wnd, GWL_EXSTYLE, GetWindowLongPtrW(wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(wnd, 0, BlendAlpha, LWA_ALPHA);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    BlendTimer = SetTimer(wnd, reinterpret_cast<UINT_PTR>(this), 12, BlendTimerProc);
+    SendMessageW(wnd, WM_SYSCOMMAND, kDragMove, 0);  // returns when the drag ends
+  }
+  if (IsWindow(wnd) && Moving) StopBlendOnMoving();
 }
 
 void TacDialogWnd::BlendStep() {
   // Thirty steps from opaque to the target, at least one unit each.
   const int step = std::max(1, (255 - BlendTarget) / 30);
   BlendAlpha = static_cast<std::uint8_t>(std::max<int>(BlendTarget, BlendAlpha - step));
+  TacBorderForm* border = BorderForm();
+  if (HWND borderWnd = border ? border->BorderWindow() : nullptr; borderWnd && Effects && Effects->DragImage) {
+    RECT r{};
+    GetWindowRect(borderWnd, &r);
+    PushToLayeredWindow(borderWnd, *Effects->DragImage, BlendAlpha, POINT{r.left, r.top});
+    return;
+  }
   SetLayeredWindowAttributes(CtrlHandle, 0, BlendAlpha, LWA_ALPHA);
 }
 
 void TacDialogWnd::StopBlendOnMoving() {
   if (!Moving) return;
-  Moving = false;
-  if (BlendTimer) KillTimer(CtrlHandle, BlendTimer);
+  HWND wnd = CtrlHandle;
+  if (BlendTimer) KillTimer(wnd, BlendTimer);
   BlendTimer = 0;
-  SetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE, GetWindowLongPtrW(CtrlHandle, GWL_EXSTYLE) & ~WS_EX_LAYERED);
-  UpdateWindow(CtrlHandle);
-  SetFocus(CtrlHandle);
-  RedrawWindow(CtrlHandle, nullptr, nullptr,
+  TacBorderForm* border = BorderForm();
+  HWND borderWnd = border ? border->BorderWindow() : nullptr;
+  if (borderWnd && Effects && Effects->DragImage) {
+    // The dialog goes where the border window was left, on top again.
+    RECT r{};
+    GetWindowRect(borderWnd, &r);
+    const POINT o = ImageOrigin();
+    SetWindowPos(wnd, HWND_TOP, r.left + o.x, r.top + o.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowLongPtrW(wnd, GWL_EXSTYLE, GetWindowLongPtrW(wnd, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    SetFocus(wnd);
+    RedrawWindow(wnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    // The dialog shows before the border window gets back its hole.
+    Sleep(40);
+    Effects->DragImage.reset();
+    Moving = false;
+    UpdateBorder(true);  // its own picture again, with the hole, behind the dialog
+    return;
+  }
+  Moving = false;
+  if (Effects) Effects->DragImage.reset();
+  SetWindowLongPtrW(wnd, GWL_EXSTYLE, GetWindowLongPtrW(wnd, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+  UpdateWindow(wnd);
+  SetFocus(wnd);
+  RedrawWindow(wnd, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
   UpdateBorder(true);
 }
@@ -606,9 +661,16 @@ void TacDialogWnd::AdapterWndProc(classlib::TMessage& m) {
   const UINT msg = m.Msg;
   const WPARAM param = m.WParam, command = param & 0xFFF0;
   TacScrollWnd::AdapterWndProc(m);
-  if (msg != WM_SYSCOMMAND || !IsWindow(wnd)) return;
+  if (!IsWindow(wnd)) return;
+  if (msg == WM_SIZING) {
+    // The border follows each step of a resize, not only its end.
+    UpdateBorder(true);
+    return;
+  }
+  if (msg != WM_SYSCOMMAND) return;
   if (param == kDragMove) {
     UpdateWindow(wnd);
+    UpdateBorder(true);
   } else if (command == SC_MAXIMIZE || command == SC_RESTORE) {
     // The button that caused it is not hot any more.
     if (HasMaxBox()) HotButton = kHitMax;

@@ -117,8 +117,16 @@ class TacDialogWnd : public TacScrollWnd {
   POINT ImageOrigin() const;
   // Creates the border (Enable, a caption and the skin allow it) or frees it.
   void UpdateExtBorderForm(bool enable);
-  // Lays the skin's extended-border mask over the whole cache.
-  void PaintExtBorderImage();
+  // Lays the skin's extended-border mask over the whole of Target (the
+  // cache's size), its centre too when Filling.
+  void PaintExtBorderImage(classlib::TBitmap* target, bool filling);
+  // Whether the extended border is the whole frame ("plain" border mode):
+  // the dialog's section gives only the background, the border's mask the
+  // frame, and the title moves down by the skin's centre offset.
+  bool PlainBorder() const;
+  // Fills the key corners of the section's frame from the extended
+  // border's picture, so the rounded corners show the shadow.
+  void FillFrameCorners(classlib::TBitmap* extBorder, const TRect& frame);
   // Places and pushes the border when there is one and the dialog shows.
   void UpdateBorder(bool repaint);
   void FreeTitleAnimations();

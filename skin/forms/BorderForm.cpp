@@ -125,10 +125,8 @@ int TacBorderForm::TopOffset() const {
 int TacBorderForm::LeftOffset() const { return Values.BorderWidth - FrameWidth() + Values.Margins.Left; }
 
 RECT TacBorderForm::FrameRect() const {
-  if (WholeOwnerImage) {
-    TBitmap* cache = owner_->SkinData() ? owner_->SkinData()->CacheBmp() : nullptr;
-    return cache ? RECT{0, 0, cache->Width(), cache->Height()} : RECT{};
-  }
+  if (TBitmap* whole = WholeImage ? WholeImage() : nullptr; whole && !whole->Empty())
+    return RECT{0, 0, whole->Width(), whole->Height()};
   RECT r{};
   HWND wnd = OwnerWindow();
   if (wnd) GetWindowRect(wnd, &r);
@@ -204,12 +202,25 @@ void TacBorderForm::ComposeImage() {
   const int width = std::max<int>(1, frame.right), height = std::max<int>(1, frame.bottom);
   if (!image_) image_.reset(paint::NewBitmap32(width, height));
   else if (image_->Width() != width || image_->Height() != height) image_->SetSize(width, height);
-  if (WholeOwnerImage) {
-    if (TBitmap* cache = owner_->SkinData() ? owner_->SkinData()->CacheBmp() : nullptr)
-      BitBlt(image_->Canvas()->Handle(), 0, 0, width, height, cache->Canvas()->Handle(), 0, 0, SRCCOPY);
+  paint::FillRect32(image_.get(), TRect{0, 0, width, height}, 0, 0);
+  if (TBitmap* whole = WholeImage ? WholeImage() : nullptr; whole && !whole->Empty()) {
+    BitBlt(image_->Canvas()->Handle(), 0, 0, width, height, whole->Canvas()->Handle(), 0, 0,
+           SRCCOPY);
+    const paint::TPixelView view = paint::ViewOf(image_.get());
+    for (int y = 0; y < view.Height; ++y) {
+      std::uint32_t* row = view.Row32(y);
+      for (int x = 0; x < view.Width; ++x) {
+        if (row[x] == paint::KeyPixel) row[x] = 0;
+        // Premultiplied for the system; opaque pixels stay exactly as painted.
+        const std::uint32_t a = row[x] >> 24;
+        if (a == 255) continue;
+        auto scale = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+        row[x] = (a << 24) | (scale((row[x] >> 16) & 0xFF) << 16) | (scale((row[x] >> 8) & 0xFF) << 8) |
+                 scale(row[x] & 0xFF);
+      }
+    }
     return;
   }
-  paint::FillRect32(image_.get(), TRect{0, 0, width, height}, 0, 0);
   TsSkinManager* manager = ManagerOf(owner_);
   auto* provider = dynamic_cast<TsSkinProvider*>(owner_);
   const bool active = provider ? provider->FormActive() : GetActiveWindow() == wnd;

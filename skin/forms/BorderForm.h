@@ -93,10 +93,10 @@ class TacBorderForm : public classlib::TPersistent, public TsExtBorder {
   // The owner's window when it is no form of the class library (a skinned
   // system dialog); null: the owner's form.
   HWND OwnerWnd = nullptr;
-  // The owner's cache already holds the whole border picture, the extended
-  // border laid around its frame (a skinned dialog composes it so): it is
-  // pushed as it is instead of being composed around the owner's picture.
-  bool WholeOwnerImage = false;
+  // An owner that paints the whole picture itself, extended border
+  // included (a skinned system dialog does, into its cache), gives it
+  // here: it is pushed as it stands and its size is the border window's.
+  std::function<classlib::TBitmap*()> WholeImage;
 
   void BorderWndProc(classlib::TMessage& message);
 

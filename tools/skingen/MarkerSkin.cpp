@@ -18,6 +18,7 @@ void GenerateMarkerSkin(const std::filesystem::path& folder) {
   options.Set(g, "BORDERCOLOR", SkinColour(kBorderColour));
   options.Set(g, "STATES", 1);
   options.Set(g, "COLOR", SkinColour(kGlobalColour));
+  options.Set(g, "BICONCLOSEGLOW", kCloseGlowSize);
   atlas.AddGlyph(g, "GRIPIMAGE", kGlyphSize, kGlyphSize, 1, [](TLayer& layer, int) {
     layer.Fill(RoundRect(0, 0, kGlyphSize, kGlyphSize, 0), Rgb(kGripColour));
   });

@@ -100,7 +100,11 @@ inline constexpr TMarkerMask kExtraMasks[] = {
     // client area.
     {"DIALOG", "IMGTOPRIGHT", false, 12, 12, 0x60B0D0, 0},
     {"DIALOG", "IMGBTMRIGHT", false, 12, 12, 0x70B0D0, 0},
+    // The glow around a dialog's hot small close button (its size is
+    // kCloseGlowSize; no margin, so a fading button draws no glow).
+    {"GLOBALINFO", "SICONCLOSEGLOW0", true, 9, 9, 0x50F0F0, 0},
 };
+inline constexpr int kCloseGlowSize = 1;  // GLOBALINFO BICONCLOSEGLOW
 
 // The check box and radio glyphs of "GLOBALINFO" (glyph size, three frames).
 struct TMarkerGlyph {

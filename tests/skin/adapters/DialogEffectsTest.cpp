@@ -14,6 +14,7 @@
 #include "skin/core/FormAnimMath.h"
 #include "skin/core/SkinCommand.h"
 #include "skin/forms/TitleButtonAnimation.h"
+#include "skin/paint/GlowWindows_Gdi.h"
 #include "tests/skin/adapters/DialogFixture.h"
 #include "tests/skin/adapters/ScreenShot.h"
 #include "tests/skin/forms/LayeredPushRecorder.h"
@@ -25,10 +26,12 @@ namespace {
 // The marker skin's small close button (a modal frame takes the small set).
 constexpr unsigned kClose = 0x70A070;
 constexpr unsigned kExBorder = 0x4060A0;
+constexpr unsigned kDialog = 0xD8D0C8, kDialogTitle = 0xA8B8C8;  // the sections' colours
 
 // A raw dialog with a modal frame, a caption and a close button; the hook
-// skins it as it is created.
-HWND CardDialog(DWORD visible) {
+// skins it as it is created. (Named apart from the fixture's plainer raw
+// dialog, which a member function would find first.)
+HWND ModalDialog(DWORD visible) {
   return CreateWindowExW(WS_EX_DLGMODALFRAME, MAKEINTATOM(32770), L"Karta zegarka",
                          WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | visible, 90, 90, 280, 170, nullptr,
                          nullptr, nullptr, nullptr);
@@ -43,6 +46,9 @@ POINT OnScreen(TacDialogWnd* adapter, POINT p) {
   const POINT o = adapter->ImageOrigin();
   return POINT{wr.left - o.x + p.x, wr.top - o.y + p.y};
 }
+
+// A pixel read from a bitmap, as 0xRRGGBB.
+unsigned RgbOf(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 std::uint32_t Opaque(unsigned rgb) { return 0xFF000000u | rgb; }
 
@@ -63,7 +69,7 @@ class DialogEffectsTest : public DialogFixture {
     DialogFixture::TearDown();
   }
   TacDialogWnd* Make(DWORD visible) {
-    dialog_ = CardDialog(visible);
+    dialog_ = ModalDialog(visible);
     TacDialogWnd* adapter = DialogAdapter(dialog_);
     if (adapter && visible)
       RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
@@ -283,6 +289,164 @@ TEST_F(DialogEffectsTest, HideStandInIsFreedWhetherTheDialogClosesOrNot) {
   EXPECT_EQ(LiveProviders(), 0);
 }
 
+// A translucent drag of a dialog with an extended border drags the border
+// window, which carries the whole dialog (client included, no hole) and
+// fades a step per tick; the dialog waits unseen behind it and, when the
+// drag ends, stands where the border window was left, opaque and on top,
+// the border back behind it with its hole.
+TEST_F(DialogEffectsTest, TranslucentDragMovesTheBorderWindowAndTheDialogFollowsAtTheEnd) {
+  manager_->SetExtendedBorders(true);
+  manager_->AnimEffects()->BlendOnMoving()->SetActive(true);
+  manager_->AnimEffects()->BlendOnMoving()->SetBlendValue(200);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const HWND borderWnd = adapter->BorderForm()->BorderWindow();
+  ASSERT_NE(borderWnd, nullptr);
+  static struct {
+    HWND dialog = nullptr, border = nullptr;
+    TacDialogWnd* adapter = nullptr;
+    bool inLoop = false, moving = false, layered = false, borderWhole = false, dialogBehind = false;
+    BYTE dialogAlpha = 255;
+    RECT dialogDuring{};
+  } seen;
+  seen = {};
+  seen.dialog = dialog_;
+  seen.border = borderWnd;
+  seen.adapter = adapter;
+  RECT before;
+  GetWindowRect(dialog_, &before);
+  TLayeredPushRecorder recorder;
+  // Inside the move loop: what the drag looks like, one fading tick, the
+  // border window moved as the mouse would, then the button released.
+  SetTimer(nullptr, 0, 40, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    seen.inLoop = true;
+    seen.moving = seen.adapter->Moving;
+    seen.layered = (GetWindowLongPtrW(seen.dialog, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    GetLayeredWindowAttributes(seen.dialog, nullptr, &seen.dialogAlpha, nullptr);
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    seen.borderWhole = GetWindowRgn(seen.border, rgn) == ERROR;
+    DeleteObject(rgn);
+    seen.dialogBehind = GetWindow(seen.border, GW_HWNDNEXT) == seen.dialog;
+    seen.adapter->BlendStep();
+    RECT r;
+    GetWindowRect(seen.border, &r);
+    SetWindowPos(seen.border, nullptr, r.left + 30, r.top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(seen.dialog, &seen.dialogDuring);
+    ReleaseCapture();
+    PostMessageW(seen.border, WM_LBUTTONUP, 0, 0);
+  });
+  const RECT icon = adapter->IconRect();
+  const POINT onCaption = OnScreen(adapter, POINT{icon.right + 20, (icon.top + icon.bottom) / 2});
+  SendMessageW(dialog_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(onCaption.x, onCaption.y));
+
+  ASSERT_TRUE(seen.inLoop);
+  EXPECT_TRUE(seen.moving);
+  EXPECT_TRUE(seen.layered);
+  EXPECT_EQ(seen.dialogAlpha, 0);
+  EXPECT_TRUE(seen.borderWhole);
+  EXPECT_TRUE(seen.dialogBehind);
+  EXPECT_TRUE(EqualRect(&seen.dialogDuring, &before));  // it follows only at the end
+  // The border's pushes during the drag: the whole dialog, opaque first,
+  // then fading toward the target.
+  std::vector<const TPushedFrame*> drag;
+  for (const TPushedFrame& f : recorder.Frames)
+    if (f.Wnd == borderWnd) drag.push_back(&f);
+  ASSERT_GE(drag.size(), 2u);
+  EXPECT_EQ(drag[0]->Alpha, 255);
+  const POINT inClient{adapter->ClientOffsetX() + 5, adapter->ClientOffsetY() + 5};
+  EXPECT_EQ(drag[0]->At(inClient.x, inClient.y) >> 24, 0xFFu);
+  EXPECT_LT(drag[1]->Alpha, 255);
+  EXPECT_GE(drag[1]->Alpha, 200);
+  if (const char* dir = PicturesDir())
+    SaveFramesOverCheckerboard({drag[0], drag.back()},
+                               (std::filesystem::path(dir) / "dialog-translucent-drag.png").wstring());
+
+  EXPECT_FALSE(adapter->Moving);
+  EXPECT_EQ(adapter->BlendTimer, 0u);
+  EXPECT_EQ(adapter->Effects->DragImage, nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(dialog_, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  RECT after, borderAfter;
+  GetWindowRect(dialog_, &after);
+  GetWindowRect(borderWnd, &borderAfter);
+  EXPECT_EQ(after.left, before.left + 30);
+  EXPECT_EQ(after.top, before.top + 20);
+  const POINT o = adapter->ImageOrigin();
+  EXPECT_EQ(borderAfter.left, after.left - o.x);
+  EXPECT_EQ(borderAfter.top, after.top - o.y);
+  // Next to each other again (an owned window stays above its owner).
+  EXPECT_TRUE(GetWindow(dialog_, GW_HWNDNEXT) == borderWnd || GetWindow(dialog_, GW_HWNDPREV) == borderWnd);
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(borderWnd, rgn), ERROR);
+  EXPECT_FALSE(PtInRegion(rgn, inClient.x, inClient.y));
+  DeleteObject(rgn);
+}
+
+// The border window follows each step of a resize and the end of a move
+// loop, but not while a translucent drag owns it.
+TEST_F(DialogEffectsTest, BorderFollowsSizingStepsAndTheEndOfAMove) {
+  manager_->SetExtendedBorders(true);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const HWND borderWnd = adapter->BorderForm()->BorderWindow();
+  struct Case {
+    const char* name;
+    bool moving;
+    bool dragMove;
+    bool pushed;
+  };
+  for (const Case& c : {Case{"sizing", false, false, true}, Case{"sizing while dragged", true, false, false},
+                        Case{"end of a move", false, true, true}}) {
+    SCOPED_TRACE(c.name);
+    TLayeredPushRecorder recorder;
+    if (c.dragMove) {
+      PostMessageW(dialog_, WM_LBUTTONUP, 0, 0);  // ends the move loop at once
+      SendMessageW(dialog_, WM_SYSCOMMAND, kDragMove, 0);
+    } else {
+      adapter->Moving = c.moving;
+      RECT r;
+      GetWindowRect(dialog_, &r);
+      r.right += 10;
+      SendMessageW(dialog_, WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&r));
+      adapter->Moving = false;
+    }
+    EXPECT_EQ(!recorder.AlphasOf(borderWnd).empty(), c.pushed);
+  }
+}
+
+// Without fades, a hot close button whose skin gives it a glow gets a glow
+// window over it; the glow goes when the button is no longer hot.
+TEST_F(DialogEffectsTest, HotCloseWithoutFadesOpensItsGlowUntilItLeavesHot) {
+  manager_->Effects()->SetAllowGlowing(false);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  const RECT close = adapter->Buttons[2].Rect;
+  ASSERT_GT(close.right, close.left);
+  const POINT screen = OnScreen(adapter, Centre(close));
+  EXPECT_EQ(SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), kHitClose);
+  EXPECT_EQ(adapter->Effects->Fades[2].Animation, nullptr);
+  const int glowId = adapter->Effects->Fades[2].GlowId;
+  ASSERT_GE(glowId, 0);
+  const HWND glow = skin::paint::GlowWindow(glowId);
+  ASSERT_NE(glow, nullptr);
+  EXPECT_TRUE(IsWindowVisible(glow));
+  RECT glowRect;
+  GetWindowRect(glow, &glowRect);
+  EXPECT_TRUE(PtInRect(&glowRect, screen));
+  // Hot again: the same glow, no second one.
+  SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  EXPECT_EQ(adapter->Effects->Fades[2].GlowId, glowId);
+
+  const RECT icon = adapter->IconRect();
+  const POINT caption = OnScreen(adapter, POINT{icon.right + 20, (icon.top + icon.bottom) / 2});
+  SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y));
+  EXPECT_EQ(adapter->HotButton, 0);
+  EXPECT_EQ(adapter->Effects->Fades[2].GlowId, -1);
+  EXPECT_FALSE(IsWindow(glow));
+}
+
 // A skinned unowned message box with its extended border: the border
 // window's picture with the dialog's own client (printed) laid into its
 // hole, over a checkerboard, as a compositing desktop shows them (Xvfb
@@ -292,6 +456,13 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
   if (!dir) GTEST_SKIP() << "TESSARILO_PICTURES_DIR not set";
   manager_->SetExtendedBorders(true);
   manager_->AnimEffects()->DialogShow()->SetTime(120);
+  // The skin's own border mode, then the plain one (the border's mask is
+  // the frame, the title lower).
+  manager_->Skin()->SkinData.CenterOffset = 3;
+  for (const int mode : {0, 1}) {
+  SCOPED_TRACE(mode);
+  manager_->Skin()->SkinData.BorderMode = static_cast<std::int16_t>(mode);
+  const std::string suffix = mode ? "-plain" : "";
   TLayeredPushRecorder recorder;
   bool shot = false;
   onDialog = [&](HWND wnd) {
@@ -303,7 +474,7 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
     RECT r;
     GetWindowRect(borderWnd ? borderWnd : wnd, &r);
     InflateRect(&r, 12, 12);
-    Shoot(r, (std::filesystem::path(dir) / "dialog-extended-border-screen.png").wstring());
+    Shoot(r, (std::filesystem::path(dir) / ("dialog-extended-border" + suffix + "-screen.png")).wstring());
     const TPushedFrame* last = nullptr;
     for (const TPushedFrame& f : recorder.Frames)
       if (f.Wnd == borderWnd) last = &f;
@@ -321,11 +492,75 @@ TEST_F(DialogEffectsTest, PictureOfMessageBoxWithExtendedBorder) {
         seen.Pixels[static_cast<size_t>(ty * seen.Width + tx)] =
             0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
       }
-    SaveFramesOverCheckerboard({last, &seen}, (std::filesystem::path(dir) / "dialog-extended-border.png").wstring());
+    SaveFramesOverCheckerboard({last, &seen},
+                               (std::filesystem::path(dir) / ("dialog-extended-border" + suffix + ".png")).wstring());
     shot = true;
   };
   EXPECT_EQ(Box(), IDCANCEL);
   EXPECT_TRUE(shot);
+  DestroySomeWindow();
+  }
+}
+
+// The rounded (key) corner of the dialog's frame shows the extended
+// border's picture, not the title band painted over it; the pixel beside
+// it keeps the title.
+TEST_F(DialogEffectsTest, FrameCornersShowTheExtendedBorder) {
+  manager_->SetExtendedBorders(true);
+  TacDialogWnd* adapter = Make(WS_VISIBLE);
+  ASSERT_NE(adapter, nullptr);
+  ASSERT_NE(adapter->BorderForm(), nullptr);
+  const RECT m = adapter->GetExBorderMargins();
+  const COLORREF corner = CachePixel(adapter, m.left, m.top);
+  EXPECT_TRUE(Near(RgbOf(corner), kExBorder)) << std::hex << RgbOf(corner);
+  EXPECT_EQ(CachePixel(adapter, m.left + 1, m.top + 1), Marker(kDialogTitle));
+}
+
+// In plain border mode the extended border's mask is the frame: the
+// dialog's section gives the background (no title band of its own) and
+// the icon, caption and title buttons move down by the centre offset.
+TEST_F(DialogEffectsTest, PlainBorderModeDrawsTheBorderOverTheBackgroundAndMovesTheTitleDown) {
+  manager_->SetExtendedBorders(true);
+  constexpr int kCentreOffset = 3;
+  manager_->Skin()->SkinData.CenterOffset = kCentreOffset;
+  struct Seen {
+    int closeTop = 0, closeRight = 0, iconTop = 0;  // from the frame's top and right edges
+    COLORREF title = 0, margin = 0;
+    LRESULT hit = 0;
+  };
+  Seen seen[2];
+  for (const int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    manager_->Skin()->SkinData.BorderMode = static_cast<std::int16_t>(mode);
+    TacDialogWnd* adapter = Make(WS_VISIBLE);
+    ASSERT_NE(adapter, nullptr);
+    ASSERT_NE(adapter->BorderForm(), nullptr);
+    EXPECT_EQ(adapter->PlainBorder(), mode == 1);
+    // The skin's margins differ between the modes: the plain border lies
+    // over the frame.
+    const RECT m = adapter->GetExBorderMargins();
+    const int width = adapter->SkinData->CacheBmp()->Width();
+    Seen& s = seen[mode];
+    const RECT close = adapter->Buttons[2].Rect;
+    ASSERT_GT(close.right, close.left);
+    s.closeTop = close.top - m.top;
+    s.closeRight = width - m.right - close.right;
+    s.iconTop = adapter->IconRect().top - m.top;
+    // Inside the title band, under the extended border, left of the buttons.
+    s.title = CachePixel(adapter, close.left - 8, 13);
+    s.margin = CachePixel(adapter, 1, adapter->SkinData->CacheBmp()->Height() / 2);
+    const POINT c = OnScreen(adapter, Centre(close));
+    s.hit = SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(c.x, c.y));
+    DestroyWindow(dialog_);
+    DestroySomeWindow();
+  }
+  EXPECT_EQ(seen[1].closeTop, seen[0].closeTop + kCentreOffset);
+  EXPECT_EQ(seen[1].closeRight, seen[0].closeRight);
+  EXPECT_EQ(seen[1].iconTop, seen[0].iconTop + kCentreOffset);
+  EXPECT_EQ(seen[0].title, Marker(kDialogTitle));
+  EXPECT_EQ(seen[1].title, Marker(kDialog));
+  EXPECT_TRUE(Near(RgbOf(seen[1].margin), kExBorder)) << std::hex << RgbOf(seen[1].margin);
+  EXPECT_EQ(seen[1].hit, kHitClose);  // the moved button is still hit
 }
 
 }  // namespace skin_test
