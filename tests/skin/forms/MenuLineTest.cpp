@@ -137,6 +137,8 @@ TEST_F(MenuLineTest, TheBarsItemsAreDrawnOverTheMenuLineSection) {
     EXPECT_GE(item.top, top) << position;
     EXPECT_LE(item.bottom, top + rowHeight + 1) << position;
     EXPECT_GT(PixelsUnlike(item, kLineColor), 5) << position;
+    // A see-through item shows the line behind it, not another part of the image.
+    EXPECT_EQ(ImagePixel(item.left, item.top), kLineColor) << position;
   }
   // The clean line is kept for repainting single items.
   ASSERT_NE(provider_->MenuLineImage(), nullptr);
