@@ -163,6 +163,29 @@ TEST_F(MenuLineTest, MenuLineSkinNamesTheSectionOrFallsBackToMenuLine) {
   }
 }
 
+TEST_F(MenuLineTest, ABarThatWrapsMakesATwoRowLine) {
+  MakeForm(bsSizeable, false);
+  AddMenu(form_.get());
+  for (const wchar_t* caption : {L"Kolekcja", L"Zegarki", L"Serwis", L"Pomoc"}) {
+    auto* item = New<TMenuItem>(form_.get());
+    item->SetCaption(caption);
+    item->Add(New<TMenuItem>(form_.get()));
+    form_->Menu()->Items()->Add(item);
+  }
+  form_->SetBounds(100, 100, 220, 300);
+  Show();
+  Rebuild();
+  const RECT first = ItemRect(0), last = ItemRect(6);
+  ASSERT_GT(last.top, first.top) << "the bar did not wrap";
+  EXPECT_EQ(provider_->MenuRows(), 2);
+  const int rowHeight = provider_->MenuLineHeight();
+  EXPECT_EQ(provider_->MenuLineImage()->Height(), 2 * rowHeight + 1);
+  // The second row's items are drawn too, over the line.
+  EXPECT_GT(PixelsUnlike(last, kLineColor), 5);
+  const int x = (last.right + provider_->SkinData()->CacheBmp()->Width()) / 2;
+  EXPECT_EQ(ImagePixel(x, LineTop() + rowHeight + rowHeight / 2), kLineColor);
+}
+
 TEST_F(MenuLineTest, AFormWithoutABarHasNoLine) {
   MakeForm();
   Rebuild();
@@ -189,6 +212,14 @@ TEST_F(MenuLineTest, AMaximizedChildsButtonsSitAtTheRightEndAndAnswerTheirCodes)
     // Drawn: the glyph, not the line.
     EXPECT_GT(PixelsUnlike(r, kLineColor), 0) << b.code;
   }
+  // Hovered, the close button shows its hot frame at once (no fade for these).
+  const RECT close = provider_->SystemButton(htMdiClose).Rect;
+  const POINT over = Screen((close.left + close.right) / 2, (close.top + close.bottom) / 2);
+  SendMessageW(Wnd(), WM_NCMOUSEMOVE, htMdiClose, MAKELPARAM(over.x, over.y));
+  EXPECT_EQ(provider_->SystemButton(htMdiClose).State, 1);
+  const std::uint32_t hot = kCloseFrames[1];
+  EXPECT_EQ(ImagePixel((close.left + close.right) / 2, (close.top + close.bottom) / 2),
+            RGB((hot >> 16) & 0xFF, (hot >> 8) & 0xFF, hot & 0xFF));
   // Elsewhere on the line: the menu.
   const RECT minimize = provider_->SystemButton(htMdiMinimize).Rect;
   EXPECT_EQ(HitAt(minimize.left - 20, LineTop() + 3), HTMENU);
