@@ -99,7 +99,8 @@ int TsSkinProvider::FrameHitTest(POINT screenPoint) {
     return HTCAPTION;
   }
   // The menu line, with a maximized MDI child's buttons at its right end.
-  if (const int rowHeight = MenuLineHeight(); rowHeight > 0 && p.y >= 0 && p.y < c + inner + std::max(1, MenuRows()) * rowHeight) {
+  const int rowHeight = MenuLineHeight();
+  if (rowHeight > 0 && p.y >= 0 && p.y < c + inner + std::max(1, MenuRows()) * rowHeight) {
     if (MdiButtonsVisible()) {
       if (skinData_->BGChanged || CacheInvalid()) PlaceMdiButtons(inner + ProviderCaptionHeight(true));
       for (int code : {htMdiClose, htMdiRestore, htMdiMinimize})
