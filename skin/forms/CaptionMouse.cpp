@@ -47,6 +47,11 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message) {
     return;
   }
   if (IsSystemButton(code)) {
+    // The child's own menu decides whether it may be minimized or restored.
+    if ((code == htMdiMinimize || code == htMdiRestore) && !MdiButtonPressable(code)) {
+      message.Result = 0;
+      return;
+    }
     SetPressedButton(code);
     if (currentButton_ == code) SetCapture(wnd);
     message.Result = 0;
@@ -167,6 +172,11 @@ void TsSkinProvider::ReleaseButton(int code, POINT windowPoint) {
       if (*alive) skinData_->BGChanged = true;
       return;
     }
+    case htMdiClose:
+    case htMdiRestore:
+    case htMdiMinimize:
+      ReleaseMdiButton(code);
+      return;
     case HTHELP:
       SetButtonState(HTHELP, 0, true);
       currentButton_ = 0;

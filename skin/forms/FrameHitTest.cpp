@@ -98,6 +98,16 @@ int TsSkinProvider::FrameHitTest(POINT screenPoint) {
     if (Contains(iconRect_, p)) return HTSYSMENU;
     return HTCAPTION;
   }
+  // The menu line, with a maximized MDI child's buttons at its right end.
+  const int rowHeight = MenuLineHeight();
+  if (rowHeight > 0 && p.y >= 0 && p.y < c + inner + std::max(1, MenuRows()) * rowHeight) {
+    if (MdiButtonsVisible()) {
+      if (skinData_->BGChanged || CacheInvalid()) PlaceMdiButtons(inner + ProviderCaptionHeight(true));
+      for (int code : {htMdiClose, htMdiRestore, htMdiMinimize})
+        if (Contains(SystemButton(code).Rect, p)) return code;
+    }
+    return HTMENU;
+  }
   TsSkinManager* manager = Manager();
   if (GripShown() && manager && manager->IsValidImgIndex(manager->ConstData().GripImage)) {
     const POINT grip = GripPosition(manager->ConstData().GripImage);

@@ -98,6 +98,10 @@ void TsSkinProvider::PaintNonClientArea() {
                    image, true);
   if (GripShown()) PaintSizeGripInto(image);
   PaintTitleBackground(image, w, minimisedOther ? h : y0);
+  if (!minimisedOther) {
+    PaintMenuLine(image, y0);
+    PaintMdiArea(image, y0);
+  }
   PaintCaptionText(image, w, y0);
   if (c > 0 && drawNonClientArea_) {
     PaintTitleIcon(image);
@@ -223,6 +227,8 @@ void TsSkinProvider::PaintCaptionArea(TBitmap* image) {
     if (!button->Visible()) continue;
     PaintButton(image, button->BtnData, button->Enabled());
   }
+  PlaceMdiButtons(InnerFrameWidth(FormHandle(), ExtBorder(), true) + ProviderCaptionHeight(true));
+  PaintMdiButtons(image);
 }
 
 void TsSkinProvider::PaintNonClientToWindow() {

@@ -60,12 +60,18 @@ void TsSkinableMenus::DrawMainMenuItem(TObject* sender, TCanvas* canvas, const T
   const TMenu* menu = item ? item->GetParentMenu() : nullptr;
   if (!menu || !canvas || !manager_ || !manager_->Skin()) return;
   TsSkinProvider* provider = ProviderOfMenuWindow(menu->WindowHandle());
-  TBitmap* line = provider && provider->SkinData() ? provider->SkinData()->CacheBmp() : nullptr;
-  if (!line || line->Empty() || rect.Width() <= 0 || rect.Height() <= 0) return;
-  // The item's place in the provider's image.
-  const int frame = provider->FrameWithBorderWidth(true);
-  const int x = rect.Left - frame;
-  const int y = rect.Top - provider->ProviderCaptionHeight(true) - frame;
+  TBitmap* cache = provider && provider->SkinData() ? provider->SkinData()->CacheBmp() : nullptr;
+  if (!cache || cache->Empty() || rect.Width() <= 0 || rect.Height() <= 0) return;
+  // The item's place in the clean menu line the provider keeps (window and
+  // image coordinates are the same); the image itself before the first line.
+  TBitmap* line = provider->MenuLineImage();
+  POINT origin = provider->MenuLineOrigin();
+  if (!line || line->Empty()) {
+    line = cache;
+    origin = POINT{0, 0};
+  }
+  const int x = rect.Left - origin.x;
+  const int y = rect.Top - origin.y;
   auto bmp = std::make_unique<TBitmap>();
   bmp->SetPixelFormat(pf32bit);
   bmp->SetSize(rect.Width(), rect.Height());

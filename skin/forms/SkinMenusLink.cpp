@@ -16,6 +16,10 @@ void HookItemForSkin(TsSkinManager* manager, TMenuItem* item, bool value) {
   if (TsSkinableMenus* menus = SkinableMenusOf(manager); menus && item) menus->HookItem(item, value);
 }
 
+void HookMenuItemForSkin(TsSkinManager* manager, TMenuItem* item, bool value) {
+  if (TsSkinableMenus* menus = SkinableMenusOf(manager); menus && item) menus->HookMenuItems(item, value);
+}
+
 void HookPopupMenuForSkin(TsSkinManager* manager, TPopupMenu* menu, bool value) {
   if (TsSkinableMenus* menus = SkinableMenusOf(manager); menus && menu) menus->HookPopupMenu(menu, value);
 }

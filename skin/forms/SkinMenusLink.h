@@ -12,6 +12,8 @@ bool SkinMenusAvailable(TsSkinManager* manager);
 void HookMainMenuForSkin(TsSkinManager* manager, classlib::TMainMenu* menu, bool value);
 // Every sub-item of Item, recursively.
 void HookItemForSkin(TsSkinManager* manager, classlib::TMenuItem* item, bool value);
+// One item: a bar item gets the bar's painters, another the pop-up ones.
+void HookMenuItemForSkin(TsSkinManager* manager, classlib::TMenuItem* item, bool value);
 void HookPopupMenuForSkin(TsSkinManager* manager, classlib::TPopupMenu* menu, bool value);
 // The skinned menus' flag that a system menu is being shown.
 void SetSystemMenuShownForSkin(TsSkinManager* manager, bool value);

@@ -44,6 +44,9 @@ bool TsSkinProvider::ButtonEnabled(const TsTitleButtonState& button) const {
       return Iconic() || systemMenu_->EnabledMin();
     case HTCLOSE:
       return systemMenu_->VisibleClose();
+    case htMdiMinimize:
+    case htMdiRestore:
+      return MdiButtonPressable(button.HitCode);
     default: {
       const int user = button.HitCode - htUserButton;
       if (user >= 0 && user < titleButtons_->Count()) return titleButtons_->Items(user)->Enabled();
@@ -142,6 +145,7 @@ void TsSkinProvider::PaintSystemButton(int code) {
   TsTitleButtonState* button = ButtonByCode(code);
   if (!button) return;
   if (IsUserCode(code) && !titleButtons_->Items(code - htUserButton)->Visible()) return;
+  if (code >= htMdiClose && code <= htMdiMinimize && !MdiButtonsVisible()) return;
   if (TitleButtonAnimated(code) && StartTitleButtonFade(*button, code)) return;
   PaintButtonDirect(*button, ButtonEnabled(*button));
 }
@@ -159,8 +163,14 @@ void TsSkinProvider::PaintButtonDirect(TsTitleButtonState& button, bool enabled)
   }
   const RECT r = button.Rect;
   if (r.right <= r.left || r.left < iconRect_.right) return;
-  // The clean title under the button, then its glyph.
-  if (buttonBlock_ && !buttonBlock_->Empty()) {
+  // The clean title (or menu line) under the button, then its glyph.
+  if (button.HitCode >= htMdiClose && button.HitCode <= htMdiMinimize) {
+    if (menuLineBmp_ && !menuLineBmp_->Empty()) {
+      ImageDC from(menuLineBmp_.get()), to(image);
+      BitBlt(to.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, from.Handle(), r.left - menuLineOrigin_.x,
+             r.top - menuLineOrigin_.y, SRCCOPY);
+    }
+  } else if (buttonBlock_ && !buttonBlock_->Empty()) {
     ImageDC from(buttonBlock_.get()), to(image);
     BitBlt(to.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, from.Handle(), r.left - buttonBlockLeft_,
            r.top, SRCCOPY);

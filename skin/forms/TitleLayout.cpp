@@ -61,12 +61,24 @@ void TsSkinProvider::InitTitleButtonIndexes() {
     if (help.ImageIndex < 0) help.ImageIndex = mask(L"BICONHELP");
     minimize.BigGlyph = maximize.BigGlyph = close.BigGlyph = help.BigGlyph = false;
   }
-  if (close.ImageIndex < 0) {
+  const bool closeFound = close.ImageIndex >= 0;
+  if (!closeFound) {
     close.ImageIndex = mask(L"BICONCLOSE");
     minimize.ImageIndex = mask(L"BICONMIN");
     maximize.ImageIndex = mask(L"BICONMAX");
     help.ImageIndex = mask(L"BICONHELP");
     minimize.BigGlyph = maximize.BigGlyph = close.BigGlyph = help.BigGlyph = true;
+  }
+  // A frame shows the small buttons of its maximized MDI child in the menu line.
+  if (form_->FormStyle() == fsMDIForm) {
+    TsTitleButtonState& mdiMinimize = SystemButton(htMdiMinimize);
+    TsTitleButtonState& mdiRestore = SystemButton(htMdiRestore);
+    TsTitleButtonState& mdiClose = SystemButton(htMdiClose);
+    const bool small = closeFound && mask(L"SICONMIN") >= 0;
+    mdiMinimize.ImageIndex = small ? mask(L"SICONMIN") : closeFound ? minimize.ImageIndex : mask(L"BICONMIN");
+    mdiRestore.ImageIndex = small ? mask(L"SICONMAX") : closeFound ? maximize.ImageIndex : mask(L"BICONMAX");
+    mdiClose.ImageIndex = small ? mask(L"SICONCLOSE") : closeFound ? close.ImageIndex : mask(L"BICONCLOSE");
+    mdiMinimize.BigGlyph = mdiRestore.BigGlyph = mdiClose.BigGlyph = !small;
   }
   titleButtonMask_ = mask(L"TITLEBUTTON");
 }
@@ -145,7 +157,7 @@ void TsSkinProvider::PlaceTitleButtons() {
       hide(help);
     }
   } else {
-    for (TsTitleButtonState& button : buttons_) hide(button);
+    for (TsTitleButtonState* button : {&close, &maximize, &minimize, &help}) hide(*button);
   }
   if (titleButtons_->Count() > 0) x -= 6;
   for (int i = 0; i < titleButtons_->Count(); ++i) {

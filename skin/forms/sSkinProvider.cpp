@@ -19,6 +19,7 @@
 #include "skin/forms/FormMetrics.h"
 #include "skin/forms/OutlineDrag.h"
 #include "skin/forms/ProviderAnimations.h"
+#include "skin/forms/SkinMenusLink.h"
 #include "skin/manager/sSkinManager.h"
 
 namespace skin {
@@ -65,6 +66,9 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
   buttons_[1].HitCode = HTMAXBUTTON;
   buttons_[2].HitCode = HTCLOSE;
   buttons_[3].HitCode = HTHELP;
+  buttons_[4].HitCode = htMdiMinimize;
+  buttons_[5].HitCode = htMdiRestore;
+  buttons_[6].HitCode = htMdiClose;
   if (inactive_) return;
   oldWndProc_ = form_->WindowProc();
   form_->SetWindowProc([this](TMessage& message) { ProviderWndProc(message); });
@@ -505,6 +509,14 @@ void TsSkinProvider::SkinnedMessage(TMessage& message) {
       POINT cursor{};
       GetCursorPos(&cursor);
       DropSysMenu(cursor.x, cursor.y);
+      return;
+    }
+    case WM_MEASUREITEM: {
+      // An item the bar measures is drawn by the skin, also one added late.
+      const auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam);
+      if (measure && measure->CtlType == ODT_MENU && Manager() && form_->Menu() && MenuLineVisible())
+        if (TMenuItem* item = form_->Menu()->FindItemByCommand(measure->itemID)) HookMenuItemForSkin(Manager(), item, true);
+      CallOld(message);
       return;
     }
     case WM_INITMENUPOPUP:

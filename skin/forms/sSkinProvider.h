@@ -271,6 +271,18 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   int MenuRows();
   bool MenuLineVisible() const;
   bool MdiButtonsVisible() const;
+  // The section of the menu line: MenuLineSkin when the skin has it, else
+  // "MENULINE"; -1 when neither exists.
+  int MenuLineSkinIndex() const;
+  // The menu line's clean background (before the items were drawn) and
+  // where it lies in the image; the bar's items blend over it.
+  classlib::TBitmap* MenuLineImage() const { return menuLineBmp_.get(); }
+  POINT MenuLineOrigin() const { return menuLineOrigin_; }
+  // The frame size of the small buttons of a maximized MDI child.
+  int MdiButtonWidth() const;
+  int MdiButtonHeight() const;
+  // The provider of the frame's active MDI child (null: none).
+  TsSkinProvider* ActiveChildProvider() const;
 
   // --- Outline drag (ResizeMode rmBorder): one at a time in the process.
   void StartOutlineDrag(int x, int y);
@@ -342,6 +354,15 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   void PaintTitleBackground(classlib::TBitmap* image, int width, int captionBottom);
   void PaintCaptionText(classlib::TBitmap* image, int width, int captionBottom);
   void PaintCaptionArea(classlib::TBitmap* image);
+  // The menu line with the main menu's items, the area around an MDI
+  // client and the buttons of a maximized MDI child (MenuLinePaint.cpp).
+  void PaintMenuLine(classlib::TBitmap* image, int captionBottom);
+  void PaintMdiArea(classlib::TBitmap* image, int captionBottom);
+  void PaintMdiButtons(classlib::TBitmap* image);
+  void PlaceMdiButtons(int captionBottom);
+  // The press and release of an MDI child's button in the menu line.
+  bool MdiButtonPressable(int code) const;
+  void ReleaseMdiButton(int code);
   void PaintButton(classlib::TBitmap* image, const TsTitleButtonState& button, bool enabled);
   // Paints a button into the image and copies its rectangle onto the window.
   void PaintButtonDirect(TsTitleButtonState& button, bool enabled);
@@ -419,8 +440,11 @@ class TsSkinProvider : public classlib::TComponent, public TsSkinnedForm {
   // lists (null for the separator); they live until the next pop-up.
   std::vector<std::pair<classlib::TMenuItem*, classlib::TCustomForm*>> windowList_;
   void ClearWindowList();
-  // Minimize, maximize/restore, close, help.
-  std::array<TsTitleButtonState, 4> buttons_{};
+  // Minimize, maximize/restore, close, help, and the minimize, restore and
+  // close buttons a maximized MDI child shows in its frame's menu line.
+  std::array<TsTitleButtonState, 7> buttons_{};
+  std::unique_ptr<classlib::TBitmap> menuLineBmp_;
+  POINT menuLineOrigin_{0, 0};
   RECT iconRect_{0, 0, 0, 0};
   std::unique_ptr<TsProviderAnimations> anims_;
   // Tells the provider's closures that it is gone (nested loops check it).

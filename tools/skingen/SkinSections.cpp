@@ -103,6 +103,8 @@ void WriteSkinSections(TOptionsFile& o) {
       {.name = "MAINMENU", .states = 1, .colour = kMenu},
       {.name = "MENUITEM", .colour = kMenu, .hotColour = kBrass, .hotFontColour = kTextDark, .transparency = 100,
        .hotTransparency = 100},
+      // A form's menu bar: the band under the title; a hot item's text on its brass.
+      {.name = "MENULINE", .colour = kTitle, .hotColour = kTitle, .hotFontColour = kTextDark},
       {.name = "ICOLINE", .states = 1, .colour = kIconLine},
       {.name = "DIVIDERV", .states = 1, .colour = kMenu, .transparency = 100},
       // Scroll bars: arrows, thumbs and the track before and after the thumb.

@@ -155,6 +155,31 @@ TEST_F(MDIFormTest, PictureOfTheFormWithTwoChildren) {
   ShootShown(main_->Handle(), area, std::wstring(dir, dir + std::strlen(dir)) + L"\\mdi-form-two-children.png");
 }
 
+// Under Xvfb: the same with a menu bar of two items, then with the second
+// child maximized (its icon and three buttons in the menu line).
+TEST_F(MDIFormTest, PictureOfTheFormWithItsMenuLine) {
+  const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
+  if (!dir) GTEST_SKIP() << "pictures only when TESSARILO_PICTURES_DIR is given";
+  manager_->SetActive(true);
+  manager_->SetSkinnedPopups(true);
+  MakeMain();
+  AddWindowMenu();
+  auto* file = New<TMenuItem>(main_.get());
+  file->SetCaption(L"Plik");
+  file->Add(New<TMenuItem>(main_.get()));
+  main_->Menu()->Items()->Insert(0, file);
+  AddChild(L"Karta 1", 10, true);
+  TForm* second = AddChild(L"Karta 2", 90, true);
+  const std::wstring folder(dir, dir + std::strlen(dir));
+  RECT area;
+  GetWindowRect(main_->Handle(), &area);
+  ShootShown(main_->Handle(), area, folder + L"\\mdi-form-menu-line.png");
+  SendMessageW(main_->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second->Handle()), 0);
+  Pump();
+  ASSERT_TRUE(provider_->MdiButtonsVisible());
+  ShootShown(main_->Handle(), area, folder + L"\\mdi-form-maximized-child.png");
+}
+
 TEST_F(MDIFormTest, WindowMenuListsTheVisibleChildrenAndChecksTheActiveOne) {
   manager_->SetActive(true);
   manager_->SetSkinnedPopups(true);
