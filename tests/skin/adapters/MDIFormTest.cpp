@@ -55,6 +55,14 @@ class MDIFormTest : public FormAdapterFixture {
     return children_.back().get();
   }
 
+  // The skin on with skinned pop-ups, the main form and its window menu.
+  void MakeSkinnedMainWithWindowMenu() {
+    manager_->SetActive(true);
+    manager_->SetSkinnedPopups(true);
+    MakeMain();
+    AddWindowMenu();
+  }
+
   // A menu bar "Okno" whose sub-menu (the window menu) holds "Kaskada".
   void AddWindowMenu() {
     auto* menu = New<TMainMenu>(main_.get());
@@ -160,10 +168,7 @@ TEST_F(MDIFormTest, PictureOfTheFormWithTwoChildren) {
 TEST_F(MDIFormTest, PictureOfTheFormWithItsMenuLine) {
   const char* dir = std::getenv("TESSARILO_PICTURES_DIR");
   if (!dir) GTEST_SKIP() << "pictures only when TESSARILO_PICTURES_DIR is given";
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   auto* file = New<TMenuItem>(main_.get());
   file->SetCaption(L"Plik");
   file->Add(New<TMenuItem>(main_.get()));
@@ -181,10 +186,7 @@ TEST_F(MDIFormTest, PictureOfTheFormWithItsMenuLine) {
 }
 
 TEST_F(MDIFormTest, WindowMenuListsTheVisibleChildrenAndChecksTheActiveOne) {
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   TForm* first = AddChild(L"Karta 1", 10);
   TForm* hidden = AddChild(L"Karta ukryta", 30);
   TForm* third = AddChild(L"Karta 3", 60);
@@ -227,10 +229,7 @@ TEST_F(MDIFormTest, WindowMenuListsTheVisibleChildrenAndChecksTheActiveOne) {
 }
 
 TEST_F(MDIFormTest, OwnItemsOfTheWindowMenuStayWhateverTheirTag) {
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   // The form's own items, one with a Tag of -1 (every bit set), one ending in a line.
   window_->Items(0)->SetTag(-1);
   auto* line = New<TMenuItem>(main_.get());
@@ -252,10 +251,7 @@ TEST_F(MDIFormTest, OwnItemsOfTheWindowMenuStayWhateverTheirTag) {
 }
 
 TEST_F(MDIFormTest, ClickingAnEntryActivatesItsChildAndRestoresAMinimizedOne) {
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   TForm* first = AddChild(L"Karta 1", 10);
   TForm* second = AddChild(L"Karta 2", 60);
   ShowWindow(first->Handle(), SW_MINIMIZE);
@@ -276,10 +272,7 @@ TEST_F(MDIFormTest, ClickingAnEntryActivatesItsChildAndRestoresAMinimizedOne) {
 }
 
 TEST_F(MDIFormTest, AnEntryStandsForItsChildEvenWhenAnotherClosesMeanwhile) {
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   for (const wchar_t* caption : {L"Karta 1", L"Karta 2", L"Karta 3"}) AddChild(caption, 10 + 30 * (caption[6] - L'1'));
   OpenMenu(window_);
   std::vector<std::pair<TMenuItem*, TForm*>> entries;
@@ -324,10 +317,7 @@ TEST_F(MDIFormTest, AForeignEntryActivatesByIndexOnlyWithinTheChildren) {
 }
 
 TEST_F(MDIFormTest, AProviderFreedTakesItsEntriesAlong) {
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   AddChild(L"Karta 1", 10);
   OpenMenu(window_);
   ASSERT_EQ(window_->Count(), 3);
@@ -359,10 +349,7 @@ TEST_F(MDIFormTest, ChildCommandsThroughTheClientRepaintTheFramesMenuLine) {
 }
 
 TEST_F(MDIFormTest, AFreedWindowMenuLeavesTheForm) {
-  manager_->SetActive(true);
-  manager_->SetSkinnedPopups(true);
-  MakeMain();
-  AddWindowMenu();
+  MakeSkinnedMainWithWindowMenu();
   AddChild(L"Karta 1", 10);
   OpenMenu(window_);
   ASSERT_EQ(main_->WindowMenu(), window_);
